@@ -1,0 +1,48 @@
+# make run / make test do the whole set-up on a fresh Debian machine:
+# install the packages, configure, build, then run.
+BUILD      ?= build
+BUILD_ASAN ?= build-asan
+BUILD_FUZZ ?= build-fuzz
+JOBS       ?= $(shell nproc)
+CMAKE_ARGS ?=
+CTEST_ARGS ?=
+
+.PHONY: all setup build run test test-asan bench fuzz clean
+
+all: build
+
+setup:
+	@scripts/install-deps.sh
+
+$(BUILD)/build.ninja: | setup
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLODEX_WERROR=ON $(CMAKE_ARGS)
+
+build: setup $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@scripts/run-example.sh $(BUILD)/bin
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) $(CTEST_ARGS)
+
+$(BUILD_ASAN)/build.ninja: | setup
+	cmake -S . -B $(BUILD_ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLODEX_SANITIZE=ON -DLODEX_BENCH=OFF -DLODEX_WERROR=ON $(CMAKE_ARGS)
+
+test-asan: setup $(BUILD_ASAN)/build.ninja
+	cmake --build $(BUILD_ASAN) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --test-dir $(BUILD_ASAN) --output-on-failure -j $(JOBS) $(CTEST_ARGS)
+
+bench: build
+	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b --benchmark_counters_tabular=true; done
+
+$(BUILD_FUZZ)/build.ninja: | setup
+	CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLODEX_FUZZ=ON -DLODEX_TESTS=OFF -DLODEX_BENCH=OFF
+
+fuzz: setup $(BUILD_FUZZ)/build.ninja
+	cmake --build $(BUILD_FUZZ) -j $(JOBS)
+	@echo "Fuzzers: $(BUILD_FUZZ)/bin/fuzz_*  (run e.g. $(BUILD_FUZZ)/bin/fuzz_shc fuzz/corpus/shc)"
+
+clean:
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)

@@ -1,0 +1,107 @@
+#include "cli/Command.h"
+
+#include <charconv>
+#include <iostream>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "model/SchemeFile.h"
+
+namespace lodex::cli {
+namespace {
+
+std::vector<Registrar>& Registrars() {
+  static std::vector<Registrar> all;
+  return all;
+}
+
+std::string LinksText(const CLogicalBlock& b) {
+  std::string out;
+  for (const CBlockInput& link : b.m_inputs) {
+    if (!out.empty()) out += ' ';
+    out += link.m_source + ':' + std::to_string(link.m_pin);
+  }
+  return out;
+}
+
+}  // namespace
+
+CommandRegistration::CommandRegistration(Registrar registrar) { Registrars().push_back(std::move(registrar)); }
+
+void RegisterAll(CLI::App& app) {
+  for (const Registrar& r : Registrars()) r(app);
+}
+
+CLogicalScheme LoadOrRefuse(const std::string& path) {
+  CLogicalScheme scheme;
+  if (Status s = LoadSchemeFile(path, scheme); !s) Refuse(s.message());
+  return scheme;
+}
+
+void WriteOrPrint(const CLogicalScheme& scheme, const std::string& out) {
+  if (out.empty()) {
+    std::cout << SchemeText(scheme);
+    return;
+  }
+  if (Status s = SaveSchemeFile(out, scheme); !s) Refuse(s.message());
+}
+
+int ResolveBlock(const CLogicalScheme& scheme, const std::string& spec) {
+  const int count = scheme.GetBlockCount();
+  int index = -1;
+  const char* end = spec.data() + spec.size();
+  if (auto [p, ec] = std::from_chars(spec.data(), end, index); ec == std::errc() && p == end) {
+    if (index < 1 || index > count - 2)
+      Refuse("block " + spec + " is not a logic block: the scheme has logic blocks 1.." + std::to_string(count - 2));
+    return index;
+  }
+  index = scheme.FindBlock(spec);
+  if (index < 1 || index > count - 2) Refuse("the scheme has no logic block " + spec);
+  return index;
+}
+
+uint32_t ParseMask(const std::string& text, const std::string& what) {
+  uint32_t value = 0;
+  const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+  const char* begin = text.data() + (hex ? 2 : 0);
+  const char* end = text.data() + text.size();
+  auto [p, ec] = std::from_chars(begin, end, value, hex ? 16 : 10);
+  if (ec != std::errc() || p != end || begin == end) Refuse(what + " '" + text + "' is not a decimal or 0x hexadecimal number");
+  return value;
+}
+
+std::string SchemeText(const CLogicalScheme& s) {
+  std::string out = "sourceLP\t" + s.m_sourceLP + "\nwordDigits\t" + std::to_string(s.m_wordDigits) +
+                    "\nblockCounter\t" + std::to_string(s.m_blockCounter) + "\n#\tid\tcaption\tin\tout\tlinks\tlp\n";
+  for (int i = 0; i < s.GetBlockCount(); ++i) {
+    const CLogicalBlock& b = s.GetBlock(i);
+    out += std::to_string(i) + '\t' + b.m_id + '\t' + b.m_caption + '\t' + std::to_string(b.m_inputCount) + '\t' +
+           std::to_string(b.m_outputCount) + '\t' + LinksText(b) + '\t' + b.m_lp + '\n';
+  }
+  return out;
+}
+
+std::string SchemeJson(const CLogicalScheme& s) {
+  nlohmann::ordered_json blocks = nlohmann::ordered_json::array();
+  for (int i = 0; i < s.GetBlockCount(); ++i) {
+    const CLogicalBlock& b = s.GetBlock(i);
+    nlohmann::ordered_json inputs = nlohmann::ordered_json::array();
+    for (const CBlockInput& link : b.m_inputs) inputs.push_back({{"source", link.m_source}, {"pin", link.m_pin}});
+    blocks.push_back({{"index", i},
+                      {"id", b.m_id},
+                      {"caption", b.m_caption},
+                      {"lp", b.m_lp},
+                      {"wordDigits", b.m_wordDigits},
+                      {"inputCount", b.m_inputCount},
+                      {"outputCount", b.m_outputCount},
+                      {"inputs", std::move(inputs)}});
+  }
+  nlohmann::ordered_json doc = {{"sourceLP", s.m_sourceLP},
+                                {"wordDigits", s.m_wordDigits},
+                                {"blockCounter", s.m_blockCounter},
+                                {"blocks", std::move(blocks)}};
+  return doc.dump(2) + "\n";
+}
+
+}  // namespace lodex::cli

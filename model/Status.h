@@ -1,0 +1,26 @@
+// The outcome of an operation that can fail with a message for the user.
+#pragma once
+
+#include <string>
+#include <utility>
+
+namespace lodex {
+
+class Status {
+ public:
+  static Status Ok() { return Status(); }
+  static Status Error(std::string message) { return Status(std::move(message)); }
+
+  bool ok() const { return !m_failed; }
+  explicit operator bool() const { return ok(); }
+  const std::string& message() const { return m_message; }
+
+ private:
+  Status() = default;
+  explicit Status(std::string message) : m_failed(true), m_message(std::move(message)) {}
+
+  bool m_failed = false;
+  std::string m_message;
+};
+
+}  // namespace lodex

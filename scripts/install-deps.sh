@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building and testing Lodex needs.
+# Idempotent: packages already present are left alone, and nothing is
+# fetched when all of them are there. Runs as root, or through sudo.
+set -euo pipefail
+
+PACKAGES=(
+  # build
+  cmake ninja-build g++ make pkg-config
+  # libraries
+  libcli11-dev nlohmann-json3-dev
+  # tests and benchmarks
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # fuzzing (clang with libFuzzer)
+  clang libclang-rt-dev
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+SUDO=""
+if [[ $(id -u) -ne 0 ]]; then
+  command -v sudo >/dev/null || { echo "need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+  SUDO=sudo
+fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
