@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "cli/Command.h"
+#include "cli/SchCommands.h"
 #include "model/SequenceFile.h"
 
 namespace lodex::cli {
@@ -12,6 +13,7 @@ struct NewArgs {
   int outputs = 0;
   std::string lp;
   std::string lof;
+  std::string sch;
   std::string name = "Схема1";
   std::string out;
 };
@@ -36,15 +38,28 @@ void RunNew(const NewArgs& a) {
 const CommandRegistration kNew([](CLI::App& app) {
   auto args = std::make_shared<NewArgs>();
   CLI::App* cmd = app.add_subcommand("new", "Create a project: one block between the input and output blocks");
-  cmd->add_option("-n", args->inputs, "number of inputs (1..16)")->required();
-  cmd->add_option("-m", args->outputs, "number of outputs (1..12)")->required();
+  auto* n = cmd->add_option("-n", args->inputs, "number of inputs (1..16); with --sch taken from the schematic");
+  auto* m = cmd->add_option("-m", args->outputs, "number of outputs (1..12); with --sch taken from the schematic");
   auto* lp = cmd->add_option("--lp", args->lp, "the logic sequence, 2^N words of ceil(M/4) hex digits or *");
   auto* lof = cmd->add_option("--lof", args->lof, "read the logic sequence from a *.lof file");
+  auto* sch = cmd->add_option("--sch", args->sch, "compute the logic sequence of a schematic (*.sch) with tarrow");
   lp->excludes(lof);
+  sch->excludes(lp)->excludes(lof);
   cmd->add_option("--name", args->name, "project name")->capture_default_str();
   cmd->add_option("-o", args->out, "scheme file to write (*.shc); without it the scheme is printed");
-  cmd->callback([args, lp, lof] {
-    if (lp->count() + lof->count() == 0) throw CLI::RequiredError("--lp or --lof");
+  cmd->callback([args, n, m, lp, lof, sch] {
+    if (lp->count() + lof->count() + sch->count() == 0) throw CLI::RequiredError("--lp, --lof or --sch");
+    if (sch->count() == 0 && n->count() == 0) throw CLI::RequiredError("-n");
+    if (sch->count() == 0 && m->count() == 0) throw CLI::RequiredError("-m");
+    if (sch->count() != 0) {
+      const SchematicSequence s = ImportSchematicOrRefuse(args->sch);
+      if ((n->count() != 0 && args->inputs != s.inputs) || (m->count() != 0 && args->outputs != s.outputs))
+        Refuse("the schematic has " + std::to_string(s.inputs) + " inputs and " + std::to_string(s.outputs) +
+               " outputs, not the ones given with -n/-m");
+      args->inputs = s.inputs;
+      args->outputs = s.outputs;
+      args->lp = s.lp;
+    }
     RunNew(*args);
   });
 });

@@ -1,0 +1,50 @@
+// The program's side of the schematic-import library tarrow: the library is
+// loaded for one computation from the folder of the running program only
+// (never through the library search path or the current directory), its
+// exports are checked, the result text is copied and the library unloaded.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace lodex {
+
+// The library's file name on this platform.
+inline constexpr const char* kTarrowFileName = "libtarrow.so";
+
+// What one use of the library gives.
+struct SchematicSequence {
+  std::string lp;     // the logic sequence; empty when the schematic gave none
+  int32_t inputs = 0;
+  int32_t outputs = 0;
+  std::string error;  // why the library could not be used; empty when it ran
+};
+
+class CTarrowLoader {
+ public:
+  // Loads from the folder of the running executable.
+  CTarrowLoader();
+  // Loads from `directory` (an absolute path), for tests.
+  explicit CTarrowLoader(std::string directory);
+
+  // The path the library is loaded from; empty when the program's folder is
+  // unknown.
+  const std::string& LibraryPath() const { return m_libraryPath; }
+
+  // CalcLogicLineFromSch, ICount, OCount: the library's own dialog asks for
+  // the schematic.
+  SchematicSequence CalcFromDialog() const;
+  // CalcLogicLineFromFile(path), ICount, OCount.
+  SchematicSequence CalcFromFile(const std::string& path) const;
+
+ private:
+  SchematicSequence Run(const char* computeExport, const std::string* path) const;
+
+  std::string m_libraryPath;
+};
+
+// The folder of the running executable (from /proc/self/exe); empty when it
+// cannot be read.
+std::string ExecutableDirectory();
+
+}  // namespace lodex

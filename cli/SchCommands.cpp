@@ -1,0 +1,33 @@
+// sch: the logic sequence of a schematic, computed by the tarrow library.
+#include "cli/SchCommands.h"
+
+#include <fstream>
+#include <iostream>
+#include <memory>
+
+#include "cli/Command.h"
+
+namespace lodex::cli {
+
+SchematicSequence ImportSchematicOrRefuse(const std::string& path) {
+  if (!std::ifstream(path)) Refuse("cannot open the schematic " + path);
+  SchematicSequence result = CTarrowLoader().CalcFromFile(path);
+  if (!result.error.empty()) Refuse(result.error);
+  if (result.lp.empty()) Refuse("the schematic " + path + " gives no logic sequence; generating.log says why");
+  return result;
+}
+
+namespace {
+
+const CommandRegistration kSch([](CLI::App& app) {
+  auto file = std::make_shared<std::string>();
+  CLI::App* cmd = app.add_subcommand("sch", "Evaluate a schematic (*.sch): prints N M, then the logic sequence");
+  cmd->add_option("FILE", *file, "schematic file (*.sch)")->required();
+  cmd->callback([file] {
+    const SchematicSequence s = ImportSchematicOrRefuse(*file);
+    std::cout << s.inputs << ' ' << s.outputs << '\n' << s.lp << '\n';
+  });
+});
+
+}  // namespace
+}  // namespace lodex::cli

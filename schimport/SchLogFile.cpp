@@ -1,0 +1,46 @@
+#include "schimport/SchLogFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace tarrow {
+
+std::unique_ptr<SchFileLog> SchFileLog::Create(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+  if (fd < 0) return nullptr;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid() || st.st_nlink != 1 ||
+      ::ftruncate(fd, 0) != 0) {
+    ::close(fd);
+    return nullptr;
+  }
+  return std::unique_ptr<SchFileLog>(new SchFileLog(fd, path));
+}
+
+SchFileLog::~SchFileLog() {
+  Flush();
+  ::close(m_fd);
+}
+
+void SchFileLog::Line(std::string_view text) {
+  m_buffer.append(text);
+  m_buffer.push_back('\n');
+  if (m_buffer.size() >= (size_t{1} << 16)) Flush();
+}
+
+// The trace is best effort: a full disk loses lines, not the computation.
+void SchFileLog::Flush() {
+  size_t done = 0;
+  while (done < m_buffer.size()) {
+    const ssize_t n = ::write(m_fd, m_buffer.data() + done, m_buffer.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += static_cast<size_t>(n);
+  }
+  m_buffer.clear();
+}
+
+}  // namespace tarrow

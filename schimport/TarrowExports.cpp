@@ -1,0 +1,53 @@
+// The C exports of tarrow over the computation, with the state that lives
+// while the library stays loaded: the last result text and the two counts.
+#include "schimport/tarrow.h"
+
+#include <optional>
+#include <string>
+
+#include "schimport/FileDialog.h"
+#include "schimport/SchImport.h"
+
+namespace {
+
+std::string g_result;
+int32_t g_inputs = 0;
+int32_t g_outputs = 0;
+
+// Nothing may leave the library as an exception: any failure is the empty text.
+const char* Compute(const char* path) {
+  try {
+    g_result.clear();
+    if (path == nullptr) return g_result.c_str();
+    if (std::optional<tarrow::SchSequence> sequence = tarrow::CalcLogicLine(path)) {
+      g_result = std::move(sequence->text);
+      g_inputs = sequence->inputs;
+      g_outputs = sequence->outputs;
+    }
+  } catch (...) {
+    g_result.clear();
+  }
+  return g_result.c_str();
+}
+
+}  // namespace
+
+extern "C" {
+
+const char* CalcLogicLineFromSch(void) {
+  std::string path;
+  try {
+    path = tarrow::AskSchematicFile();
+  } catch (...) {
+    path.clear();
+  }
+  return Compute(path.c_str());
+}
+
+const char* CalcLogicLineFromFile(const char* path) { return Compute(path); }
+
+int32_t ICount(void) { return g_inputs; }
+
+int32_t OCount(void) { return g_outputs; }
+
+}  // extern "C"

@@ -1,0 +1,40 @@
+/* The exported interface of the schematic-import library tarrow.
+ *
+ * The library is loaded by file name, used for one computation and unloaded.
+ * A returned text belongs to the library: it stays valid until the next call
+ * of CalcLogicLineFromSch or CalcLogicLineFromFile or until the library is
+ * unloaded, and the caller never frees it. */
+#pragma once
+
+#include <stdint.h>
+
+#if defined(_WIN32)
+#if defined(TARROW_BUILDING)
+#define TARROW_EXPORT __declspec(dllexport)
+#else
+#define TARROW_EXPORT __declspec(dllimport)
+#endif
+#else
+#define TARROW_EXPORT __attribute__((visibility("default")))
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Asks for a schematic with the open-file dialog, evaluates it and returns
+ * its logic sequence: 2^n words of ceil(m / 4) upper-case hexadecimal digits.
+ * The empty text on failure or Cancel; the trace "generating.log" says why. */
+TARROW_EXPORT const char* CalcLogicLineFromSch(void);
+
+/* The same for the schematic at `path`, without a dialog. */
+TARROW_EXPORT const char* CalcLogicLineFromFile(const char* path);
+
+/* The numbers of input ports (n) and output ports (m) of the last successful
+ * computation; 0 in a freshly loaded library. */
+TARROW_EXPORT int32_t ICount(void);
+TARROW_EXPORT int32_t OCount(void);
+
+#ifdef __cplusplus
+}
+#endif
