@@ -1,0 +1,133 @@
+// lodex-cli sch and new --sch, run as built, on files in a temporary folder.
+#include <sys/wait.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "schimport/TempDir.h"
+
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+using tarrow::testing::ReadFile;
+using tarrow::testing::TempDir;
+
+const std::string kBin = LODEX_BIN_DIR;
+const std::string kExamples = std::string(LODEX_SOURCE_DIR) + "/examples/";
+
+std::string Quote(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+struct Outcome {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs `program` with `args` in the current directory, with `env` set.
+Outcome RunProgram(const std::string& program, const std::vector<std::string>& args, const std::string& env = "") {
+  std::string cmd = env + " " + Quote(program);
+  for (const std::string& a : args) cmd += " " + Quote(a);
+  cmd += " >cli.out 2>cli.err";
+  const int raw = std::system(cmd.c_str());
+  Outcome o;
+  o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  o.out = ReadFile("cli.out");
+  o.err = ReadFile("cli.err");
+  std::filesystem::remove("cli.out");
+  std::filesystem::remove("cli.err");
+  return o;
+}
+
+Outcome Cli(const std::vector<std::string>& args) { return RunProgram(kBin + "/lodex-cli", args); }
+
+TEST(SchCli, PrintsCountsAndSequenceOfTheExamples) {
+  TempDir dir;
+  const std::pair<const char*, const char*> cases[] = {{"full-adder.sch", "3 2\n01121223\n"},
+                                                       {"comparator2.sch", "4 3\n2444124411241112\n"},
+                                                       {"decoder3to8.sch", "3 8\n8040201008040201\n"}};
+  for (const auto& [file, expected] : cases) {
+    const Outcome o = Cli({"sch", kExamples + file});
+    EXPECT_EQ(o.status, 0) << file << o.err;
+    EXPECT_EQ(o.out, expected) << file;
+    EXPECT_EQ(o.err, "") << file;
+  }
+  EXPECT_THAT(ReadFile(dir.path() / "generating.log"), StartsWith(kExamples + "decoder3to8.sch\n"));
+}
+
+TEST(SchCli, RefusesWhatGivesNoSequence) {
+  TempDir dir;
+  Outcome o = Cli({"sch", "missing.sch"});
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.err, "lodex-cli: cannot open the schematic missing.sch\n");
+  dir.Write("bad.sch", "SIGNAL A\nPORT Input A\n");
+  o = Cli({"sch", "bad.sch"});
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.err, "lodex-cli: the schematic bad.sch gives no logic sequence; generating.log says why\n");
+  EXPECT_EQ(o.out, "");
+  EXPECT_THAT(ReadFile("generating.log"), HasSubstr("Error: the schematic has no output port"));
+  EXPECT_EQ(Cli({"sch"}).status, 1);
+}
+
+TEST(SchCli, NewTakesCountsAndSequenceFromTheSchematic) {
+  TempDir dir;
+  Outcome o = Cli({"new", "--sch", kExamples + "full-adder.sch", "--name", "Сумматор", "-o", "adder.shc"});
+  ASSERT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.out, "");
+  o = Cli({"show", "adder.shc"});
+  EXPECT_THAT(o.out, HasSubstr("sourceLP\t01121223\nwordDigits\t1\n"));
+  EXPECT_THAT(o.out, HasSubstr("\tBl_1\tБлок1\t3\t2\tI:0 I:1 I:2\t01121223\n"));
+
+  // Eight outputs: two digits a word; -n and -m may be given when they agree.
+  o = Cli({"new", "--sch", kExamples + "decoder3to8.sch", "-n", "3", "-m", "8", "-o", "dec.shc"});
+  ASSERT_EQ(o.status, 0) << o.err;
+  EXPECT_THAT(Cli({"show", "dec.shc"}).out, HasSubstr("sourceLP\t8040201008040201\nwordDigits\t2\n"));
+}
+
+TEST(SchCli, NewRefusesConflictingOrMissingArguments) {
+  TempDir dir;
+  const std::string sch = kExamples + "full-adder.sch";
+  EXPECT_EQ(Cli({"new", "--sch", sch, "--lp", "0001", "-o", "x.shc"}).status, 1);
+  EXPECT_EQ(Cli({"new", "--sch", sch, "--lof", kExamples + "full-adder.lof", "-o", "x.shc"}).status, 1);
+  EXPECT_EQ(Cli({"new", "--lp", "0001", "-m", "1", "-o", "x.shc"}).status, 1);
+  EXPECT_EQ(Cli({"new", "--lp", "0001", "-n", "2", "-o", "x.shc"}).status, 1);
+  const Outcome o = Cli({"new", "--sch", sch, "-n", "2", "-o", "x.shc"});
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.err, "lodex-cli: the schematic has 3 inputs and 2 outputs, not the ones given with -n/-m\n");
+  EXPECT_FALSE(std::filesystem::exists("x.shc"));
+  EXPECT_EQ(Cli({"new", "-n", "2", "-m", "1", "--lp", "0001", "-o", "and2.shc"}).status, 0);
+}
+
+TEST(SchCli, ALibraryOutsideTheProgramsFolderIsNeverUsed) {
+  // A copy of lodex-cli in a folder without the library; the library itself
+  // is planted in the current directory and on the library search path.
+  TempDir program;
+  std::filesystem::copy_file(kBin + "/lodex-cli", program.path() / "lodex-cli");
+  TempDir cwd;
+  std::filesystem::copy_file(kBin + "/libtarrow.so", cwd.path() / "libtarrow.so");
+  const std::string copy = (program.path() / "lodex-cli").string();
+  const std::string message =
+      "lodex-cli: Не удалось загрузить библиотеку импорта схем " + (program.path() / "libtarrow.so").string() + ": ";
+  Outcome o = RunProgram(copy, {"new", "--sch", kExamples + "full-adder.sch", "-o", "x.shc"},
+                  "LD_LIBRARY_PATH=" + Quote(cwd.path().string() + ":" + kBin));
+  EXPECT_EQ(o.status, 2);
+  EXPECT_THAT(o.err, StartsWith(message));
+  EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 1);
+  EXPECT_FALSE(std::filesystem::exists("x.shc"));
+  o = RunProgram(copy, {"sch", kExamples + "full-adder.sch"});
+  EXPECT_EQ(o.status, 2);
+  EXPECT_THAT(o.err, StartsWith(message));
+  EXPECT_EQ(o.out, "");
+}
+
+}  // namespace
