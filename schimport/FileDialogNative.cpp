@@ -1,35 +1,7 @@
-// The desktop's own open-file dialog. On Windows the common dialog; elsewhere
-// the desktop's file chooser program (zenity, or kdialog on KDE) run as a
-// child process with its arguments passed directly, never through a shell.
+// The desktop's own open-file dialog: its file chooser program (zenity, or
+// kdialog on KDE) run as a child process with its arguments passed directly,
+// never through a shell.
 #include "schimport/FileDialog.h"
-
-#if defined(_WIN32)
-
-#include <windows.h>
-#include <commdlg.h>
-
-namespace tarrow {
-
-std::string AskSchematicFile() {
-  char file[260] = "";
-  char title[512] = "";
-  OPENFILENAMEA ofn{};
-  ofn.lStructSize = sizeof(ofn);
-  ofn.hwndOwner = GetActiveWindow();
-  ofn.lpstrFilter = "\xD4\xE0\xE9\xEB \xF1\xF5\xE5\xEC\xFB (*.SCH)\0*.sch\0\xC2\xF1\xE5 \xF4\xE0\xE9\xEB\xFB (*.*)\0*.*\0";
-  ofn.nFilterIndex = 1;
-  ofn.lpstrFile = file;
-  ofn.nMaxFile = sizeof(file);
-  ofn.lpstrFileTitle = title;
-  ofn.nMaxFileTitle = sizeof(title);
-  ofn.lpstrDefExt = "sch";
-  ofn.Flags = OFN_CREATEPROMPT | OFN_HIDEREADONLY;
-  return GetOpenFileNameA(&ofn) ? std::string(file) : std::string();
-}
-
-}  // namespace tarrow
-
-#else
 
 #include <spawn.h>
 #include <sys/stat.h>
@@ -121,4 +93,3 @@ std::string AskSchematicFile() {
 
 }  // namespace tarrow
 
-#endif

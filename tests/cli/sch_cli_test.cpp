@@ -131,3 +131,29 @@ TEST(SchCli, ALibraryOutsideTheProgramsFolderIsNeverUsed) {
 }
 
 }  // namespace
+
+namespace {
+
+// Runs once the serial and analyze commands are part of lodex-cli.
+TEST(SchCli, AProjectFromASchematicAnalysesCleanlyAfterASerialDecomposition) {
+  TempDir dir;
+  const std::string help = Cli({"--help"}).out;
+  if (help.find("\n  serial ") == std::string::npos || help.find("\n  analyze ") == std::string::npos)
+    GTEST_SKIP() << "lodex-cli has no serial or analyze command";
+  int decomposed = 0;
+  for (const char* file : {"full-adder.sch", "comparator2.sch", "decoder3to8.sch"}) {
+    ASSERT_EQ(Cli({"new", "--sch", kExamples + file, "-o", "p.shc"}).status, 0) << file;
+    const Outcome list = Cli({"serial", "p.shc", "--block", "1", "--list"});
+    ASSERT_EQ(list.status, 0) << file << list.err;
+    if (list.out.empty()) continue;
+    const std::string mask = list.out.substr(0, list.out.find('\t'));
+    const Outcome split = Cli({"serial", "p.shc", "--block", "1", "--mask", mask, "-o", "s.shc"});
+    ASSERT_EQ(split.status, 0) << file << split.err;
+    const Outcome analysis = Cli({"analyze", "s.shc"});
+    EXPECT_EQ(analysis.status, 0) << file << analysis.out << analysis.err;
+    ++decomposed;
+  }
+  EXPECT_GT(decomposed, 0);
+}
+
+}  // namespace

@@ -110,7 +110,7 @@ TEST_F(LibraryTest, ComputesAFileAndKeepsTheCountsUntilTheNextSuccess) {
   EXPECT_EQ(lib.oCount(), 1);
 }
 
-TEST_F(LibraryTest, AFreshLoadStartsWithZeroCounts) {
+TEST_F(LibraryTest, ASecondHandleSharesTheLoadedState) {
   const std::string path = dir.Write("and2.sch", kAnd2);
   ASSERT_STREQ(lib.fromFile(path.c_str()), "0001");
   Library again;  // a second handle of a loaded library shares its state
@@ -131,12 +131,36 @@ TEST(LibraryLoad, UnloadingForgetsTheCounts) {
   EXPECT_EQ(lib.oCount(), 0);
 }
 
-TEST_F(LibraryTest, TheDialogWithoutADesktopAnswersTheEmptyText) {
-  ScopedEnv display("DISPLAY", nullptr);
-  ScopedEnv wayland("WAYLAND_DISPLAY", nullptr);
+// A stand-in for the desktop's chooser: prints `answer` when called as one.
+void WriteChooser(const TempDir& dir, const std::string& answer, int status) {
+  const std::string script = dir.Write("zenity", "#!/bin/sh\n[ \"$1\" = --file-selection ] || exit 9\necho '" +
+                                                     answer + "'\nexit " + std::to_string(status) + "\n");
+  ::chmod(script.c_str(), 0755);
+}
+
+TEST_F(LibraryTest, TheDialogRunsTheDesktopsChooser) {
+  const std::string path = dir.Write("and2.sch", kAnd2);
+  ScopedEnv display("DISPLAY", ":77");
+  ScopedEnv desktop("XDG_CURRENT_DESKTOP", nullptr);
+  ScopedEnv search("PATH", dir.path().c_str());
+  WriteChooser(dir, path, 0);
+  EXPECT_STREQ(lib.fromSch(), "0001");
+  EXPECT_EQ(lib.iCount(), 2);
+  WriteChooser(dir, path, 1);  // Cancel
   EXPECT_STREQ(lib.fromSch(), "");
-  ScopedEnv fake("DISPLAY", ":77");
-  ScopedEnv path("PATH", "/nonexistent:.");
+}
+
+TEST_F(LibraryTest, WithoutADesktopOrChooserTheDialogAnswersTheEmptyText) {
+  WriteChooser(dir, dir.Write("and2.sch", kAnd2), 0);
+  {
+    ScopedEnv display("DISPLAY", nullptr);
+    ScopedEnv wayland("WAYLAND_DISPLAY", nullptr);
+    ScopedEnv search("PATH", dir.path().c_str());
+    EXPECT_STREQ(lib.fromSch(), "");
+  }
+  // A chooser in the current directory is never run, even when PATH names it.
+  ScopedEnv display("DISPLAY", ":77");
+  ScopedEnv search("PATH", "/nonexistent:.:");
   EXPECT_STREQ(lib.fromSch(), "");
   EXPECT_EQ(lib.iCount(), 0);
 }
