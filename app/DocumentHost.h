@@ -10,7 +10,8 @@
 #include "model/LogicalBlock.h"
 #include "model/MessageSink.h"
 #include "synthesis/AnalysisDialog.h"
-#include "synthesis/Parallel.h"
+#include "synthesis/FictDialog.h"
+#include "synthesis/ParallelDialog.h"
 #include "synthesis/SerialDialog.h"
 #include "synthesis/ThreeInDialog.h"
 
