@@ -51,6 +51,10 @@ class CLodexDoc {
   bool SaveModified();
   void PushSnapshot();
 
+  // True while the history holds at most one entry (right after a project
+  // was created or opened): only then does the view refresh the source pane.
+  bool IsFirstState() const { return m_history.size() <= 1; }
+
   // --- selection -----------------------------------------------------------
   // The view's hit test result (-1 for empty space).
   void SelectBlock(int index);

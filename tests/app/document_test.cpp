@@ -133,8 +133,10 @@ TEST_F(DocumentTest, ContextMenuRules) {
 
 TEST_F(DocumentTest, HistoryAfterSerialSerialUndoParallel) {
   NewProject();
+  EXPECT_TRUE(doc.IsFirstState());
   Serial(1, 3);
   ASSERT_EQ(doc.m_history.size(), 2u);
+  EXPECT_FALSE(doc.IsFirstState());  // the source pane keeps the project's sequence
   Serial(1, 3);
   ASSERT_EQ(doc.m_history.size(), 3u);
   const CLogicalScheme afterFirst = doc.m_history[1];
