@@ -29,10 +29,14 @@ bool IsTwoInputBlock(const CLogicalScheme& scheme, int k) {
   return b.m_inputCount == 2 && b.m_inputs.size() == 2 && b.m_outputCount == 1 && b.m_lp.size() == 4;
 }
 
-// Words of `a` that agree with `b` wherever both are defined.
-bool Compatible(const Words& a, const Words& b) {
-  Words copy = a;
-  return MergeWords(copy, b);
+// True when `signal` takes the value `care` requires wherever it requires
+// one. An undefined signal value does not qualify: the two-input target
+// reads it as '0' whatever the care table asks for.
+bool Delivers(const Words& care, const Words& signal) {
+  if (care.size() != signal.size()) return false;
+  for (size_t j = 0; j < care.size(); ++j)
+    if (care[j] != -1 && signal[j] != care[j]) return false;
+  return true;
 }
 
 }  // namespace
@@ -72,7 +76,10 @@ std::optional<RequiredSignalResult> RequiredSignal(const CLogicalScheme& scheme,
     if (w.size() != 4) return std::nullopt;
     const size_t chosen = size_t{1} << g;
     const size_t held = size_t{1} << (1 - g);
-    auto differs = [&](size_t a, size_t b) { return w[a] + w[b] == 1; };
+    // The chosen input matters unless both words it selects between are
+    // defined and equal: a change towards an undefined word would leave the
+    // block undefined where it was defined.
+    auto differs = [&](size_t a, size_t b) { return w[a] == -1 || w[b] == -1 || w[a] != w[b]; };
 
     Words next = tables[static_cast<size_t>(v)];
     for (size_t j = 0; j < next.size(); ++j) {
@@ -80,7 +87,7 @@ std::optional<RequiredSignalResult> RequiredSignal(const CLogicalScheme& scheme,
       bool observable;
       if (p != -1) {
         const size_t base = static_cast<size_t>(p) * held;
-        observable = base + chosen < w.size() && differs(base, base + chosen);
+        observable = base + chosen >= w.size() || differs(base, base + chosen);
       } else {
         if (next[j] == -1) continue;
         observable = differs(0, chosen) || differs(held, held + chosen);
@@ -133,13 +140,13 @@ SubstitutionSearch FindSameLP(CLogicalScheme& scheme, int pathLength) {
       for (int k = j + 1; k < count - 1; ++k) {
         const CLogicalBlock& source = scheme.GetBlock(k);
         if (source.m_tier >= target.m_tier - 1 || source.m_id == replaced) continue;
-        if (Compatible(care, f.tables[static_cast<size_t>(k)])) add({k, j, x, 0, false});
-        if (Compatible(complement, f.tables[static_cast<size_t>(k)])) add({k, j, x, 0, true});
+        if (Delivers(care, f.tables[static_cast<size_t>(k)])) add({k, j, x, 0, false});
+        if (Delivers(complement, f.tables[static_cast<size_t>(k)])) add({k, j, x, 0, true});
       }
       if (target.m_tier >= 2) {
         for (int p = 0; p < inputs; ++p) {
-          if (Compatible(care, columns[static_cast<size_t>(p)])) add({0, j, x, p, false});
-          if (Compatible(complement, columns[static_cast<size_t>(p)])) add({0, j, x, p, true});
+          if (Delivers(care, columns[static_cast<size_t>(p)])) add({0, j, x, p, false});
+          if (Delivers(complement, columns[static_cast<size_t>(p)])) add({0, j, x, p, true});
         }
       }
     }

@@ -80,6 +80,25 @@ CLogicalBlock MakeSubBlock(const CLogicalScheme& scheme, int block, int32_t inpu
   return part;
 }
 
+bool SubBlockKeepsFunction(const CLogicalScheme& scheme, int block, int32_t inputMask, int32_t outputMask) {
+  const CLogicalBlock& b = scheme.GetBlock(block);
+  const Words w = LPToWords(b.m_lp, b.m_wordDigits);
+  const uint32_t kept = static_cast<uint32_t>(inputMask);
+  const uint32_t outputs = static_cast<uint32_t>(outputMask);
+  // The first defined value seen for every assignment of the kept inputs.
+  Words first(w.size(), -1);
+  for (size_t x = 0; x < w.size(); ++x) {
+    if (w[x] == -1) continue;
+    const int32_t value = static_cast<int32_t>(static_cast<uint32_t>(w[x]) & outputs);
+    int32_t& seen = first[x & kept];
+    if (seen == -1)
+      seen = value;
+    else if (seen != value)
+      return false;
+  }
+  return true;
+}
+
 void ParallelSplit(CLogicalScheme& scheme, int block, int32_t in1, int32_t out1, int32_t in2, int32_t out2) {
   const CLogicalBlock source = scheme.GetBlock(block);
   const std::string& id = source.m_id;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <thread>
+#include <unordered_map>
 
 namespace lodex {
 namespace {
@@ -31,6 +32,10 @@ Status Compile(const CLogicalScheme& scheme, Compiled& out) {
   out.combinations = scheme.m_sourceLP.size() / static_cast<size_t>(scheme.m_wordDigits);
   out.links.assign(static_cast<size_t>(count), {});
   out.words.assign(static_cast<size_t>(count), {});
+  // Identifier to index, the first block of an identifier winning as in
+  // FindBlock.
+  std::unordered_map<std::string, int> index;
+  for (int k = 0; k < count; ++k) index.emplace(scheme.GetBlock(k).m_id, k);
   for (int k = 1; k < count; ++k) {
     const CLogicalBlock& block = scheme.GetBlock(k);
     const bool output = k == count - 1;
@@ -38,7 +43,8 @@ Status Compile(const CLogicalScheme& scheme, Compiled& out) {
     for (size_t j = 0; j < block.m_inputs.size(); ++j) {
       const CBlockInput& link = block.m_inputs[j];
       const std::string where = Where(scheme, k) + ": input " + std::to_string(j);
-      const int source = scheme.FindBlock(link.m_source);
+      const auto found = index.find(link.m_source);
+      const int source = found == index.end() ? -1 : found->second;
       if (source < 0) return Status::Error(where + " names no block (\"" + link.m_source + "\")");
       if (source == count - 1) return Status::Error(where + " reads the output block");
       // Blocks are evaluated from the back: a source at or before the block

@@ -88,19 +88,17 @@ Status ExtractThreeInput(CLogicalScheme& scheme, int block, int x, int32_t type)
   CLogicalBlock b = cofactorBlock(halves[1]);
   selector.m_inputs = {CBlockInput(0, b.m_id), CBlockInput(0, a.m_id), source.m_inputs[static_cast<size_t>(x)]};
 
-  // Fix don't-cares of A and B so that the pair the selector ignores (its
-  // '*' positions) cannot occur.
+  // A combination undefined in one cofactor only takes the other's value,
+  // as the classification assumed. The selector then never meets the pair it
+  // ignores, and A and B are defined wherever the block was: an undefined
+  // A at a combination with x = 1 would be a signal undefined where the
+  // project is defined, which readers other than the selector (after later
+  // rewiring) read differently.
   for (size_t p = 0; p < a.m_lp.size() && p < b.m_lp.size(); ++p) {
     char& ca = a.m_lp[p];
     char& cb = b.m_lp[p];
-    if (ca == '*') {
-      if ((type == 1 && cb == '0') || (type == 2 && cb == '1')) ca = '1';
-      if ((type == 3 && cb == '0') || (type == 4 && cb == '1')) ca = '0';
-    }
-    if (cb == '*') {
-      if ((type == 1 && ca == '0') || (type == 3 && ca == '1')) cb = '1';
-      if ((type == 2 && ca == '0') || (type == 4 && ca == '1')) cb = '0';
-    }
+    if (ca == '*') ca = cb;
+    if (cb == '*') cb = ca;
   }
 
   scheme.SetBlock(block, selector);
