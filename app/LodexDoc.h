@@ -93,7 +93,7 @@ class CLodexDoc {
 
  private:
   // Applies a dialog's result to block i and returns how many blocks it
-  // inserted before the block after i's last part.
+  // inserted after block i.
   using ApplyResult = std::function<int(int block)>;
 
   // Step 5 of the synthesis pattern: the result applied to the selected
