@@ -98,6 +98,12 @@ TEST_F(DocumentTest, EnableTableOfNewDocumentAndProject) {
                        CommandId::CoverNor, CommandId::Optimize})
     EXPECT_TRUE(doc.IsEnabled(id)) << static_cast<int>(id);
   EXPECT_TRUE(doc.m_history.empty());
+  // The commands enabled on an empty document run without a scheme.
+  EXPECT_TRUE(doc.OnCommand(CommandId::CoverNand));
+  EXPECT_TRUE(doc.OnCommand(CommandId::Optimize));
+  EXPECT_EQ(host.MessageTexts(), (std::vector<std::string>{"количество ярусов в схеме = 0"}));
+  EXPECT_TRUE(doc.m_scheme.IsEmpty());
+  EXPECT_FALSE(doc.IsEnabled(CommandId::Undo));
 
   NewProject();
   ASSERT_EQ(doc.m_history.size(), 1u);
