@@ -137,18 +137,38 @@ SubstitutionSearch FindSameLP(CLogicalScheme& scheme, int pathLength) {
       const CLogicalBlock& target = scheme.GetBlock(j);
       const std::string& replaced = target.m_inputs[static_cast<size_t>(x)].m_source;
 
+      // The values target J's other input reads, and J's words.
+      const CBlockInput& otherLink = target.m_inputs[static_cast<size_t>(1 - x)];
+      const int other = scheme.FindBlock(otherLink.m_source);
+      if (other < 0 || (other == 0 && (otherLink.m_pin < 0 || otherLink.m_pin >= inputs))) continue;
+      const Words held = other == 0 ? columns[static_cast<size_t>(otherLink.m_pin)] : f.tables[static_cast<size_t>(other)];
+      const Words w = LPToWords(target.m_lp, target.m_wordDigits);
+      // A new signal may change J only where J's value does not matter, and
+      // must not move J onto an undefined word where J was defined: an
+      // undefined signal there is read as '0' by some readers and '*' by others.
+      auto keepsDefined = [&](const Words& signal, bool invert) {
+        for (size_t c = 0; c < signal.size(); ++c) {
+          if (f.tables[static_cast<size_t>(j)][c] == -1) continue;
+          int32_t v = signal[c] == -1 ? 0 : signal[c];
+          if (invert) v = 1 - v;
+          const int32_t h = held[c] == -1 ? 0 : held[c];
+          const size_t index = x == 0 ? static_cast<size_t>(v + 2 * h) : static_cast<size_t>(h + 2 * v);
+          if (index >= w.size() || w[index] == -1) return false;
+        }
+        return true;
+      };
+      auto consider = [&](const Words& signal, int source, int pin) {
+        if (Delivers(care, signal) && keepsDefined(signal, false)) add({source, j, x, pin, false});
+        if (Delivers(complement, signal) && keepsDefined(signal, true)) add({source, j, x, pin, true});
+      };
+
       for (int k = j + 1; k < count - 1; ++k) {
         const CLogicalBlock& source = scheme.GetBlock(k);
         if (source.m_tier >= target.m_tier - 1 || source.m_id == replaced) continue;
-        if (Delivers(care, f.tables[static_cast<size_t>(k)])) add({k, j, x, 0, false});
-        if (Delivers(complement, f.tables[static_cast<size_t>(k)])) add({k, j, x, 0, true});
+        consider(f.tables[static_cast<size_t>(k)], k, 0);
       }
-      if (target.m_tier >= 2) {
-        for (int p = 0; p < inputs; ++p) {
-          if (Delivers(care, columns[static_cast<size_t>(p)])) add({0, j, x, p, false});
-          if (Delivers(complement, columns[static_cast<size_t>(p)])) add({0, j, x, p, true});
-        }
-      }
+      if (target.m_tier >= 2)
+        for (int p = 0; p < inputs; ++p) consider(columns[static_cast<size_t>(p)], 0, p);
     }
   }
   return search;

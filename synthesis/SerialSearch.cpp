@@ -202,18 +202,23 @@ class CMaskEvaluator {
     }
   }
 
+  // Records the word v of class i, the next class of column c's sets.
+  void Record(size_t c, size_t i, int32_t v) {
+    if (i % 64 == 0)
+      for (int b = 0; b < m_planes; ++b) Accept(c, b, 0)[i / 64] = Accept(c, b, 1)[i / 64] = 0;
+    SetWord(c, i, v);
+    m_materialized[c] = static_cast<int64_t>(i) + 1;
+  }
+
   // Brings column c's sets up to date for classes below `count`.
   void Materialize(size_t c, int64_t count) {
     for (int64_t i = m_materialized[c]; i < count; ++i) {
       const size_t ci = static_cast<size_t>(i);
-      if (ci % 64 == 0)
-        for (int b = 0; b < m_planes; ++b) Accept(c, b, 0)[ci / 64] = Accept(c, b, 1)[ci / 64] = 0;
       int32_t v = -1;
       for (int32_t x = m_first[ci]; x != -1 && v == -1; x = m_next[static_cast<size_t>(x)])
         v = Word(static_cast<size_t>(x), c);
-      SetWord(c, ci, v);
+      Record(c, ci, v);
     }
-    m_materialized[c] = count;
   }
 
   // Keeps in words [lo, hi) of the candidates the classes that accept word v
@@ -259,18 +264,23 @@ class CMaskEvaluator {
       for (size_t j = 0; j < hi; ++j) m_cand[j] = ~uint64_t{0};
       if (count % 64 != 0) m_cand[hi - 1] = (uint64_t{1} << (count % 64)) - 1;
       bool defined = false;
-      for (size_t c = 0; c < cols; ++c) {
+      size_t c = 0;
+      for (; c < cols; ++c) {
         const int32_t v = row[m_colOff[c]];
         if (v == -1) continue;
         defined = true;
         if (lo == hi) break;
-        Materialize(c, count);
+        if (m_materialized[c] < count) Materialize(c, count);
         Narrow(c, static_cast<uint32_t>(v), lo, hi);
         if (lo == hi) break;
       }
       if (!defined) continue;
       if (lo == hi) {
         if (count == limit) return std::nullopt;
+        // The new class's words in the columns just read go straight into
+        // the sets that are up to date; the others are filled lazily.
+        for (size_t read = 0; read <= c && read < cols; ++read)
+          if (m_materialized[read] == count) Record(read, static_cast<size_t>(count), row[m_colOff[read]]);
         m_first.push_back(static_cast<int32_t>(t));
         m_last.push_back(static_cast<int32_t>(t));
         ++count;
