@@ -9,6 +9,8 @@
 
 namespace lodex {
 
+class CDocumentHost;
+
 // The day of an export, written into the file header as dd.mm.yyyy.
 struct VhdlDate {
   int day = 1;
@@ -41,6 +43,11 @@ class CVhdlGenerator {
   // Writes text as the file format wants it: Windows-1251, CR LF line ends,
   // through a temporary file.
   static Status WriteFile(const std::string& path, const std::string& text);
+
+  // The export command: asks the host where to save (Cancel writes
+  // nothing), writes the file, and reports a file that cannot be written.
+  // With `testbench`, a testbench file is proposed and written next.
+  static void Generate(const CLogicalScheme& scheme, std::string title, CDocumentHost& host, bool testbench = false);
 
   // The save dialog's proposals.
   static constexpr const char* kDialogTitle = "Сохранить VHDL-код";
