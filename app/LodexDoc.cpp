@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/Wizard.h"
+#include "export/VhdlGenerator.h"
 #include "model/SchemeFile.h"
 #include "model/SequenceFile.h"
 #include "synthesis/Tiers.h"
@@ -206,6 +207,7 @@ bool CLodexDoc::OnCommand(CommandId id) {
     case CommandId::CoverNand: OnCoverNand(); return true;
     case CommandId::CoverNor: OnCoverNor(); return true;
     case CommandId::Settings: OnSettings(); return true;
+    case CommandId::Vhdl: OnVhdl(); return true;
     default: return false;  // served by the program around the document
   }
 }
@@ -324,6 +326,12 @@ void CLodexDoc::OnSaveSequence() {
   if (!path) return;
   if (Status s = WriteSequenceFile(*path, m_scheme.GetBlock(m_selectedBlock).m_lp); !s)
     Report(s.message(), MessageButtons::Ok, MessageIcon::Error);
+}
+
+void CLodexDoc::OnVhdl() {
+  if (!IsEnabled(CommandId::Vhdl)) return;
+  CScopedMessageSink sink(m_host);
+  CVhdlGenerator::Generate(m_scheme, m_title, m_host);
 }
 
 void CLodexDoc::OnSettings() {

@@ -90,6 +90,7 @@ class CLodexDoc {
   void OnCoverNand();
   void OnCoverNor();
   void OnSettings();
+  void OnVhdl();
 
  private:
   // Applies a dialog's result to block i and returns how many blocks it

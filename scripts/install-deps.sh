@@ -13,6 +13,8 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # fuzzing (clang with libFuzzer)
   clang libclang-rt-dev
+  # VHDL export checked by a real VHDL tool
+  ghdl
 )
 
 missing=()

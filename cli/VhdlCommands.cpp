@@ -1,0 +1,40 @@
+// vhdl: the VHDL export, optionally with a self-checking testbench.
+#include <filesystem>
+
+#include "cli/Command.h"
+#include "export/VhdlGenerator.h"
+
+namespace lodex::cli {
+namespace {
+
+struct VhdlArgs {
+  std::string in;
+  std::string out;
+  std::string title;
+  std::string testbench;
+};
+
+const CommandRegistration kVhdl([](CLI::App& app) {
+  auto args = std::make_shared<VhdlArgs>();
+  CLI::App* cmd = app.add_subcommand("vhdl", "Export the scheme as VHDL: one entity per block and a top-level entity");
+  cmd->add_option("IN", args->in, "scheme file (*.shc)")->required();
+  cmd->add_option("-o", args->out, "VHDL file to write (*.vhd)")->required();
+  cmd->add_option("--title", args->title, "document title naming the design (default: IN's file name)");
+  cmd->add_option("--testbench", args->testbench,
+                  "also write a self-checking testbench that checks every defined word of the project's sequence");
+  cmd->callback([args] {
+    const CLogicalScheme scheme = LoadOrRefuse(args->in);
+    if (scheme.IsEmpty()) Refuse("'" + args->in + "' holds no logic block to export");
+    const std::string title =
+        args->title.empty() ? std::filesystem::path(args->in).filename().string() : args->title;
+    const std::string text = CVhdlGenerator::Text(scheme, title, TodayForVhdl());
+    std::string bench;
+    if (!args->testbench.empty()) bench = CVhdlGenerator::Testbench(scheme, title);
+    if (Status s = CVhdlGenerator::WriteFile(args->out, text); !s) Refuse(s.message());
+    if (!args->testbench.empty())
+      if (Status s = CVhdlGenerator::WriteFile(args->testbench, bench); !s) Refuse(s.message());
+  });
+});
+
+}  // namespace
+}  // namespace lodex::cli

@@ -1,0 +1,59 @@
+// VHDL export: one entity with a truth-table architecture per logic block,
+// then a structural top-level entity that wires the blocks together.
+#pragma once
+
+#include <string>
+
+#include "model/LogicalScheme.h"
+#include "model/Status.h"
+
+namespace lodex {
+
+class CDocumentHost;
+
+// The day of an export, written into the file header as dd.mm.yyyy.
+struct VhdlDate {
+  int day = 1;
+  int month = 1;
+  int year = 2000;
+};
+VhdlDate TodayForVhdl();
+
+// The title without a trailing ".shc".
+std::string VhdlTitleStem(const std::string& title);
+// The design name: the stem lower-cased and transliterated to Latin letters;
+// a result that is no valid VHDL identifier is repaired (see the .cpp).
+std::string VhdlDesignName(const std::string& stem);
+// A hexadecimal word as `width` bits, most significant first; '*' (or any
+// other non-digit) gives `width` '*' characters.
+std::string VhdlWordBits(const std::string& hex, int width);
+
+class CVhdlGenerator {
+ public:
+  // The file's text (UTF-8, "\n" line ends) for the scheme under `title`.
+  static std::string Text(const CLogicalScheme& scheme, const std::string& title, const VhdlDate& date);
+
+  // A self-checking testbench for the top-level entity: it applies every
+  // input combination and asserts each defined word of the project's
+  // sequence, reporting combination, expected and obtained values on a
+  // mismatch, and ends with a one-line summary (severity failure when any
+  // word differed).
+  static std::string Testbench(const CLogicalScheme& scheme, const std::string& title);
+
+  // Writes text as the file format wants it: Windows-1251, CR LF line ends,
+  // through a temporary file.
+  static Status WriteFile(const std::string& path, const std::string& text);
+
+  // The export command: asks the host where to save (Cancel writes
+  // nothing), writes the file, and reports a file that cannot be written.
+  // With `testbench`, a testbench file is proposed and written next.
+  static void Generate(const CLogicalScheme& scheme, std::string title, CDocumentHost& host, bool testbench = false);
+
+  // The save dialog's proposals.
+  static constexpr const char* kDialogTitle = "Сохранить VHDL-код";
+  static constexpr const char* kFilter = "VHDL Design File (Xilinx) (*.vhd)|*.vhd|Все файлы (*.*)|*.*||";
+  static constexpr const char* kExtension = "vhd";
+  static std::string ProposedFileName(const std::string& title) { return VhdlDesignName(VhdlTitleStem(title)) + ".vhd"; }
+};
+
+}  // namespace lodex
