@@ -1,0 +1,77 @@
+#include "app/Wizard.h"
+
+#include "model/LogicSequence.h"
+
+namespace lodex {
+
+bool SequenceLengthMatches(int inputs, int outputs, std::string_view lp) {
+  if (inputs < 0 || inputs > 30 || outputs < 1) return false;
+  return lp.size() == (size_t{1} << inputs) * static_cast<size_t>(WordDigitsFor(outputs));
+}
+
+WizardPage2 BuildWizardPage2(const std::string& name, int inputs, int outputs, std::string_view lp) {
+  WizardPage2 page;
+  if (name.empty() || !SequenceLengthMatches(inputs, outputs, lp)) {
+    page.text = kSequenceLengthText;
+    return page;
+  }
+  const size_t d = static_cast<size_t>(WordDigitsFor(outputs));
+  page.finishEnabled = true;
+  page.text = "     Имя проекта:          " + name;
+  page.text += "\r\n     Число входов схемы:   " + std::to_string(inputs);
+  page.text += "\r\n     Число выходов схемы:  " + std::to_string(outputs);
+  page.text += "\r\n     Логическая последовательность: \r\n";
+  for (size_t i = 0; i < lp.size(); ++i) {
+    if (i % (4 * d) == 0) page.text += "  ";
+    if (i > 0 && i % d == 0) page.text += ' ';
+    if (i > 0 && i % (16 * d) == 0) page.text += "\r\n  ";
+    page.text += lp[i];
+  }
+  return page;
+}
+
+namespace {
+
+void StripTrailingBlanks(std::string& text) {
+  while (!text.empty() && text.back() == ' ') text.pop_back();
+}
+
+}  // namespace
+
+SequenceEntry BuildSequenceEntry(int inputs, int digits, const std::string* imported) {
+  SequenceEntry e;
+  const int words = inputs >= 0 && inputs <= 20 ? 1 << inputs : 0;
+  for (int pos = 0; pos < words; ++pos) {
+    if (pos > 0 && pos % 4 == 0) {
+      e.mask += ' ';
+      e.initialText += ' ';
+    }
+    if (pos > 0 && pos % 16 == 0) {
+      e.mask += "\r\n";
+      e.initialText += "\r\n";
+    }
+    const size_t p = static_cast<size_t>(pos);
+    const char shown = imported == nullptr ? '_' : (p < imported->size() ? (*imported)[p] : '_');
+    e.mask.append(static_cast<size_t>(digits), '&');
+    e.initialText.append(static_cast<size_t>(digits), shown);
+    e.mask += ' ';
+    e.initialText += ' ';
+  }
+  StripTrailingBlanks(e.mask);
+  StripTrailingBlanks(e.initialText);
+  const int f = inputs == 3 ? 11 * (8 * digits + 9) : 11 * (16 * digits + 18);
+  e.editWidth = f;
+  e.dialogWidth = f + 20;
+  e.okX = f / 2 - f / 4 - 50;
+  e.cancelX = f / 2 + f / 4 - 30;
+  return e;
+}
+
+std::string SequenceEntryResult(std::string_view text) {
+  std::string lp;
+  for (char c : text)
+    if (c != ' ' && c != '\n' && c != '\r') lp.push_back(c);
+  return lp;
+}
+
+}  // namespace lodex

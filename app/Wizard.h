@@ -1,0 +1,49 @@
+// What the new-project wizard and the sequence entry dialog show and decide:
+// page 1's messages, page 2's length check and summary, and the entry
+// dialog's mask, initial text and sizes.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace lodex {
+
+inline constexpr const char* kDefaultProjectName = "Схема1";
+inline constexpr const char* kNoProjectPropertiesText = "Не выбраны свойства проекта!";
+inline constexpr const char* kNoSequenceLoadedText = "Не загружена логическая последовательность!";
+inline constexpr const char* kSequenceLengthText =
+    "Длина логической последовательности \r\nне соответствует заданным параметрам входов/выходов";
+inline constexpr const char* kSequenceFileFilter =
+    "Файлы логической последовательности (*.lof)|*.lof|Все файлы (*.*)|*.*||";
+
+// True when `lp` has 2^inputs words of ceil(outputs/4) characters.
+bool SequenceLengthMatches(int inputs, int outputs, std::string_view lp);
+
+struct WizardPage2 {
+  bool finishEnabled = false;
+  std::string text;  // the summary, or the length message
+};
+
+// Page 2 for page 1's values: the summary with Finish enabled when the name
+// is not empty and the length matches, else the length message.
+WizardPage2 BuildWizardPage2(const std::string& name, int inputs, int outputs, std::string_view lp);
+
+// The sequence entry dialog's contents and geometry (pixels).
+struct SequenceEntry {
+  std::string mask;         // '&' per digit, blanks and line breaks as literals
+  std::string initialText;  // '_' per digit, or the imported characters
+  int editX = 5, editY = 5, editWidth = 0, editHeight = 200;
+  int dialogWidth = 0, dialogHeight = 290;
+  int okX = 0, cancelX = 0, buttonY = 220, buttonWidth = 80, buttonHeight = 25;
+};
+
+// For 2^inputs words of `digits` characters; `imported` is the schematic
+// library's text in schematic mode (character pos for every digit of word
+// pos), null in keyboard mode.
+SequenceEntry BuildSequenceEntry(int inputs, int digits, const std::string* imported);
+
+// The sequence the entry dialog returns: its text without blanks, line feeds
+// and carriage returns.
+std::string SequenceEntryResult(std::string_view text);
+
+}  // namespace lodex

@@ -1,0 +1,60 @@
+// What the fictitious-input dialog shows and returns: the input list, the
+// dependency column of the grid, the rule that picks an input, and the split
+// request that removes it.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "synthesis/ParallelDialog.h"
+
+namespace lodex {
+
+inline constexpr const char* kNoFictitiousText = "Нет фиктивных переменных!";
+
+// Entry [i][j]: 1 when output j depends essentially on input i, else 0.
+using DependencyRows = std::vector<std::vector<int32_t>>;
+
+struct FictGridRow {
+  std::string label;  // "In%d" with the input's weight
+  std::string value;  // " %i" with the dependency of output 0 on it
+  bool operator==(const FictGridRow&) const = default;
+};
+
+class CFictDialogModel {
+ public:
+  // `inputs` is the block's input count, `matrix` its dependency matrix.
+  CFictDialogModel(int inputs, DependencyRows matrix);
+
+  // Item t stands for input inputs-1-t and reads "Input%d" with its weight.
+  std::vector<std::string> InputItems() const;
+  // Row t reads like item t.
+  std::vector<FictGridRow> GridRows() const;
+  bool FictitiousFound() const { return m_found; }
+
+  struct PickResult {
+    int checkedItem = -1;                 // the only item that keeps a mark
+    std::optional<std::string> message;   // a message box to show first
+  };
+  // A pick of item t: marks it when its input is fictitious; without any
+  // fictitious input the pick only produces the message.
+  PickResult Pick(int item);
+
+  bool OkEnabled() const { return m_okEnabled; }
+  // The request handed to the command: group 1 = every input but the marked
+  // one, output 0; group 2's output mask is always 0.
+  const ParallelChoice& Choice() const { return m_choice; }
+
+ private:
+  bool Essential(int input) const;
+
+  int m_inputs;
+  DependencyRows m_matrix;
+  bool m_found = false;
+  bool m_okEnabled = false;
+  ParallelChoice m_choice;
+};
+
+}  // namespace lodex

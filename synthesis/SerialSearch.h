@@ -1,0 +1,40 @@
+// The search of all serial split masks of a block.
+//
+// SearchSplitsReference evaluates masks 2^n - 2 down to 1 one by one with
+// EvaluateSplit. SearchSplits gives the same candidate list from packed rows
+// and a hash of fully defined rows, with the masks shared among threads.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "synthesis/Serial.h"
+
+namespace lodex {
+
+// Called with the number of masks evaluated so far and the number of masks
+// in all; returning false cancels the search.
+using SearchProgress = std::function<bool(uint64_t done, uint64_t total)>;
+
+struct SerialSearchOptions {
+  // Worker threads; 0 uses every hardware thread.
+  unsigned threads = 0;
+  // Called on the calling thread now and then during the search, and once
+  // with done == total when it completes.
+  SearchProgress progress;
+};
+
+struct SerialSearchResult {
+  std::vector<SplitCandidate> candidates;  // sorted ascending
+  bool cancelled = false;                  // candidates are then incomplete
+};
+
+// Every accepted mask of block `block`, sorted ascending, found with
+// EvaluateSplit mask by mask.
+std::vector<SplitCandidate> SearchSplitsReference(const CLogicalScheme& scheme, int block);
+
+// The same list as SearchSplitsReference, found fast.
+SerialSearchResult SearchSplits(const CLogicalScheme& scheme, int block, const SerialSearchOptions& options = {});
+
+}  // namespace lodex
