@@ -13,6 +13,8 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # fuzzing (clang with libFuzzer)
   clang libclang-rt-dev
+  # drawing tests: Visio XML reader, SVG renderer, fonts for rendering
+  libvisio-tools librsvg2-bin fonts-dejavu-core fonts-liberation
 )
 
 missing=()
