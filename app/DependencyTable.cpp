@@ -4,7 +4,7 @@
 
 namespace lodex {
 
-CDependencyTable::CDependencyTable(const DependencyRows& matrix, int inputs, int outputs)
+CDependencyTable::CDependencyTable(const DependencyMatrix& matrix, int inputs, int outputs)
     : m_columns(inputs + 1), m_rows(outputs + 1) {
   m_cells.assign(static_cast<size_t>(m_rows), std::vector<std::string>(static_cast<size_t>(m_columns)));
   for (int t = 1; t <= inputs; ++t) m_cells[0][static_cast<size_t>(t)] = "In" + WeightText(t - 1);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "synthesis/FictDialog.h"
+#include "synthesis/Dependency.h"
 
 namespace lodex {
 
@@ -13,8 +13,11 @@ inline constexpr const char* kDependencyTableCaption = "Таблица суще�
 
 class CDependencyTable {
  public:
+  // The table of a block's essential dependencies.
+  explicit CDependencyTable(const CLogicalBlock& block)
+      : CDependencyTable(EssentialDependencies(block), block.m_inputCount, block.m_outputCount) {}
   // `matrix` [input][output] of a block with `inputs` inputs and `outputs` outputs.
-  CDependencyTable(const DependencyRows& matrix, int inputs, int outputs);
+  CDependencyTable(const DependencyMatrix& matrix, int inputs, int outputs);
 
   int Columns() const { return m_columns; }
   int Rows() const { return m_rows; }

@@ -1,4 +1,4 @@
-// new, show and lof: projects, schemes and sequence files.
+// new and show: projects and schemes.
 #include <iostream>
 
 #include "cli/Command.h"
@@ -62,25 +62,6 @@ const CommandRegistration kShow([](CLI::App& app) {
   cmd->callback([args] {
     const CLogicalScheme scheme = LoadOrRefuse(args->in);
     std::cout << (args->json ? SchemeJson(scheme) : SchemeText(scheme));
-  });
-});
-
-struct LofArgs {
-  std::string in;
-  std::string block;
-  std::string out;
-};
-
-const CommandRegistration kLof([](CLI::App& app) {
-  auto args = std::make_shared<LofArgs>();
-  CLI::App* cmd = app.add_subcommand("lof", "Save a block's logic sequence as a *.lof file");
-  cmd->add_option("IN", args->in, "scheme file (*.shc)")->required();
-  cmd->add_option("--block", args->block, "logic block by position (1..count-2) or identifier")->required();
-  cmd->add_option("-o", args->out, "sequence file to write (*.lof)")->required();
-  cmd->callback([args] {
-    const CLogicalScheme scheme = LoadOrRefuse(args->in);
-    const int b = ResolveBlock(scheme, args->block);
-    if (Status s = WriteSequenceFile(args->out, scheme.GetBlock(b).m_lp); !s) Refuse(s.message());
   });
 });
 

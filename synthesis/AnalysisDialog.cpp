@@ -1,5 +1,7 @@
 #include "synthesis/AnalysisDialog.h"
 
+#include "synthesis/Analysis.h"
+
 namespace lodex {
 namespace {
 
@@ -21,7 +23,13 @@ CAnalysisGrid::CAnalysisGrid(std::string source, std::string computed, int digit
     m_cells[0][static_cast<size_t>(2 + t)] = std::to_string(t);
     m_cells[0][static_cast<size_t>(7 + t)] = std::to_string(t);
   }
-  const std::string undefined = " " + std::string(d, '*');
+  // Every differing word counts, also those of a sequence too short to fill
+  // one row (fewer than four combinations), which no row shows.
+  const std::vector<int> differing = MismatchedWords(m_source, m_computed, m_digits);
+  m_mismatch = !differing.empty();
+  std::vector<bool> mismatched(rows * 4, false);
+  for (int w : differing)
+    if (w >= 0 && static_cast<size_t>(w) < mismatched.size()) mismatched[static_cast<size_t>(w)] = true;
   for (size_t r = 1; r < rows; ++r) {
     auto& row = m_cells[r];
     row[1] = std::to_string(r - 1);
@@ -30,10 +38,9 @@ CAnalysisGrid::CAnalysisGrid(std::string source, std::string computed, int digit
       const size_t combination = 4 * (r - 1) + t;
       row[2 + t] = WordCell(m_source, combination, d);
       row[7 + t] = WordCell(m_computed, combination, d);
-      if (row[2 + t] != row[7 + t] && row[2 + t] != undefined && row[7 + t] != undefined) rowMismatch = true;
+      if (mismatched[combination]) rowMismatch = true;
     }
     row[0] = rowMismatch ? "НЕСОВПАДЕНИЕ" : "OK";
-    m_mismatch = m_mismatch || rowMismatch;
   }
 }
 

@@ -21,7 +21,8 @@ class CAnalysisGrid {
 
   int Rows() const { return static_cast<int>(m_cells.size()); }
   const std::string& Cell(int row, int column) const;
-  // True when some combination differs and neither side is undefined there.
+  // True when some combination differs and neither side is undefined there
+  // (also one that no row shows).
   bool HasMismatch() const { return m_mismatch; }
   // Width of a column given the current width of column 0.
   static int ColumnWidth(int column, int column0Width);

@@ -8,14 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "synthesis/ParallelDialog.h"
+#include "model/LogicalBlock.h"
+#include "synthesis/Dependency.h"
 
 namespace lodex {
 
 inline constexpr const char* kNoFictitiousText = "Нет фиктивных переменных!";
-
-// Entry [i][j]: 1 when output j depends essentially on input i, else 0.
-using DependencyRows = std::vector<std::vector<int32_t>>;
 
 struct FictGridRow {
   std::string label;  // "In%d" with the input's weight
@@ -25,8 +23,10 @@ struct FictGridRow {
 
 class CFictDialogModel {
  public:
+  explicit CFictDialogModel(const CLogicalBlock& block)
+      : CFictDialogModel(block.m_inputCount, EssentialDependencies(block)) {}
   // `inputs` is the block's input count, `matrix` its dependency matrix.
-  CFictDialogModel(int inputs, DependencyRows matrix);
+  CFictDialogModel(int inputs, DependencyMatrix matrix);
 
   // Item t stands for input inputs-1-t and reads "Input%d" with its weight.
   std::vector<std::string> InputItems() const;
@@ -45,16 +45,16 @@ class CFictDialogModel {
   bool OkEnabled() const { return m_okEnabled; }
   // The request handed to the command: group 1 = every input but the marked
   // one, output 0; group 2's output mask is always 0.
-  const ParallelChoice& Choice() const { return m_choice; }
+  const SplitRequest& Choice() const { return m_choice; }
 
  private:
   bool Essential(int input) const;
 
   int m_inputs;
-  DependencyRows m_matrix;
+  DependencyMatrix m_matrix;
   bool m_found = false;
   bool m_okEnabled = false;
-  ParallelChoice m_choice;
+  SplitRequest m_choice;
 };
 
 }  // namespace lodex

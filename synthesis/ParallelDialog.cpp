@@ -36,9 +36,9 @@ BlockPicture MakeBlockPicture(int32_t inputMask, int32_t outputMask) {
 std::vector<std::string> ParallelInputItems(int inputs) { return Items("In", inputs); }
 std::vector<std::string> ParallelOutputItems(int outputs) { return Items("Out", outputs); }
 
-ParallelChoice ParallelMasksFromChecks(int inputs, int outputs, const std::vector<bool>& inputChecks,
+SplitRequest ParallelMasksFromChecks(int inputs, int outputs, const std::vector<bool>& inputChecks,
                                        const std::vector<bool>& outputChecks) {
-  ParallelChoice c;
+  SplitRequest c;
   c.in1 = AllPins(inputs);
   c.out1 = AllPins(outputs);
   for (int t = 0; t < inputs; ++t)

@@ -8,19 +8,9 @@
 #include <vector>
 
 #include "model/LogicalBlock.h"
+#include "synthesis/Parallel.h"
 
 namespace lodex {
-
-// A split request: group 1 and group 2, each an input and an output mask
-// (bit i: input or output i of the block).
-struct ParallelChoice {
-  int32_t in1 = 0;
-  int32_t out1 = 0;
-  int32_t in2 = 0;
-  int32_t out2 = 0;
-
-  bool operator==(const ParallelChoice&) const = default;
-};
 
 // One block drawn by the preview: one pin per set bit of its masks,
 // ascending, `m_pin` the bit index, `m_source` "I" for inputs, "O" for outputs.
@@ -42,7 +32,7 @@ std::vector<std::string> ParallelOutputItems(int outputs);
 
 // The request the check marks give: group 1 = all inputs and the unmarked
 // outputs, group 2 = the marked inputs and outputs. Marks are per list item.
-ParallelChoice ParallelMasksFromChecks(int inputs, int outputs, const std::vector<bool>& inputChecks,
+SplitRequest ParallelMasksFromChecks(int inputs, int outputs, const std::vector<bool>& inputChecks,
                                        const std::vector<bool>& outputChecks);
 
 // The dialog's state for one block: the check marks, the masks they give,
@@ -60,13 +50,13 @@ class CParallelDialogModel {
 
   // Enabled while some input or output carries a mark.
   bool OkEnabled() const { return m_choice.in2 + m_choice.out2 != 0; }
-  const ParallelChoice& Choice() const { return m_choice; }
+  const SplitRequest& Choice() const { return m_choice; }
   // One picture (group 1) without marks, two with marks.
   std::vector<BlockPicture> Pictures() const;
 
  private:
   CLogicalBlock m_block;
-  ParallelChoice m_choice;
+  SplitRequest m_choice;
 };
 
 }  // namespace lodex

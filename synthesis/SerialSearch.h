@@ -20,8 +20,8 @@ using SearchProgress = std::function<bool(uint64_t done, uint64_t total)>;
 struct SerialSearchOptions {
   // Worker threads; 0 uses every hardware thread.
   unsigned threads = 0;
-  // Called on the calling thread now and then during the search, and once
-  // with done == total when it completes.
+  // Called on the calling thread between chunks of masks, and once with
+  // done == total when the search completes (its answer is then ignored).
   SearchProgress progress;
 };
 

@@ -35,8 +35,7 @@ Status CheckSimulable(const CLogicalScheme& scheme);
 SchemeValues SimulateScheme(const CLogicalScheme& scheme, bool keepAll);
 
 // Reference: combination by combination, each block's input assembled as a
-// bit string of IntToBits texts and read back with BitsToInt. Always keeps
-// every table.
-SchemeValues SimulateSchemePlain(const CLogicalScheme& scheme);
+// bit string of IntToBits texts and read back with BitsToInt.
+SchemeValues SimulateSchemePlain(const CLogicalScheme& scheme, bool keepAll);
 
 }  // namespace lodex

@@ -1,0 +1,86 @@
+// The one way the document reaches the program around it: the dialogs of
+// its commands, message boxes, file dialogs, the save prompt and the views.
+// The Qt program, lodex-cli and the tests each implement it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/LogicalBlock.h"
+#include "model/MessageSink.h"
+#include "synthesis/AnalysisDialog.h"
+#include "synthesis/FictDialog.h"
+#include "synthesis/ParallelDialog.h"
+#include "synthesis/SerialDialog.h"
+#include "synthesis/ThreeInDialog.h"
+
+namespace lodex {
+
+// The application title: the caption of every message box the document
+// raises without a caption of its own.
+inline constexpr const char* kAppTitle = "Lodex 2.2";
+
+// A file-open or file-save dialog. `filter` is "name|pattern|...||".
+struct FileDialogRequest {
+  std::string title;
+  std::string fileName;
+  std::string defaultExtension;
+  std::string filter;
+  bool operator==(const FileDialogRequest&) const = default;
+};
+
+inline const FileDialogRequest kOpenSchemeDialog{"Открытие файла схемы", "*.shc", "shc",
+                                                 "Схемы (*.shc)|*.shc|Все файлы (*.*)|*.*||"};
+inline const FileDialogRequest kSaveSequenceDialog{
+    "Сохранить последовательность", "*.lof", "lof",
+    "Файлы логической последовательности (*.lof)|*.lof|Все файлы (*.*)|*.*||"};
+// The save-as dialog of a scheme (the document template's filter).
+inline const FileDialogRequest kSaveSchemeDialog{"Сохранить как", "", "shc", "Lodex Files (*.shc)|*.shc||"};
+
+// The two settings of the settings dialog ("Установки").
+struct SettingsChoice {
+  bool autoSynthesis = true;  // "Включить автосинтез"
+  bool libraryBlocks = true;  // "Включить поддержку библиотечных блоков"
+  bool operator==(const SettingsChoice&) const = default;
+};
+
+// What the wizard hands over on Finish (its page 2 has checked the length).
+struct WizardResult {
+  std::string name;
+  int inputs = 0;
+  int outputs = 0;
+  std::string lp;
+};
+
+class CDocumentHost : public CMessageSink {
+ public:
+  // Each dialog gets a copy of the selected block and returns its choice, or
+  // none for Cancel.
+  virtual std::optional<SerialChoice> RunSerialDialog(const CLogicalBlock& block) = 0;
+  virtual std::optional<SplitRequest> RunParallelDialog(const CLogicalBlock& block) = 0;
+  virtual std::optional<SplitRequest> RunFictitiousDialog(const CLogicalBlock& block) = 0;
+  virtual std::optional<ThreeInputChoice> RunThreeInputDialog(const CLogicalBlock& block,
+                                                              const std::vector<int32_t>& types) = 0;
+  // Shows the analysis grid; its result is ignored.
+  virtual void RunAnalysisDialog(const CAnalysisGrid& grid) = 0;
+  virtual std::optional<SettingsChoice> RunSettingsDialog(const SettingsChoice& current) = 0;
+  // The new-project wizard, page 1 preset with the name "Схема1".
+  virtual std::optional<WizardResult> RunNewProjectWizard() = 0;
+
+  // A message box (CMessageSink::Show): the answer is one of its buttons.
+  // The document also installs the host as the model's message sink while
+  // it runs a command.
+
+  // The full path chosen, or none for Cancel.
+  virtual std::optional<std::string> AskOpenFile(const FileDialogRequest& request) = 0;
+  virtual std::optional<std::string> AskSaveFile(const FileDialogRequest& request) = 0;
+  // The framework's prompt to save changes to the document `title`:
+  // Yes, No or Cancel.
+  virtual MessageAnswer AskSaveChanges(const std::string& title) = 0;
+
+  // Repaint every view: the layout, the diagram and the sequence panes.
+  virtual void UpdateAllViews() = 0;
+};
+
+}  // namespace lodex

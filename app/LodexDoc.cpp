@@ -1,0 +1,339 @@
+#include "app/LodexDoc.h"
+
+#include <filesystem>
+
+#include "app/Wizard.h"
+#include "model/SchemeFile.h"
+#include "model/SequenceFile.h"
+#include "synthesis/Tiers.h"
+
+namespace lodex {
+namespace {
+
+std::string FileTitle(const std::string& path) { return std::filesystem::path(path).stem().string(); }
+
+bool HasSchemeExtension(const std::string& path) { return std::filesystem::path(path).extension() == ".shc"; }
+
+}  // namespace
+
+CLodexDoc::CLodexDoc(CDocumentHost& host) : m_host(host) {}
+
+MessageAnswer CLodexDoc::Report(const std::string& text, MessageButtons buttons, MessageIcon icon) {
+  return m_host.Show(Message{text, kAppTitle, buttons, icon});
+}
+
+// --- framework steps -------------------------------------------------------
+
+bool CLodexDoc::OnNewDocument() {
+  DeleteContents();
+  m_scheme = CLogicalScheme();
+  m_pathName.clear();
+  m_modified = false;
+  m_layoutDirty = true;
+  m_history.clear();
+  m_historyPos = 0;
+  m_host.UpdateAllViews();
+  return true;
+}
+
+bool CLodexDoc::OnOpenDocument(const std::string& path) {
+  CScopedMessageSink sink(m_host);
+  CLogicalScheme loaded;
+  if (Status s = LoadSchemeFile(path, loaded); !s) {
+    Report(s.message(), MessageButtons::Ok, MessageIcon::Error);
+    return false;
+  }
+  DeleteContents();
+  m_scheme = loaded;  // assignment keeps the counter: take the file's
+  m_scheme.m_blockCounter = loaded.m_blockCounter;
+  m_pathName = path;
+  m_title = FileTitle(path);
+  m_modified = false;
+  m_serialEnabled = true;
+  m_parallelEnabled = true;
+  m_layoutDirty = true;
+  m_historyPos = 0;
+  m_history.assign(1, m_scheme);
+  m_host.UpdateAllViews();
+  return true;
+}
+
+void CLodexDoc::DeleteContents() {
+  m_serialEnabled = false;
+  m_parallelEnabled = false;
+  m_layoutDirty = true;
+  m_historyPos = 0;
+  m_selectedBlock = -1;
+  m_history.clear();
+}
+
+bool CLodexDoc::OnSaveDocument(const std::string& path) {
+  CScopedMessageSink sink(m_host);
+  if (Status s = SaveSchemeFile(path, m_scheme); !s) {
+    Report(s.message(), MessageButtons::Ok, MessageIcon::Error);
+    return false;
+  }
+  m_pathName = path;
+  m_title = FileTitle(path);
+  m_modified = false;
+  return true;
+}
+
+bool CLodexDoc::SaveModified() {
+  if (!m_modified) return true;
+  switch (m_host.AskSaveChanges(m_title)) {
+    case MessageAnswer::Yes:
+      return OnFileSave();
+    case MessageAnswer::No:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool CLodexDoc::OnFileSave() {
+  if (m_pathName.empty()) return OnFileSaveAs();
+  return OnSaveDocument(m_pathName);
+}
+
+bool CLodexDoc::OnFileSaveAs() {
+  FileDialogRequest request = kSaveSchemeDialog;
+  request.fileName = m_title;
+  const std::optional<std::string> path = m_host.AskSaveFile(request);
+  return path && OnSaveDocument(*path);
+}
+
+void CLodexDoc::PushSnapshot() {
+  // Discard the redo tail; a position outside the history (a restart sets
+  // -1) keeps every entry.
+  if (m_historyPos >= 0 && static_cast<size_t>(m_historyPos) < m_history.size())
+    m_history.resize(static_cast<size_t>(m_historyPos) + 1);
+  m_history.push_back(m_scheme);
+  m_historyPos = static_cast<int32_t>(m_history.size()) - 1;
+}
+
+// --- selection -------------------------------------------------------------
+
+void CLodexDoc::SelectBlock(int index) {
+  m_selectedBlock = index;
+  ValidateSelection();
+  m_host.UpdateAllViews();
+}
+
+int CLodexDoc::SelectedLogicBlock() const {
+  return m_selectedBlock >= 1 && m_selectedBlock < m_scheme.GetBlockCount() - 1 ? m_selectedBlock : -1;
+}
+
+void CLodexDoc::ValidateSelection() { m_selectedBlock = SelectedLogicBlock(); }
+
+// --- enable rules ----------------------------------------------------------
+
+bool CLodexDoc::IsEnabled(CommandId id) const {
+  const bool loaded = !m_scheme.IsEmpty();
+  const int sel = SelectedLogicBlock();
+  const CLogicalBlock* block = sel >= 1 ? &m_scheme.GetBlock(sel) : nullptr;
+  switch (id) {
+    case CommandId::New:
+    case CommandId::Open:
+    case CommandId::RecentFiles:
+    case CommandId::Exit:
+    case CommandId::CoverNand:
+    case CommandId::CoverNor:
+    case CommandId::Settings:
+    case CommandId::About:
+      return true;
+    case CommandId::Save:
+    case CommandId::SaveAs:
+      return m_modified;
+    case CommandId::Serial:
+      return m_serialEnabled && block != nullptr;
+    case CommandId::Parallel:
+      return m_parallelEnabled && block != nullptr && block->m_outputCount > 1;
+    case CommandId::Fictitious:
+      return loaded && block != nullptr && block->m_outputCount == 1 && block->m_inputCount > 2;
+    case CommandId::ThreeInput:
+      return loaded && block != nullptr && block->m_outputCount == 1 && block->m_inputCount >= 3;
+    case CommandId::SaveSequence:
+      return loaded && block != nullptr;
+    case CommandId::Analysis:
+    case CommandId::Vhdl:
+    case CommandId::Visio:
+      return loaded;
+    case CommandId::Optimize:
+      return IsElementary(m_scheme);
+    case CommandId::Undo:
+      return loaded && m_historyPos >= 1;
+    case CommandId::Redo:
+      return loaded && m_historyPos < static_cast<int32_t>(m_history.size()) - 1;
+  }
+  return false;
+}
+
+bool CLodexDoc::IsContextEnabled(CommandId id) const {
+  const int sel = SelectedLogicBlock();
+  if (m_scheme.IsEmpty() || sel < 1) return false;
+  const CLogicalBlock& block = m_scheme.GetBlock(sel);
+  switch (id) {
+    case CommandId::Serial:
+    case CommandId::SaveSequence:
+      return true;
+    case CommandId::Parallel:
+      return block.m_outputCount != 1;
+    case CommandId::ThreeInput:
+      return block.m_outputCount == 1 && block.m_inputCount >= 3;
+    default:
+      return false;
+  }
+}
+
+bool CLodexDoc::OnCommand(CommandId id) {
+  if (!IsEnabled(id)) return false;
+  CScopedMessageSink sink(m_host);
+  switch (id) {
+    case CommandId::New: OnFileNew(); return true;
+    case CommandId::Open: OnFileOpen(); return true;
+    case CommandId::Save: OnFileSave(); return true;
+    case CommandId::SaveAs: OnFileSaveAs(); return true;
+    case CommandId::Undo: OnUndo(); return true;
+    case CommandId::Redo: OnRedo(); return true;
+    case CommandId::Serial: OnSerial(); return true;
+    case CommandId::Parallel: OnParallel(); return true;
+    case CommandId::Fictitious: OnFictitious(); return true;
+    case CommandId::ThreeInput: OnThreeInput(); return true;
+    case CommandId::SaveSequence: OnSaveSequence(); return true;
+    case CommandId::Analysis: OnAnalysis(); return true;
+    case CommandId::Optimize: OnOptimize(); return true;
+    case CommandId::CoverNand: OnCoverNand(); return true;
+    case CommandId::CoverNor: OnCoverNor(); return true;
+    case CommandId::Settings: OnSettings(); return true;
+    default: return false;  // served by the program around the document
+  }
+}
+
+// --- new, open, history ----------------------------------------------------
+
+void CLodexDoc::OnFileNew() {
+  CScopedMessageSink sink(m_host);
+  // Cancel at the save prompt keeps the shown project; so does Cancel in the
+  // wizard (the history and the flags are reset only on Finish).
+  if (!m_scheme.IsEmpty() && m_modified && !SaveModified()) return;
+  m_layoutDirty = true;
+  const std::optional<WizardResult> result = m_host.RunNewProjectWizard();
+  if (!result) {
+    m_host.UpdateAllViews();
+    return;
+  }
+  FinishNewProject(*result);
+}
+
+bool CLodexDoc::FinishNewProject(const WizardResult& r) {
+  CScopedMessageSink sink(m_host);
+  std::string reason;
+  if (r.inputs < 1 || r.inputs > 16) reason = "Число входов должно лежать в пределах 1..16";
+  else if (r.outputs < 1 || r.outputs > 12) reason = "Число выходов должно лежать в пределах 1..12";
+  else if (r.name.empty() || !SequenceLengthMatches(r.inputs, r.outputs, r.lp)) reason = kSequenceLengthText;
+  else
+    for (char c : r.lp)
+      if (!IsSequenceChar(c)) reason = "Логическая последовательность содержит недопустимый символ";
+  if (!reason.empty()) {
+    Report(reason, MessageButtons::Ok, MessageIcon::Error);
+    return false;
+  }
+  DeleteContents();
+  m_scheme.InitFromProject(static_cast<int16_t>(r.inputs), static_cast<int16_t>(r.outputs), "Bl_1", r.lp);
+  m_title = r.name;
+  m_pathName.clear();  // Save must ask for a file, not overwrite the last one opened
+  m_modified = true;
+  m_serialEnabled = true;
+  m_parallelEnabled = true;
+  m_history.clear();
+  m_historyPos = -1;
+  PushSnapshot();
+  m_host.UpdateAllViews();
+  return true;
+}
+
+void CLodexDoc::RemoveRedundantBlocks() {
+  m_scheme.RemoveRepeaters();
+  m_scheme.RemoveInverters();
+}
+
+void CLodexDoc::OnFileOpen() {
+  CScopedMessageSink sink(m_host);
+  if (m_scheme.IsEmpty() || !m_modified) {
+    const std::optional<std::string> path = m_host.AskOpenFile(kOpenSchemeDialog);
+    if (path && HasSchemeExtension(*path)) {
+      m_layoutDirty = true;
+      if (!OnOpenDocument(*path)) {  // reported; the document stays as it was
+        m_host.UpdateAllViews();
+        return;
+      }
+    }
+    RemoveRedundantBlocks();
+    m_history.clear();
+    m_historyPos = -1;
+    PushSnapshot();
+  } else {
+    if (!SaveModified()) {
+      m_host.UpdateAllViews();
+      return;
+    }
+    // The contents are replaced only once a file has been read, so Cancel in
+    // the file dialog leaves the document as it was.
+    const std::optional<std::string> path = m_host.AskOpenFile(kOpenSchemeDialog);
+    if (path && HasSchemeExtension(*path)) {
+      m_layoutDirty = true;
+      if (OnOpenDocument(*path)) {
+        RemoveRedundantBlocks();
+        m_history.clear();
+        m_historyPos = -1;
+        PushSnapshot();
+      }
+    }
+  }
+  ValidateSelection();
+  m_host.UpdateAllViews();
+}
+
+void CLodexDoc::RestoreFromHistory() {
+  m_scheme = m_history[static_cast<size_t>(m_historyPos)];
+  SetModifiedFlag(true);
+  m_layoutDirty = true;
+  ValidateSelection();  // the restored scheme may have fewer blocks
+  m_host.UpdateAllViews();
+}
+
+void CLodexDoc::OnUndo() {
+  if (!IsEnabled(CommandId::Undo)) return;
+  --m_historyPos;
+  RestoreFromHistory();
+}
+
+void CLodexDoc::OnRedo() {
+  if (!IsEnabled(CommandId::Redo)) return;
+  ++m_historyPos;
+  RestoreFromHistory();
+}
+
+// --- reading commands and settings -----------------------------------------
+
+void CLodexDoc::OnSaveSequence() {
+  if (!IsEnabled(CommandId::SaveSequence)) return;
+  CScopedMessageSink sink(m_host);
+  const std::optional<std::string> path = m_host.AskSaveFile(kSaveSequenceDialog);
+  if (!path) return;
+  if (Status s = WriteSequenceFile(*path, m_scheme.GetBlock(m_selectedBlock).m_lp); !s)
+    Report(s.message(), MessageButtons::Ok, MessageIcon::Error);
+}
+
+void CLodexDoc::OnSettings() {
+  CScopedMessageSink sink(m_host);
+  const std::optional<SettingsChoice> choice = m_host.RunSettingsDialog({m_autoSynthesis, m_libraryBlocks});
+  if (!choice) return;
+  m_autoSynthesis = choice->autoSynthesis;
+  m_libraryBlocks = choice->libraryBlocks;
+  m_layoutDirty = true;
+  m_host.UpdateAllViews();
+}
+
+}  // namespace lodex

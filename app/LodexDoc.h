@@ -1,0 +1,115 @@
+// The document: the scheme being edited, its undo history, the selection,
+// the two settings, and every command with the rule that enables it. It
+// reaches the outside only through its CDocumentHost.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/CommandIds.h"
+#include "app/DocumentHost.h"
+#include "model/LogicalScheme.h"
+
+namespace lodex {
+
+class CLodexDoc {
+ public:
+  explicit CLodexDoc(CDocumentHost& host);
+
+  // --- state -------------------------------------------------------------
+  std::vector<CLogicalScheme> m_history;
+  CLogicalScheme m_scheme;
+  int32_t m_historyPos = 0;       // the entry equal to m_scheme
+  int32_t m_selectedBlock = -1;   // -1: no selection
+  bool m_parallelEnabled = false;
+  bool m_serialEnabled = false;
+  bool m_autoSynthesis = true;
+  bool m_libraryBlocks = true;
+  bool m_layoutDirty = false;     // set by every change, cleared by the view's drawing
+
+  bool IsModified() const { return m_modified; }
+  void SetModifiedFlag(bool modified = true) { m_modified = modified; }
+  const std::string& GetPathName() const { return m_pathName; }
+  const std::string& GetTitle() const { return m_title; }
+  void SetTitle(const std::string& title) { m_title = title; }
+
+  // --- framework steps ---------------------------------------------------
+  // An empty document with an empty history.
+  bool OnNewDocument();
+  // Loads `path` and makes it the document with a one-entry history. A file
+  // that cannot be read or is damaged is reported in a message box with the
+  // loader's reason, and the document stays as it was.
+  bool OnOpenDocument(const std::string& path);
+  void DeleteContents();
+  // Writes the scheme to `path` safely; a failure is reported in a message
+  // box and leaves the document modified.
+  bool OnSaveDocument(const std::string& path);
+  // The save prompt of a modified document: false when the user cancels or
+  // the save fails, so the caller stops.
+  bool SaveModified();
+  void PushSnapshot();
+
+  // --- selection -----------------------------------------------------------
+  // The view's hit test result (-1 for empty space).
+  void SelectBlock(int index);
+  // The selected logic block's index, or -1 when the selection designates
+  // no logic block.
+  int SelectedLogicBlock() const;
+
+  // --- commands ------------------------------------------------------------
+  bool IsEnabled(CommandId id) const;
+  // The view's context menu rule: 32785 only for a selected block with one
+  // output and at least three inputs; 32779 greyed for a one-output block.
+  bool IsContextEnabled(CommandId id) const;
+  // Runs a command; a disabled one, or one served elsewhere, does nothing.
+  // False when the command was not run.
+  bool OnCommand(CommandId id);
+
+  void OnFileNew();
+  // The Finish step of the wizard: a new three-block project. A result whose
+  // sequence does not fit its counts is refused with a message.
+  bool FinishNewProject(const WizardResult& result);
+  void OnFileOpen();
+  bool OnFileSave();
+  bool OnFileSaveAs();
+  void OnUndo();
+  void OnRedo();
+  void OnSerial();
+  void OnParallel();
+  void OnFictitious();
+  void OnThreeInput();
+  void OnSaveSequence();
+  void OnAnalysis();
+  void OnOptimize();
+  void OnCoverNand();
+  void OnCoverNor();
+  void OnSettings();
+
+ private:
+  // Applies a dialog's result to block i and returns how many blocks it
+  // inserted before the block after i's last part.
+  using ApplyResult = std::function<int(int block)>;
+
+  // Step 5 of the synthesis pattern: the result applied to the selected
+  // block, or with auto-synthesis to every block equal to `source`.
+  void ApplyToEqualBlocks(const CLogicalBlock& source, const ApplyResult& apply);
+  // The fixed end of every synthesis command.
+  void FinishSynthesis();
+  void RemoveRedundantBlocks();
+  // Drops a selection that no longer designates a logic block.
+  void ValidateSelection();
+  void RestoreFromHistory();
+  void ParallelSerialOffer(const SplitRequest& request);
+  void RunCovering(void (*cover)(CLogicalScheme&));
+  MessageAnswer Report(const std::string& text, MessageButtons buttons = MessageButtons::Ok,
+                       MessageIcon icon = MessageIcon::None);
+
+  CDocumentHost& m_host;
+  bool m_modified = false;
+  std::string m_pathName;
+  std::string m_title;
+};
+
+}  // namespace lodex

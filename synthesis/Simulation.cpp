@@ -1,0 +1,186 @@
+#include "synthesis/Simulation.h"
+
+#include <algorithm>
+#include <thread>
+
+namespace lodex {
+namespace {
+
+std::string Where(const CLogicalScheme& scheme, int index) {
+  return "block " + std::to_string(index) + " (" + scheme.GetBlock(index).m_id + ")";
+}
+
+// A link resolved to the index of its source.
+struct Link {
+  int source;
+  int pin;
+};
+
+// The scheme with every link resolved and every sequence parsed once.
+struct Compiled {
+  std::vector<std::vector<Link>> links;  // per block; empty for the input block
+  std::vector<Words> words;              // per logic block
+  size_t combinations = 0;
+};
+
+Status Compile(const CLogicalScheme& scheme, Compiled& out) {
+  const int count = scheme.GetBlockCount();
+  if (count < 2) return Status::Error("the scheme has no input and output block");
+  if (scheme.m_wordDigits < 1)
+    return Status::Error("the source sequence has " + std::to_string(scheme.m_wordDigits) + " word digits");
+  out.combinations = scheme.m_sourceLP.size() / static_cast<size_t>(scheme.m_wordDigits);
+  out.links.assign(static_cast<size_t>(count), {});
+  out.words.assign(static_cast<size_t>(count), {});
+  for (int k = 1; k < count; ++k) {
+    const CLogicalBlock& block = scheme.GetBlock(k);
+    const bool output = k == count - 1;
+    auto& links = out.links[static_cast<size_t>(k)];
+    for (size_t j = 0; j < block.m_inputs.size(); ++j) {
+      const CBlockInput& link = block.m_inputs[j];
+      const std::string where = Where(scheme, k) + ": input " + std::to_string(j);
+      const int source = scheme.FindBlock(link.m_source);
+      if (source < 0) return Status::Error(where + " names no block (\"" + link.m_source + "\")");
+      if (source == count - 1) return Status::Error(where + " reads the output block");
+      // Blocks are evaluated from the back: a source at or before the block
+      // would be read before it has this combination's value.
+      if (!output && source != 0 && source <= k)
+        return Status::Error(where + " reads " + Where(scheme, source) + ", which does not come after it");
+      links.push_back({source, link.m_pin});
+    }
+    if (output) continue;
+    if (links.size() > 30)
+      return Status::Error(Where(scheme, k) + " has " + std::to_string(links.size()) + " inputs, too many to simulate");
+    Words words = LPToWords(block.m_lp, block.m_wordDigits);
+    const size_t needed = size_t{1} << links.size();
+    if (words.size() != needed)
+      return Status::Error(Where(scheme, k) + ": its sequence holds " + std::to_string(words.size()) +
+                           " valid words, its " + std::to_string(links.size()) + " inputs need " +
+                           std::to_string(needed));
+    out.words[static_cast<size_t>(k)] = std::move(words);
+  }
+  return Status::Ok();
+}
+
+// Evaluates combinations [first, first + size) of every block into `local`
+// (one table of `size` entries per block).
+void EvaluateChunk(const Compiled& c, size_t first, size_t size, std::vector<Words>& local,
+                   std::vector<uint32_t>& index, std::vector<uint8_t>& star) {
+  const size_t count = c.links.size();
+  local[0].resize(size);
+  for (size_t i = 0; i < size; ++i) local[0][i] = static_cast<int32_t>(first + i);
+  index.resize(size);
+  star.resize(size);
+  for (size_t step = 1; step < count; ++step) {
+    // Logic blocks from the back, the output block last.
+    const size_t k = step == count - 1 ? count - 1 : count - 1 - step;
+    const auto& links = c.links[k];
+    std::fill(index.begin(), index.end(), 0u);
+    std::fill(star.begin(), star.end(), uint8_t{0});
+    for (size_t j = 0; j < links.size(); ++j) {
+      const Words& src = local[static_cast<size_t>(links[j].source)];
+      const int pin = links[j].pin;
+      // Pins outside a word read '0' (an undefined source too, but for pin 0);
+      // positions from 32 on add nothing to the index but may still hold '*'.
+      const bool counts = j < 32 && pin >= 0 && pin < 32;
+      const uint32_t shift = static_cast<uint32_t>(j & 31);
+      if (pin == 0) {
+        for (size_t i = 0; i < size; ++i) {
+          const int32_t v = src[i];
+          star[i] |= static_cast<uint8_t>(v == -1);
+          if (counts && v != -1) index[i] |= (static_cast<uint32_t>(v) & 1u) << shift;
+        }
+      } else if (counts) {
+        for (size_t i = 0; i < size; ++i) {
+          const int32_t v = src[i];
+          if (v != -1) index[i] |= ((static_cast<uint32_t>(v) >> pin) & 1u) << shift;
+        }
+      }
+    }
+    Words& out = local[k];
+    out.resize(size);
+    if (k == count - 1) {
+      for (size_t i = 0; i < size; ++i) out[i] = star[i] ? -1 : static_cast<int32_t>(index[i]);
+    } else {
+      const Words& words = c.words[k];
+      // Only a single input reading '*' spells exactly "*".
+      const bool single = links.size() == 1;
+      for (size_t i = 0; i < size; ++i) out[i] = (single && star[i]) ? -1 : words[index[i]];
+    }
+  }
+}
+
+}  // namespace
+
+Status CheckSimulable(const CLogicalScheme& scheme) {
+  Compiled c;
+  return Compile(scheme, c);
+}
+
+SchemeValues SimulateScheme(const CLogicalScheme& scheme, bool keepAll) {
+  SchemeValues result;
+  Compiled c;
+  if (result.status = Compile(scheme, c); !result.status) return result;
+  const size_t count = c.links.size();
+  const size_t n = c.combinations;
+  result.tables.assign(count, {});
+  for (size_t b = 0; b < count; ++b)
+    if (keepAll || b == count - 1) result.tables[b].resize(n);
+
+  // Chunks small enough that the tables of all blocks stay in cache.
+  const size_t chunk = std::clamp<size_t>((size_t{1} << 21) / count, 64, 4096);
+  const size_t chunks = (n + chunk - 1) / chunk;
+  auto work = [&](size_t firstChunk, size_t step) {
+    std::vector<Words> local(count);
+    std::vector<uint32_t> index;
+    std::vector<uint8_t> star;
+    for (size_t ch = firstChunk; ch < chunks; ch += step) {
+      const size_t first = ch * chunk;
+      const size_t size = std::min(chunk, n - first);
+      EvaluateChunk(c, first, size, local, index, star);
+      for (size_t b = 0; b < count; ++b)
+        if (!result.tables[b].empty()) std::copy(local[b].begin(), local[b].end(), result.tables[b].begin() + static_cast<std::ptrdiff_t>(first));
+    }
+  };
+  const size_t threads =
+      n * count < (size_t{1} << 18) ? 1 : std::clamp<size_t>(std::thread::hardware_concurrency(), 1, std::min<size_t>(chunks, 8));
+  std::vector<std::thread> pool;
+  for (size_t t = 1; t < threads; ++t) pool.emplace_back(work, t, threads);
+  work(0, threads);
+  for (auto& th : pool) th.join();
+  return result;
+}
+
+SchemeValues SimulateSchemePlain(const CLogicalScheme& scheme, bool keepAll) {
+  SchemeValues result;
+  Compiled c;  // the lookups and parses do not depend on the combination
+  if (result.status = Compile(scheme, c); !result.status) return result;
+  const size_t count = c.links.size();
+  const size_t n = c.combinations;
+  result.tables.assign(count, {});
+  for (size_t b = 0; b < count; ++b)
+    if (keepAll || b == count - 1) result.tables[b].resize(n);
+  Words v(count, -1);
+  for (size_t i = 0; i < n; ++i) {
+    v[0] = static_cast<int32_t>(i);
+    for (size_t step = 1; step < count; ++step) {
+      const size_t k = step == count - 1 ? count - 1 : count - 1 - step;
+      std::string bits;
+      for (const Link& link : c.links[k]) {
+        const std::string value = IntToBits(v[static_cast<size_t>(link.source)]);
+        bits.push_back(link.pin >= 0 && static_cast<size_t>(link.pin) < value.size() ? value[static_cast<size_t>(link.pin)]
+                                                                                     : '0');
+      }
+      if (k == count - 1) {
+        v[k] = bits.find('*') != std::string::npos ? -1 : BitsToInt(bits);
+      } else {
+        const int32_t x = BitsToInt(bits);
+        v[k] = x == -1 ? -1 : c.words[k][static_cast<size_t>(x)];
+      }
+    }
+    for (size_t b = 0; b < count; ++b)
+      if (!result.tables[b].empty()) result.tables[b][i] = v[b];
+  }
+  return result;
+}
+
+}  // namespace lodex
