@@ -206,6 +206,7 @@ bool CLodexDoc::OnCommand(CommandId id) {
     case CommandId::CoverNand: OnCoverNand(); return true;
     case CommandId::CoverNor: OnCoverNor(); return true;
     case CommandId::Settings: OnSettings(); return true;
+    case CommandId::Visio: OnVisio(); return true;
     default: return false;  // served by the program around the document
   }
 }

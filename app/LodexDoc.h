@@ -86,6 +86,8 @@ class CLodexDoc {
   void OnCoverNand();
   void OnCoverNor();
   void OnSettings();
+  // The diagram redrawn in the drawing program (32803).
+  void OnVisio();
 
  private:
   // Applies a dialog's result to block i and returns how many blocks it

@@ -1,5 +1,6 @@
 #include "export/VisioDrawing.h"
 
+#include "app/DocumentHost.h"
 #include "app/vislib/WireJunctions.h"
 #include "model/MessageSink.h"
 #include "synthesis/DialogText.h"
@@ -29,7 +30,7 @@ void WeightBox(CDrawingAutomation& a, double x1, int y1, double x2, int y2, int 
 }
 
 void ShowStartFailure() {
-  ShowMessage({kDrawingStartFailure, "Lodex 2.2", MessageButtons::Ok, MessageIcon::Warning});
+  ShowMessage({kDrawingStartFailure, kAppTitle, MessageButtons::Ok, MessageIcon::Warning});
 }
 
 }  // namespace

@@ -13,9 +13,9 @@ namespace {
 constexpr int kPitch = CSchemeDrawing::kPitch;
 
 // The source of one input: an inner block's output, or a primary input. A
-// link that names no later logic block, or an output the block does not
-// have, is drawn as a primary-input stub so that a damaged scheme still
-// draws.
+// link that names no logic block after its consumer (any logic block for the
+// output block), or an output the block does not have, is drawn as a
+// primary-input stub so that a damaged scheme still draws.
 struct Source {
   int block = -1;  // index of the inner source block, -1 for a primary input
   int pin = 0;
@@ -27,7 +27,7 @@ Source ResolveSource(const CLogicalScheme& scheme, const std::unordered_map<std:
   auto it = index.find(link.m_source);
   if (it == index.end()) return {-1, link.m_pin};
   const int d = it->second;
-  if (d <= consumer || d < 1 || d > count - 2) return {-1, link.m_pin};
+  if (d < 1 || d > count - 2 || (consumer < count - 1 && d <= consumer)) return {-1, link.m_pin};
   if (link.m_pin < 0 || link.m_pin >= scheme.GetBlock(d).m_outputCount) return {-1, link.m_pin};
   return {d, link.m_pin};
 }
@@ -100,13 +100,16 @@ void CSchemeDrawing::Layout(const CLogicalScheme& scheme, bool libraryBlocks) {
     for (const CBlockInput& link : block.m_inputs) sources[static_cast<size_t>(k)].push_back(ResolveSource(scheme, index, k, link));
   }
 
-  // Levels: sources stand later in the scheme, so walking backwards finds them ready.
-  for (int k = last; k >= 1; --k) {
+  // Levels: the sources of a logic block stand later in the scheme, so
+  // walking backwards finds them ready; the output block comes last.
+  for (int k = last - 1; k >= 1; --k) {
     int level = 0;
     for (const Source& s : sources[static_cast<size_t>(k)])
       if (s.block >= 0) level = std::max(level, m_entries[static_cast<size_t>(s.block)].level + 1);
     m_entries[static_cast<size_t>(k)].level = level;
   }
+  for (const Source& s : sources[static_cast<size_t>(last)])
+    if (s.block >= 0) m_entries[static_cast<size_t>(last)].level = std::max(m_entries[static_cast<size_t>(last)].level, m_entries[static_cast<size_t>(s.block)].level + 1);
   int maxLevel = 0;
   for (int k = 1; k < last; ++k) maxLevel = std::max(maxLevel, m_entries[static_cast<size_t>(k)].level);
   m_maxLevel = maxLevel;
