@@ -260,8 +260,10 @@ void CSchemeDrawing::Layout(const CLogicalScheme& scheme, bool libraryBlocks) {
       w.pinY = w.startY;
       w.startX = src.rect.right;
       auto c = consumers.find(signal);
+      // The run of the signal's other wires, where this one branches off;
+      // otherwise a point right of every track, so no piece ends on a run.
       w.runX = c != consumers.end() ? m_entries[static_cast<size_t>(c->second.front().first)].pins[c->second.front().second].runX
-                                    : src.rect.right + kPitch;
+                                    : m_width - 10;
     } else {
       rowY += 10;
       w.pinY = rowY;

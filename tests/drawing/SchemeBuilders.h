@@ -77,7 +77,7 @@ inline std::string StructuredSequence(std::mt19937& rng, int n, int m) {
 // parallel decompositions, then covered by NAND elements when `nand`.
 inline CLogicalScheme DecomposedScheme(std::mt19937& rng, int n, int m, bool nand) {
   CLogicalScheme s(static_cast<int16_t>(n), static_cast<int16_t>(m), "Bl_1", StructuredSequence(rng, n, m));
-  for (int step = 0; step < 12; ++step) {
+  for (int step = 0; step < 20; ++step) {
     const int count = s.GetBlockCount();
     const int b = std::uniform_int_distribution<int>(1, count - 2)(rng);
     const CLogicalBlock& block = s.GetBlock(b);
