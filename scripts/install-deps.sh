@@ -14,7 +14,7 @@ PACKAGES=(
   # fuzzing (clang with libFuzzer)
   clang libclang-rt-dev
   # drawing tests: Visio XML reader, SVG renderer, fonts for rendering
-  libvisio-tools librsvg2-bin fonts-dejavu-core fonts-liberation
+  libvisio-tools librsvg2-bin libxml2-utils fonts-dejavu-core fonts-liberation
 )
 
 missing=()
