@@ -41,7 +41,11 @@ inline const FileDialogRequest kSaveSequenceDialog{
 // The save-as dialog of a scheme (the document template's filter).
 inline const FileDialogRequest kSaveSchemeDialog{"Сохранить как", "", "shc", "Lodex Files (*.shc)|*.shc||"};
 
-// The two settings of the settings dialog ("Установки").
+inline constexpr const char* kSettingsCaption = "Установки";
+inline constexpr const char* kAutoSynthesisLabel = "Включить автосинтез";
+inline constexpr const char* kLibraryBlocksLabel = "Включить поддержку\nбиблиотечных блоков";
+
+// The two settings of the settings dialog.
 struct SettingsChoice {
   bool autoSynthesis = true;  // "Включить автосинтез"
   bool libraryBlocks = true;  // "Включить поддержку библиотечных блоков"

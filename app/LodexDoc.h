@@ -51,6 +51,10 @@ class CLodexDoc {
   bool SaveModified();
   void PushSnapshot();
 
+  // True while the history holds at most one entry (right after a project
+  // was created or opened): only then does the view refresh the source pane.
+  bool IsFirstState() const { return m_history.size() <= 1; }
+
   // --- selection -----------------------------------------------------------
   // The view's hit test result (-1 for empty space).
   void SelectBlock(int index);
@@ -91,7 +95,7 @@ class CLodexDoc {
 
  private:
   // Applies a dialog's result to block i and returns how many blocks it
-  // inserted before the block after i's last part.
+  // inserted after block i.
   using ApplyResult = std::function<int(int block)>;
 
   // Step 5 of the synthesis pattern: the result applied to the selected

@@ -19,8 +19,6 @@ inline constexpr const char* kParallelSerialText =
     "параллельно-последовательный блок?";
 inline constexpr const char* kParallelSerialCaption = "Выделение параллельно-последовательного блока";
 
-int32_t AllPins(int count) { return count >= 31 ? INT32_MAX : (int32_t{1} << count) - 1; }
-
 // Blocks that the auto-synthesis treats as copies of the source: the same
 // sequence text over the same pins (the text alone could hand a choice to a
 // block with other counts, where its masks mean nothing).
@@ -32,7 +30,7 @@ bool SameFunction(const CLogicalBlock& a, const CLogicalBlock& b) {
 // A request the parallel dialog can return for `block`: every output in
 // exactly one group, inputs within the block's.
 bool ValidSplitRequest(const CLogicalBlock& block, const SplitRequest& r) {
-  const int32_t inputs = AllPins(block.m_inputCount), outputs = AllPins(block.m_outputCount);
+  const int32_t inputs = AllPinsMask(block.m_inputCount), outputs = AllPinsMask(block.m_outputCount);
   return r.in1 >= 0 && r.in2 >= 0 && r.out1 >= 0 && r.out2 >= 0 && (r.in1 & ~inputs) == 0 &&
          (r.in2 & ~inputs) == 0 && (r.out1 & r.out2) == 0 && (r.out1 | r.out2) == outputs;
 }
@@ -126,7 +124,7 @@ void CLodexDoc::ParallelSerialOffer(const SplitRequest& request) {
   const int s = m_selectedBlock;
   if (s < 1 || s >= m_scheme.GetBlockCount() - 2) return;
   const CLogicalBlock selected = m_scheme.GetBlock(s);
-  if (request.in2 < 1 || request.in2 > AllPins(selected.m_inputCount) - 1) return;  // no serial mask
+  if (request.in2 < 1 || request.in2 > AllPinsMask(selected.m_inputCount) - 1) return;  // no serial mask
   if (!EvaluateSplit(m_scheme, request.in2, s)) return;
   if (m_host.Show(Message{kParallelSerialText, kParallelSerialCaption, MessageButtons::YesNo,
                           MessageIcon::Question}) != MessageAnswer::Yes)
@@ -160,7 +158,7 @@ void CLodexDoc::OnFictitious() {
   // The dialog only ever drops fictitious inputs of the one output.
   const DependencyMatrix matrix = EssentialDependencies(source);
   bool valid = request->out1 == 1 && request->out2 == 0 && request->in1 >= 0 &&
-               (request->in1 & ~AllPins(source.m_inputCount)) == 0;
+               (request->in1 & ~AllPinsMask(source.m_inputCount)) == 0;
   for (int i = 0; valid && i < source.m_inputCount; ++i)
     if (((request->in1 >> i) & 1) == 0 && !IsFictitiousInput(matrix, i)) valid = false;
   if (!valid) {

@@ -1,8 +1,30 @@
 #include "app/Wizard.h"
 
 #include "model/LogicSequence.h"
+#include "model/SequenceFile.h"
 
 namespace lodex {
+
+int CountSelection(int count, int items) { return count >= 1 && count <= items ? count - 1 : -1; }
+
+std::optional<std::string> KeyboardEntryRefusal(int inputSelection, int outputSelection) {
+  if (inputSelection < 0 || outputSelection < 0) return std::string(kNoProjectPropertiesText);
+  return std::nullopt;
+}
+
+WizardPage1Next NextFromPage1(int source, const std::string& fileName, const std::string& collected) {
+  WizardPage1Next next;
+  if (source == 0) {
+    if (!ReadSequenceFile(fileName, next.lp)) next.lp.clear();
+    next.advance = true;
+  } else if (source == 1) {
+    next.lp = collected;
+    next.advance = true;
+  } else {
+    next.message = kNoSequenceLoadedText;
+  }
+  return next;
+}
 
 bool SequenceLengthMatches(int inputs, int outputs, std::string_view lp) {
   if (inputs < 0 || inputs > 30 || outputs < 1) return false;

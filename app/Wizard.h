@@ -3,6 +3,7 @@
 // dialog's mask, initial text and sizes.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,25 @@ inline constexpr const char* kSequenceLengthText =
     "Длина логической последовательности \r\nне соответствует заданным параметрам входов/выходов";
 inline constexpr const char* kSequenceFileFilter =
     "Файлы логической последовательности (*.lof)|*.lof|Все файлы (*.*)|*.*||";
+
+// Page 1's combo boxes: the item for a count, -1 (no selection) outside 1..items.
+int CountSelection(int count, int items);
+inline constexpr int kInputItems = 16;
+inline constexpr int kOutputItems = 12;
+
+// "С клавиатуры": the message that stops it when a count is not chosen
+// (selections are combo indices, -1 for none), else none.
+std::optional<std::string> KeyboardEntryRefusal(int inputSelection, int outputSelection);
+
+// Page 1's Next by the source choice (0 file, 1 keyboard or schematic, -1
+// none): the sequence page 2 gets, or the message that keeps page 1.
+struct WizardPage1Next {
+  bool advance = false;
+  std::string lp;
+  std::optional<std::string> message;
+};
+// A file that cannot be read gives the empty sequence, which page 2 rejects.
+WizardPage1Next NextFromPage1(int source, const std::string& fileName, const std::string& collected);
 
 // True when `lp` has 2^inputs words of ceil(outputs/4) characters.
 bool SequenceLengthMatches(int inputs, int outputs, std::string_view lp);

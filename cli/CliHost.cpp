@@ -63,7 +63,7 @@ void OpenDocument(CLodexDoc& doc, CCliHost& host, const std::string& path, bool 
   }
 }
 
-void SelectBlock(CLodexDoc& doc, const std::string& spec) { doc.SelectBlock(ResolveBlock(doc.m_scheme, spec)); }
+void SelectBlock(CLodexDoc& doc, const std::string& name) { doc.SelectBlock(ResolveBlock(doc.m_scheme, name)); }
 
 void RunCommand(CLodexDoc& doc, CCliHost& host, CommandId id, const std::string& disabledReason) {
   if (!doc.OnCommand(id)) ::lodex::cli::Refuse(disabledReason);

@@ -53,8 +53,15 @@ class CCliHost : public CDocumentHost {
 // A document on the scheme file `path` (status 2 when it cannot be read),
 // with auto-synthesis switched off when `noAuto`.
 void OpenDocument(CLodexDoc& doc, CCliHost& host, const std::string& path, bool noAuto = false);
-// Selects the logic block `spec` names (position or identifier).
-void SelectBlock(CLodexDoc& doc, const std::string& spec);
+
+// One command's document and its host.
+struct CCliSession {
+  CCliHost host;
+  CLodexDoc doc{host};
+  explicit CCliSession(const std::string& path, bool noAuto = false) { OpenDocument(doc, host, path, noAuto); }
+};
+// Selects the logic block named by position or identifier.
+void SelectBlock(CLodexDoc& doc, const std::string& name);
 // Runs a command; a disabled one is refused with `disabledReason`.
 void RunCommand(CLodexDoc& doc, CCliHost& host, CommandId id, const std::string& disabledReason);
 // Saves the scheme to `out`, or prints it as `show` does when `out` is empty.

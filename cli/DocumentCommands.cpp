@@ -54,9 +54,9 @@ void PrintSerialList(const CSerialDialogModel& model, int inputs, bool json) {
 }
 
 void RunSerial(const SerialArgs& a) {
-  CCliHost host;
-  CLodexDoc doc(host);
-  OpenDocument(doc, host, a.in, a.noAuto);
+  CCliSession session(a.in, a.noAuto);
+  CCliHost& host = session.host;
+  CLodexDoc& doc = session.doc;
   SelectBlock(doc, a.block);
   const bool listOnly = a.mask.empty();
   const int32_t wanted = listOnly ? 0 : static_cast<int32_t>(ParseMask(a.mask, "mask"));
@@ -112,9 +112,9 @@ std::vector<bool> ChecksOf(uint32_t mask, int count) {
 bool FitsPins(uint32_t mask, int count) { return count >= 32 || (mask >> count) == 0; }
 
 void RunParallel(const ParallelArgs& a) {
-  CCliHost host;
-  CLodexDoc doc(host);
-  OpenDocument(doc, host, a.in, a.noAuto);
+  CCliSession session(a.in, a.noAuto);
+  CCliHost& host = session.host;
+  CLodexDoc& doc = session.doc;
   SelectBlock(doc, a.block);
   const uint32_t in2 = ParseMask(a.in2, "--in2"), out2 = ParseMask(a.out2, "--out2");
   host.question = a.merge == "yes" ? MessageAnswer::Yes : MessageAnswer::No;
@@ -156,9 +156,9 @@ struct FictitiousArgs : BlockArgs {
 };
 
 void RunFictitious(const FictitiousArgs& a) {
-  CCliHost host;
-  CLodexDoc doc(host);
-  OpenDocument(doc, host, a.in, a.noAuto);
+  CCliSession session(a.in, a.noAuto);
+  CCliHost& host = session.host;
+  CLodexDoc& doc = session.doc;
   SelectBlock(doc, a.block);
   host.fictitious = [&](const CLogicalBlock& block) -> std::optional<SplitRequest> {
     CFictDialogModel model(block);
@@ -204,9 +204,9 @@ struct ThreeInputArgs : BlockArgs {
 };
 
 void RunThreeInput(const ThreeInputArgs& a) {
-  CCliHost host;
-  CLodexDoc doc(host);
-  OpenDocument(doc, host, a.in, a.noAuto);
+  CCliSession session(a.in, a.noAuto);
+  CCliHost& host = session.host;
+  CLodexDoc& doc = session.doc;
   SelectBlock(doc, a.block);
   host.threeInput = [&](const CLogicalBlock& block, const std::vector<int32_t>& types) -> std::optional<ThreeInputChoice> {
     CThreeInDialogModel model(types);
@@ -245,9 +245,9 @@ struct SchemeArgs {
 };
 
 void RunCover(const SchemeArgs& a) {
-  CCliHost host;
-  CLodexDoc doc(host);
-  OpenDocument(doc, host, a.in);
+  CCliSession session(a.in);
+  CCliHost& host = session.host;
+  CLodexDoc& doc = session.doc;
   RunCommand(doc, host, a.nand ? CommandId::CoverNand : CommandId::CoverNor, "covering is not available");
   SaveOrPrint(doc, host, a.out);
 }
@@ -267,9 +267,9 @@ const CommandRegistration kCover([](CLI::App& app) {
 });
 
 void RunOptimize(const SchemeArgs& a) {
-  CCliHost host;
-  CLodexDoc doc(host);
-  OpenDocument(doc, host, a.in);
+  CCliSession session(a.in);
+  CCliHost& host = session.host;
+  CLodexDoc& doc = session.doc;
   // The command itself stops after the tier count when the scheme is not
   // elementary, so it runs here whatever the menu's enable rule says.
   doc.OnOptimize();
@@ -286,9 +286,9 @@ const CommandRegistration kOptimize([](CLI::App& app) {
 });
 
 void RunAnalyze(const SchemeArgs& a) {
-  CCliHost host;
-  CLodexDoc doc(host);
-  OpenDocument(doc, host, a.in);
+  CCliSession session(a.in);
+  CCliHost& host = session.host;
+  CLodexDoc& doc = session.doc;
   bool mismatch = false;
   host.analysis = [&](const CAnalysisGrid& grid) {
     mismatch = grid.HasMismatch();
@@ -312,9 +312,9 @@ const CommandRegistration kAnalyze([](CLI::App& app) {
 // --- lof -------------------------------------------------------------------------
 
 void RunLof(const BlockArgs& a) {
-  CCliHost host;
-  CLodexDoc doc(host);
-  OpenDocument(doc, host, a.in);
+  CCliSession session(a.in);
+  CCliHost& host = session.host;
+  CLodexDoc& doc = session.doc;
   SelectBlock(doc, a.block);
   host.saveFile = a.out;
   RunCommand(doc, host, CommandId::SaveSequence, "the block's sequence cannot be saved");

@@ -29,10 +29,14 @@ bool IsTwoInputBlock(const CLogicalScheme& scheme, int k) {
   return b.m_inputCount == 2 && b.m_inputs.size() == 2 && b.m_outputCount == 1 && b.m_lp.size() == 4;
 }
 
-// Words of `a` that agree with `b` wherever both are defined.
-bool Compatible(const Words& a, const Words& b) {
-  Words copy = a;
-  return MergeWords(copy, b);
+// True when `signal` takes the value `care` requires wherever it requires
+// one. An undefined signal value does not qualify: the two-input target
+// reads it as '0' whatever the care table asks for.
+bool Delivers(const Words& care, const Words& signal) {
+  if (care.size() != signal.size()) return false;
+  for (size_t j = 0; j < care.size(); ++j)
+    if (care[j] != -1 && signal[j] != care[j]) return false;
+  return true;
 }
 
 }  // namespace
@@ -45,7 +49,8 @@ BlockTables TabulateBlocksPlain(CLogicalScheme& scheme) {
 
 std::optional<RequiredSignalResult> RequiredSignal(const CLogicalScheme& scheme, const std::vector<Words>& tables,
                                                    int pathLength, int32_t code, int start) {
-  if (start < 1 || static_cast<size_t>(start) >= tables.size()) return std::nullopt;
+  if (pathLength < 1 || pathLength > 30 || start < 1 || static_cast<size_t>(start) >= tables.size())
+    return std::nullopt;
   std::string path = IntToBits(code);
   if (path.size() < static_cast<size_t>(pathLength)) path.resize(static_cast<size_t>(pathLength), '0');
 
@@ -65,22 +70,25 @@ std::optional<RequiredSignalResult> RequiredSignal(const CLogicalScheme& scheme,
 
     const CBlockInput& otherLink = block.m_inputs[static_cast<size_t>(1 - g)];
     const int other = scheme.FindBlock(otherLink.m_source);
-    if (other < 0) return std::nullopt;
-    const Words other_values = other == 0 ? OutputColumn(scheme, 0, otherLink.m_pin) : tables[static_cast<size_t>(other)];
+    if (other < 0 || static_cast<size_t>(std::max(v, other)) >= tables.size()) return std::nullopt;
+    const Words otherValues = other == 0 ? OutputColumn(scheme, 0, otherLink.m_pin) : tables[static_cast<size_t>(other)];
 
     const Words w = LPToWords(block.m_lp, block.m_wordDigits);
     if (w.size() != 4) return std::nullopt;
     const size_t chosen = size_t{1} << g;
     const size_t held = size_t{1} << (1 - g);
-    auto differs = [&](size_t a, size_t b) { return w[a] + w[b] == 1; };
+    // The chosen input matters unless both words it selects between are
+    // defined and equal: a change towards an undefined word would leave the
+    // block undefined where it was defined.
+    auto differs = [&](size_t a, size_t b) { return w[a] == -1 || w[b] == -1 || w[a] != w[b]; };
 
     Words next = tables[static_cast<size_t>(v)];
     for (size_t j = 0; j < next.size(); ++j) {
-      const int32_t p = j < other_values.size() ? other_values[j] : -1;
+      const int32_t p = j < otherValues.size() ? otherValues[j] : -1;
       bool observable;
       if (p != -1) {
         const size_t base = static_cast<size_t>(p) * held;
-        observable = base + chosen < w.size() && differs(base, base + chosen);
+        observable = base + chosen >= w.size() || differs(base, base + chosen);
       } else {
         if (next[j] == -1) continue;
         observable = differs(0, chosen) || differs(held, held + chosen);
@@ -98,6 +106,10 @@ std::optional<RequiredSignalResult> RequiredSignal(const CLogicalScheme& scheme,
 
 SubstitutionSearch FindSameLP(CLogicalScheme& scheme, int pathLength) {
   SubstitutionSearch search;
+  if (pathLength < 1 || pathLength > 16) {
+    search.status = Status::Error("path length " + std::to_string(pathLength) + " is outside 1..16");
+    return search;
+  }
   if (!IsElementary(scheme)) {
     search.status = Status::Error("the scheme has blocks with more than two inputs or more than one output");
     return search;
@@ -130,18 +142,38 @@ SubstitutionSearch FindSameLP(CLogicalScheme& scheme, int pathLength) {
       const CLogicalBlock& target = scheme.GetBlock(j);
       const std::string& replaced = target.m_inputs[static_cast<size_t>(x)].m_source;
 
+      // The values target J's other input reads, and J's words.
+      const CBlockInput& otherLink = target.m_inputs[static_cast<size_t>(1 - x)];
+      const int other = scheme.FindBlock(otherLink.m_source);
+      if (other < 0 || (other == 0 && (otherLink.m_pin < 0 || otherLink.m_pin >= inputs))) continue;
+      const Words held = other == 0 ? columns[static_cast<size_t>(otherLink.m_pin)] : f.tables[static_cast<size_t>(other)];
+      const Words w = LPToWords(target.m_lp, target.m_wordDigits);
+      // A new signal may change J only where J's value does not matter, and
+      // must not move J onto an undefined word where J was defined: an
+      // undefined signal there is read as '0' by some readers and '*' by others.
+      auto keepsDefined = [&](const Words& signal, bool invert) {
+        for (size_t c = 0; c < signal.size(); ++c) {
+          if (f.tables[static_cast<size_t>(j)][c] == -1) continue;
+          int32_t v = signal[c] == -1 ? 0 : signal[c];
+          if (invert) v = 1 - v;
+          const int32_t h = held[c] == -1 ? 0 : held[c];
+          const size_t index = x == 0 ? static_cast<size_t>(v + 2 * h) : static_cast<size_t>(h + 2 * v);
+          if (index >= w.size() || w[index] == -1) return false;
+        }
+        return true;
+      };
+      auto consider = [&](const Words& signal, int source, int pin) {
+        if (Delivers(care, signal) && keepsDefined(signal, false)) add({source, j, x, pin, false});
+        if (Delivers(complement, signal) && keepsDefined(signal, true)) add({source, j, x, pin, true});
+      };
+
       for (int k = j + 1; k < count - 1; ++k) {
         const CLogicalBlock& source = scheme.GetBlock(k);
         if (source.m_tier >= target.m_tier - 1 || source.m_id == replaced) continue;
-        if (Compatible(care, f.tables[static_cast<size_t>(k)])) add({k, j, x, 0, false});
-        if (Compatible(complement, f.tables[static_cast<size_t>(k)])) add({k, j, x, 0, true});
+        consider(f.tables[static_cast<size_t>(k)], k, 0);
       }
-      if (target.m_tier >= 2) {
-        for (int p = 0; p < inputs; ++p) {
-          if (Compatible(care, columns[static_cast<size_t>(p)])) add({0, j, x, p, false});
-          if (Compatible(complement, columns[static_cast<size_t>(p)])) add({0, j, x, p, true});
-        }
-      }
+      if (target.m_tier >= 2)
+        for (int p = 0; p < inputs; ++p) consider(columns[static_cast<size_t>(p)], 0, p);
     }
   }
   return search;

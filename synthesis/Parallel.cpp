@@ -1,7 +1,5 @@
 #include "synthesis/Parallel.h"
 
-#include <bit>
-
 namespace lodex {
 namespace {
 
@@ -78,6 +76,25 @@ CLogicalBlock MakeSubBlock(const CLogicalScheme& scheme, int block, int32_t inpu
   part.m_inputs.clear();
   for (int i : kept) part.m_inputs.push_back(source.m_inputs[static_cast<size_t>(i)]);
   return part;
+}
+
+bool SubBlockKeepsFunction(const CLogicalScheme& scheme, int block, int32_t inputMask, int32_t outputMask) {
+  const CLogicalBlock& b = scheme.GetBlock(block);
+  const Words w = LPToWords(b.m_lp, b.m_wordDigits);
+  const uint32_t kept = static_cast<uint32_t>(inputMask);
+  const uint32_t outputs = static_cast<uint32_t>(outputMask);
+  // The first defined value seen for every assignment of the kept inputs.
+  Words first(w.size(), -1);
+  for (size_t x = 0; x < w.size(); ++x) {
+    if (w[x] == -1) continue;
+    const int32_t value = static_cast<int32_t>(static_cast<uint32_t>(w[x]) & outputs);
+    int32_t& seen = first[x & kept];
+    if (seen == -1)
+      seen = value;
+    else if (seen != value)
+      return false;
+  }
+  return true;
 }
 
 void ParallelSplit(CLogicalScheme& scheme, int block, int32_t in1, int32_t out1, int32_t in2, int32_t out2) {

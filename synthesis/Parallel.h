@@ -37,6 +37,13 @@ Words OutputColumn(const CLogicalScheme& scheme, int block, int k);
 CLogicalBlock MakeSubBlock(const CLogicalScheme& scheme, int block, int32_t inputMask, int32_t outputMask,
                            const std::string& id);
 
+// True when the outputs of `outputMask` of block `block` are a function of
+// the inputs of `inputMask` alone: all cofactors over the other inputs agree
+// wherever they are defined, so MakeSubBlock keeps every defined word. With
+// undefined words this is stronger than each dropped input being fictitious
+// on its own.
+bool SubBlockKeepsFunction(const CLogicalScheme& scheme, int block, int32_t inputMask, int32_t outputMask);
+
 // Replaces block `block` by the blocks of a split request and rewires every
 // link that read the block's outputs. The block counter always advances by
 // one. With one empty output group (out1 <= 0 or out2 <= 0) the other group

@@ -5,8 +5,6 @@
 namespace lodex {
 namespace {
 
-int32_t AllPins(int count) { return count >= 31 ? INT32_MAX : (int32_t{1} << count) - 1; }
-
 std::vector<CBlockInput> Pins(int32_t mask, const char* end) {
   std::vector<CBlockInput> pins;
   for (int bit = 0; bit < 31; ++bit)
@@ -39,8 +37,8 @@ std::vector<std::string> ParallelOutputItems(int outputs) { return Items("Out", 
 SplitRequest ParallelMasksFromChecks(int inputs, int outputs, const std::vector<bool>& inputChecks,
                                        const std::vector<bool>& outputChecks) {
   SplitRequest c;
-  c.in1 = AllPins(inputs);
-  c.out1 = AllPins(outputs);
+  c.in1 = AllPinsMask(inputs);
+  c.out1 = AllPinsMask(outputs);
   for (int t = 0; t < inputs; ++t)
     if (Checked(inputChecks, static_cast<size_t>(t))) c.in2 += int32_t{1} << (inputs - 1 - t);
   for (int t = 0; t < outputs; ++t)
@@ -52,8 +50,8 @@ SplitRequest ParallelMasksFromChecks(int inputs, int outputs, const std::vector<
 }
 
 CParallelDialogModel::CParallelDialogModel(const CLogicalBlock& block) : m_block(block) {
-  m_choice.in1 = AllPins(block.m_inputCount);
-  m_choice.out1 = AllPins(block.m_outputCount);
+  m_choice.in1 = AllPinsMask(block.m_inputCount);
+  m_choice.out1 = AllPinsMask(block.m_outputCount);
 }
 
 void CParallelDialogModel::SetChecks(const std::vector<bool>& inputChecks, const std::vector<bool>& outputChecks) {

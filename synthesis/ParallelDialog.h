@@ -25,6 +25,9 @@ struct BlockPicture {
 
 BlockPicture MakeBlockPicture(int32_t inputMask, int32_t outputMask);
 
+// The mask of all `count` pins of a side.
+constexpr int32_t AllPinsMask(int count) { return count >= 31 ? INT32_MAX : (int32_t{1} << count) - 1; }
+
 // Item t of the lists stands for pin count-1-t and reads "In%d" / "Out%d"
 // with the pin's weight, so the highest pin is at the top.
 std::vector<std::string> ParallelInputItems(int inputs);

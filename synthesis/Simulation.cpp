@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <thread>
+#include <unordered_map>
 
 namespace lodex {
 namespace {
@@ -23,6 +24,10 @@ struct Compiled {
   size_t combinations = 0;
 };
 
+// Block evaluated at step 1 .. count - 1: the logic blocks from the back,
+// the output block last.
+size_t BlockAtStep(size_t step, size_t count) { return step == count - 1 ? count - 1 : count - 1 - step; }
+
 Status Compile(const CLogicalScheme& scheme, Compiled& out) {
   const int count = scheme.GetBlockCount();
   if (count < 2) return Status::Error("the scheme has no input and output block");
@@ -31,6 +36,10 @@ Status Compile(const CLogicalScheme& scheme, Compiled& out) {
   out.combinations = scheme.m_sourceLP.size() / static_cast<size_t>(scheme.m_wordDigits);
   out.links.assign(static_cast<size_t>(count), {});
   out.words.assign(static_cast<size_t>(count), {});
+  // Identifier to index, the first block of an identifier winning as in
+  // FindBlock.
+  std::unordered_map<std::string, int> index;
+  for (int k = 0; k < count; ++k) index.emplace(scheme.GetBlock(k).m_id, k);
   for (int k = 1; k < count; ++k) {
     const CLogicalBlock& block = scheme.GetBlock(k);
     const bool output = k == count - 1;
@@ -38,7 +47,8 @@ Status Compile(const CLogicalScheme& scheme, Compiled& out) {
     for (size_t j = 0; j < block.m_inputs.size(); ++j) {
       const CBlockInput& link = block.m_inputs[j];
       const std::string where = Where(scheme, k) + ": input " + std::to_string(j);
-      const int source = scheme.FindBlock(link.m_source);
+      const auto found = index.find(link.m_source);
+      const int source = found == index.end() ? -1 : found->second;
       if (source < 0) return Status::Error(where + " names no block (\"" + link.m_source + "\")");
       if (source == count - 1) return Status::Error(where + " reads the output block");
       // Blocks are evaluated from the back: a source at or before the block
@@ -71,8 +81,7 @@ void EvaluateChunk(const Compiled& c, size_t first, size_t size, std::vector<Wor
   index.resize(size);
   star.resize(size);
   for (size_t step = 1; step < count; ++step) {
-    // Logic blocks from the back, the output block last.
-    const size_t k = step == count - 1 ? count - 1 : count - 1 - step;
+    const size_t k = BlockAtStep(step, count);
     const auto& links = c.links[k];
     std::fill(index.begin(), index.end(), 0u);
     std::fill(star.begin(), star.end(), uint8_t{0});
@@ -109,6 +118,18 @@ void EvaluateChunk(const Compiled& c, size_t first, size_t size, std::vector<Wor
   }
 }
 
+// Compiles the scheme and sizes the result: every table with `keepAll`,
+// else the output block's only.
+SchemeValues Prepare(const CLogicalScheme& scheme, bool keepAll, Compiled& c) {
+  SchemeValues result;
+  if (result.status = Compile(scheme, c); !result.status) return result;
+  const size_t count = c.links.size();
+  result.tables.assign(count, {});
+  for (size_t b = 0; b < count; ++b)
+    if (keepAll || b == count - 1) result.tables[b].resize(c.combinations);
+  return result;
+}
+
 }  // namespace
 
 Status CheckSimulable(const CLogicalScheme& scheme) {
@@ -117,14 +138,11 @@ Status CheckSimulable(const CLogicalScheme& scheme) {
 }
 
 SchemeValues SimulateScheme(const CLogicalScheme& scheme, bool keepAll) {
-  SchemeValues result;
   Compiled c;
-  if (result.status = Compile(scheme, c); !result.status) return result;
+  SchemeValues result = Prepare(scheme, keepAll, c);
+  if (!result.status) return result;
   const size_t count = c.links.size();
   const size_t n = c.combinations;
-  result.tables.assign(count, {});
-  for (size_t b = 0; b < count; ++b)
-    if (keepAll || b == count - 1) result.tables[b].resize(n);
 
   // Chunks small enough that the tables of all blocks stay in cache.
   const size_t chunk = std::clamp<size_t>((size_t{1} << 21) / count, 64, 4096);
@@ -151,19 +169,16 @@ SchemeValues SimulateScheme(const CLogicalScheme& scheme, bool keepAll) {
 }
 
 SchemeValues SimulateSchemePlain(const CLogicalScheme& scheme, bool keepAll) {
-  SchemeValues result;
-  Compiled c;  // the lookups and parses do not depend on the combination
-  if (result.status = Compile(scheme, c); !result.status) return result;
+  Compiled c;
+  SchemeValues result = Prepare(scheme, keepAll, c);
+  if (!result.status) return result;
   const size_t count = c.links.size();
   const size_t n = c.combinations;
-  result.tables.assign(count, {});
-  for (size_t b = 0; b < count; ++b)
-    if (keepAll || b == count - 1) result.tables[b].resize(n);
   Words v(count, -1);
   for (size_t i = 0; i < n; ++i) {
     v[0] = static_cast<int32_t>(i);
     for (size_t step = 1; step < count; ++step) {
-      const size_t k = step == count - 1 ? count - 1 : count - 1 - step;
+      const size_t k = BlockAtStep(step, count);
       std::string bits;
       for (const Link& link : c.links[k]) {
         const std::string value = IntToBits(v[static_cast<size_t>(link.source)]);

@@ -25,10 +25,13 @@ std::string SelectorSequence(int32_t type);
 
 // Replaces block `block` by the selector (same identifier, so consumers are
 // untouched) and inserts the x = 0 block ("Bl_%i", next counter) at
-// `block` + 1 and the x = 1 block (the counter after) at `block` + 2; their
-// don't-cares are fixed so that the pair the selector ignores cannot occur.
+// `block` + 1 and the x = 1 block (the counter after) at `block` + 2. A
+// combination undefined in one cofactor only takes the other's value, so the
+// pair the selector ignores cannot occur and both new blocks are defined
+// wherever the block was.
 // Refuses, changing nothing, a block that is not a logic block with exactly
-// one output, an input x out of range, or a type outside 1..5.
+// one output, an input x out of range, or a type outside 1..5 or whose
+// ignored pair occurs (a type above the one ThreeInputTypes gives).
 Status ExtractThreeInput(CLogicalScheme& scheme, int block, int x, int32_t type);
 
 }  // namespace lodex

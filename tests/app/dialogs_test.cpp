@@ -190,6 +190,22 @@ TEST(Wizard, LengthCheckAndSummary) {
   EXPECT_NE(text.find("  1 1 1 1   1 1 1 1   1 1 1 1   1 1 1 1   \r\n  1 1"), std::string::npos);
 }
 
+TEST(Wizard, PageOneChecks) {
+  EXPECT_EQ(KeyboardEntryRefusal(-1, 0), std::string(kNoProjectPropertiesText));
+  EXPECT_FALSE(KeyboardEntryRefusal(2, 1));
+  EXPECT_EQ(CountSelection(3, kInputItems), 2);
+  EXPECT_EQ(CountSelection(13, kOutputItems), -1);
+  EXPECT_EQ(CountSelection(0, kOutputItems), -1);
+  const WizardPage1Next none = NextFromPage1(-1, "", "0110");
+  EXPECT_FALSE(none.advance);
+  EXPECT_EQ(none.message, std::string(kNoSequenceLoadedText));
+  EXPECT_EQ(NextFromPage1(1, "", "0110").lp, "0110");
+  const WizardPage1Next file = NextFromPage1(0, std::string(LODEX_SOURCE_DIR) + "/examples/full-adder.lof", "x");
+  EXPECT_TRUE(file.advance);
+  EXPECT_EQ(file.lp, "01121223");
+  EXPECT_EQ(NextFromPage1(0, "/nonexistent/x.lof", "x").lp, "");
+}
+
 TEST(Wizard, SequenceEntryMaskTextAndSizes) {
   const SequenceEntry keys = BuildSequenceEntry(3, 1, nullptr);
   EXPECT_EQ(keys.mask, "& & & &  & & & &");

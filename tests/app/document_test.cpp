@@ -2,6 +2,7 @@
 // auto-synthesis, settings, open and save, and Cancel in every command.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -97,6 +98,12 @@ TEST_F(DocumentTest, EnableTableOfNewDocumentAndProject) {
                        CommandId::CoverNor, CommandId::Optimize})
     EXPECT_TRUE(doc.IsEnabled(id)) << static_cast<int>(id);
   EXPECT_TRUE(doc.m_history.empty());
+  // The commands enabled on an empty document run without a scheme.
+  EXPECT_TRUE(doc.OnCommand(CommandId::CoverNand));
+  EXPECT_TRUE(doc.OnCommand(CommandId::Optimize));
+  EXPECT_EQ(host.MessageTexts(), (std::vector<std::string>{"количество ярусов в схеме = 0"}));
+  EXPECT_TRUE(doc.m_scheme.IsEmpty());
+  EXPECT_FALSE(doc.IsEnabled(CommandId::Undo));
 
   NewProject();
   ASSERT_EQ(doc.m_history.size(), 1u);
@@ -133,8 +140,10 @@ TEST_F(DocumentTest, ContextMenuRules) {
 
 TEST_F(DocumentTest, HistoryAfterSerialSerialUndoParallel) {
   NewProject();
+  EXPECT_TRUE(doc.IsFirstState());
   Serial(1, 3);
   ASSERT_EQ(doc.m_history.size(), 2u);
+  EXPECT_FALSE(doc.IsFirstState());  // the source pane keeps the project's sequence
   Serial(1, 3);
   ASSERT_EQ(doc.m_history.size(), 3u);
   const CLogicalScheme afterFirst = doc.m_history[1];
@@ -424,6 +433,34 @@ TEST_F(DocumentTest, OptimisationReportsTheTiers) {
   EXPECT_EQ(host.messages[1].text, "");  // the empty candidate list
   EXPECT_EQ(doc.m_history.size(), 1u);
   EXPECT_EQ(doc.m_scheme.GetBlock(0).m_lp, "0123");
+}
+
+TEST_F(DocumentTest, OptimisationAppliesTheSubstitutionThatFreesMostBlocks) {
+  // x0 & x1 through a chain: Bl_1 = Bl_2 & x0, Bl_2 = Bl_3 & x1, Bl_3 = x0 & x1.
+  CLogicalScheme s(2, 1, "Bl_1", "0001");
+  CLogicalBlock b2 = s.GetBlock(1), b3 = s.GetBlock(1);
+  s.GetBlock(1).m_inputs = {{0, "Bl_2"}, {0, "I"}};
+  b2.m_id = "Bl_2";
+  b2.m_inputs = {{0, "Bl_3"}, {1, "I"}};
+  b3.m_id = "Bl_3";
+  s.InsertBlock(2, b2);
+  s.InsertBlock(3, b3);
+  s.m_blockCounter = 3;
+  ASSERT_EQ(ValidateScheme(s), "");
+  Load(s);
+  ASSERT_TRUE(doc.OnCommand(CommandId::Optimize));
+  const std::vector<std::string> texts = host.MessageTexts();
+  ASSERT_EQ(texts.size(), 3u);
+  EXPECT_EQ(texts[0], "количество ярусов в схеме = 4");
+  EXPECT_EQ(std::count(texts[1].begin(), texts[1].end(), '\n'), 2);  // two candidates
+  EXPECT_EQ(texts[2], "3  номер #1");  // equal dead sets: the later candidate
+  EXPECT_EQ(doc.m_scheme.GetBlockCount(), 4);
+  EXPECT_EQ(doc.m_scheme.GetBlock(2).m_inputs[0], (CBlockInput{1, "I"}));
+  EXPECT_EQ(doc.m_scheme.GetBlock(2).m_caption, "Блок 2");
+  EXPECT_EQ(Analize(doc.m_scheme).sequence, "0001");
+  ASSERT_EQ(doc.m_history.size(), 2u);
+  EXPECT_EQ(doc.m_history[1], doc.m_scheme);
+  EXPECT_TRUE(doc.IsModified());
 }
 
 }  // namespace

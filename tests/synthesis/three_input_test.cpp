@@ -38,17 +38,18 @@ TEST(ThreeInputTypes, AllFourPairsGiveTypeFive) {
   EXPECT_EQ(SelectorSequence(5), "00110101");
 }
 
-TEST(ThreeInputTypes, UndefinedInOneCofactorTakesTheOther) {
+TEST(ExtractThreeInput, UndefinedInOneCofactorTakesTheOther) {
   // x = input 0: A = words 0,2,4,6 = (*, 0, 0, 1); B = words 1,3,5,7 =
   // (1, 1, *, *). Filled, the pairs are (1,1), (0,1), (0,0), (1,1): pair 2
   // (A = 1, B = 0) never occurs, so type 3.
   CLogicalScheme s(3, 1, "Bl_1", "*1010*1*");
   EXPECT_EQ(ThreeInputTypes(s, 1)[0], 3);
   ASSERT_TRUE(ExtractThreeInput(s, 1, 0, 3).ok());
-  // A keeps its '*' (B = 1 there: type 3 fixes A only where B = 0); B's
-  // '*' where A = 1 becomes 1, where A = 0 it stays.
-  EXPECT_EQ(s.GetBlock(2).m_lp, "*001");
-  EXPECT_EQ(s.GetBlock(3).m_lp, "11*1");
+  // The new blocks take the filled values too: A is defined wherever B is
+  // (an A undefined at p while x = 1 selects B would be undefined where the
+  // block is defined), so neither keeps a '*'.
+  EXPECT_EQ(s.GetBlock(2).m_lp, "1001");
+  EXPECT_EQ(s.GetBlock(3).m_lp, "1101");
   EXPECT_TRUE(MismatchedWords(s.m_sourceLP, Analize(s).sequence, 1).empty());
 }
 
@@ -74,6 +75,10 @@ TEST(ExtractThreeInput, RefusesBadArguments) {
   CLogicalScheme one(3, 1, "Bl_1", "01101001");
   EXPECT_FALSE(ExtractThreeInput(one, 1, 3, 5).ok());
   EXPECT_FALSE(ExtractThreeInput(one, 1, 0, 0).ok());
+  // XOR of three on input 0: B = NOT A, so pairs (0,1) and (1,0) occur.
+  // Type 2 ignores pair (0,1) and would compute a wrong selector.
+  EXPECT_EQ(ThreeInputTypes(one, 1)[0], 4);
+  EXPECT_FALSE(ExtractThreeInput(one, 1, 0, 2).ok());
   EXPECT_FALSE(ExtractThreeInput(one, 0, 0, 5).ok());
   EXPECT_EQ(s, before);
   EXPECT_EQ(one.GetBlockCount(), 3);
