@@ -224,7 +224,8 @@ void CSchemeDrawing::Layout(const CLogicalScheme& scheme, bool libraryBlocks) {
   // The output block: each inner source output runs straight along its own
   // height to the right edge; a second output pin fed by the same signal
   // branches down a track right of the columns to a row under the blocks,
-  // as does every output fed straight from a primary input.
+  // as does every output fed straight from a primary input. The rows stand a
+  // pin pitch apart, so that the weights at both ends stay legible.
   int rightmost = 0;
   int bottom = 0;
   for (int k = 1; k < last; ++k) {
@@ -248,7 +249,7 @@ void CSchemeDrawing::Layout(const CLogicalScheme& scheme, bool libraryBlocks) {
     PinWire& w = out.pins[i];
     w.pinX = m_width;
     if (s.block < 0) {
-      rowY += 10;
+      rowY += kPitch;
       w.pinY = w.startY = w.runStartY = rowY;
       w.startX = w.runX = kPrimaryInputX;
       continue;
@@ -265,7 +266,7 @@ void CSchemeDrawing::Layout(const CLogicalScheme& scheme, bool libraryBlocks) {
       w.runX = c != consumers.end() ? m_entries[static_cast<size_t>(c->second.front().first)].pins[c->second.front().second].runX
                                     : m_width - 10;
     } else {
-      rowY += 10;
+      rowY += kPitch;
       w.pinY = rowY;
       w.runX = w.startX = rightmost + 30 + kPitch * branchTrack.at(signal);
       m_segments.push_back({w.runX, w.runStartY});

@@ -222,17 +222,17 @@ TEST(SchemeLayout, PrimaryInputLabelsReadTheirWeights) {
 TEST(SchemeLayout, OutputsFedStraightFromInputsRunAlongTheBottom) {
   const CSchemeDrawing d =
       LaidOut(MakeScheme(2, {LogicBlock("A", "0110", {{0, "I"}, {1, "I"}})}, {{0, "A"}, {1, "I"}, {0, "I"}}));
-  EXPECT_EQ(d.Height(), 80 + 10 + 10);
+  EXPECT_EQ(d.Height(), 80 + 20 + 20);  // a row a pin pitch apart per output
   const auto& out = d.Entries()[2].pins;
-  EXPECT_EQ(out[1], (PinWire{160, 90, 35, 90, 35, 90}));
-  EXPECT_EQ(out[2], (PinWire{160, 100, 35, 100, 35, 100}));
+  EXPECT_EQ(out[1], (PinWire{160, 100, 35, 100, 35, 100}));
+  EXPECT_EQ(out[2], (PinWire{160, 120, 35, 120, 35, 120}));
   EXPECT_EQ(d.InputWeights(), (std::vector<int>{0, 1, 1, 0}));
   EXPECT_EQ(d.OutputWeights(), (std::vector<int>{0, 1, 2}));
   CRecordingCanvas c;
   d.PaintWires(c);
-  EXPECT_EQ(c.TextAt(10, 82), "2");
-  EXPECT_EQ(c.TextAt(170, 82), "2");
-  EXPECT_EQ(c.TextAt(170, 92), "4");
+  EXPECT_EQ(c.TextAt(10, 92), "2");
+  EXPECT_EQ(c.TextAt(170, 92), "2");
+  EXPECT_EQ(c.TextAt(170, 112), "4");
 }
 
 TEST(SchemeLayout, TwoOutputsOfOneSignalBranchBelowTheBlocks) {
@@ -241,13 +241,13 @@ TEST(SchemeLayout, TwoOutputsOfOneSignalBranchBelowTheBlocks) {
   EXPECT_EQ(d.Width(), 180);  // one more track right of the columns
   const auto& out = d.Entries()[2].pins;
   EXPECT_EQ(out[0].pinY, 50);
-  EXPECT_EQ(out[1], (PinWire{180, 90, 140, 50, 140, 50}));
-  EXPECT_EQ(d.StraightSegments(), (std::vector<Point>{{140, 50}, {140, 90}}));
+  EXPECT_EQ(out[1], (PinWire{180, 100, 140, 50, 140, 50}));
+  EXPECT_EQ(d.StraightSegments(), (std::vector<Point>{{140, 50}, {140, 100}}));
   EXPECT_EQ(d.Junctions(), (std::vector<Point>{{140, 50}}));
   CRecordingCanvas c;
   d.PaintWires(c);
   bool vertical = false;
-  for (const auto& op : c.Of(Kind::Line)) vertical |= op.a == 140 && op.b == 50 && op.c == 140 && op.d == 90;
+  for (const auto& op : c.Of(Kind::Line)) vertical |= op.a == 140 && op.b == 50 && op.c == 140 && op.d == 100;
   EXPECT_TRUE(vertical);
 }
 
