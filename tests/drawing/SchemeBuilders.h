@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/LogicalScheme.h"
+#include "synthesis/OpsTestUtil.h"  // tests/synthesis: Block, Scheme
 #include "synthesis/Covering.h"
 #include "synthesis/Parallel.h"
 #include "synthesis/Serial.h"
@@ -14,35 +15,19 @@
 
 namespace lodex::testing {
 
+// A logic block captioned "Блок <id>", as the drawing shows captions.
 inline CLogicalBlock LogicBlock(const std::string& id, const std::string& lp, std::vector<CBlockInput> inputs,
                                 int outputs = 1) {
-  CLogicalBlock b;
-  b.m_id = id;
+  CLogicalBlock b = Block(id, lp, std::move(inputs), outputs);
   b.m_caption = "Блок " + id;
-  b.m_lp = lp;
-  b.m_outputCount = outputs;
-  b.m_wordDigits = WordDigitsFor(outputs);
-  b.m_inputCount = static_cast<int32_t>(inputs.size());
-  b.m_inputs = std::move(inputs);
   return b;
 }
 
 // Primary inputs I:0 .. I:n-1, the logic blocks in order, the output block
 // reading `outputs`.
 inline CLogicalScheme MakeScheme(int inputs, std::vector<CLogicalBlock> blocks, std::vector<CBlockInput> outputs) {
-  CLogicalScheme s;
-  CLogicalBlock in;
-  in.m_id = "I";
-  in.m_outputCount = inputs;
-  CLogicalBlock out;
-  out.m_id = "O";
-  out.m_inputCount = static_cast<int32_t>(outputs.size());
-  out.m_inputs = std::move(outputs);
-  s.m_blocks.push_back(in);
-  for (auto& b : blocks) s.m_blocks.push_back(std::move(b));
-  s.m_blocks.push_back(out);
-  s.m_wordDigits = WordDigitsFor(static_cast<int>(s.m_blocks.back().m_inputCount));
-  return s;
+  const int digits = WordDigitsFor(static_cast<int>(outputs.size()));
+  return Scheme(inputs, std::move(blocks), std::move(outputs), "", digits);
 }
 
 // A project whose outputs are the last signals of a random network of
