@@ -1,7 +1,6 @@
 #include "export/SvgCanvas.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 
 #include "export/XmlText.h"
@@ -10,12 +9,6 @@
 
 namespace lodex {
 namespace {
-
-std::string Hex(Colour c) {
-  char text[8];
-  std::snprintf(text, sizeof text, "#%02x%02x%02x", c.r, c.g, c.b);
-  return text;
-}
 
 std::string Num(int v) { return std::to_string(v); }
 
@@ -33,11 +26,11 @@ CSvgCanvas::CSvgCanvas(int width, int height) : m_width(std::max(width, 1)), m_h
 
 std::string CSvgCanvas::Stroke() const {
   if (!m_pen.visible) return " stroke=\"none\"";
-  return " stroke=\"" + Hex(m_pen.colour) + "\" stroke-width=\"" + Num(std::max(m_pen.width, 1)) + "\"";
+  return " stroke=\"" + HexColour(m_pen.colour) + "\" stroke-width=\"" + Num(std::max(m_pen.width, 1)) + "\"";
 }
 
 std::string CSvgCanvas::FillAndStroke() const {
-  return std::string(" fill=\"") + (m_brush.visible ? Hex(m_brush.colour) : "none") + "\"" + Stroke();
+  return std::string(" fill=\"") + (m_brush.visible ? HexColour(m_brush.colour) : "none") + "\"" + Stroke();
 }
 
 void CSvgCanvas::Rectangle(int left, int top, int right, int bottom) {

@@ -16,12 +16,6 @@ constexpr double kMargin = 0.3;      // inches around the drawing
 constexpr double kLineWeight = 0.01;  // inches
 constexpr double kTextSize = 0.12;    // inches, near the screen's 14 units
 
-std::string Hex(Colour c) {
-  char text[8];
-  std::snprintf(text, sizeof text, "#%02x%02x%02x", c.r, c.g, c.b);
-  return text;
-}
-
 std::string Cell(const char* name, double value) {
   return std::string("<") + name + ">" + XmlNumber(value) + "</" + name + ">";
 }
@@ -111,7 +105,7 @@ std::string CVdxDrawing::Xml() const {
     x += "<Line>" + Cell("LineWeight", kLineWeight) + "<LineColor>#000000</LineColor><LinePattern>" +
          (s.plain ? "0" : "1") + "</LinePattern></Line>";
     const Colour fill = s.fill.value_or(kWhite);
-    x += "<Fill><FillForegnd>" + Hex(fill) + "</FillForegnd><FillBkgnd>" + Hex(fill) + "</FillBkgnd><FillPattern>" +
+    x += "<Fill><FillForegnd>" + HexColour(fill) + "</FillForegnd><FillBkgnd>" + HexColour(fill) + "</FillBkgnd><FillPattern>" +
          (s.plain || line ? "0" : "1") + "</FillPattern></Fill>";
     if (!s.text.empty())
       x += "<Char IX=\"0\"><Font>0</Font><Color>#000000</Color>" + Cell("Size", kTextSize) + "</Char>";

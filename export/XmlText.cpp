@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 
 namespace lodex {
 namespace {
@@ -52,6 +53,12 @@ std::string XmlEscape(std::string_view text) {
     i += n;
   }
   return out;
+}
+
+std::string HexColour(Colour c) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02x%02x%02x", c.r, c.g, c.b);
+  return text;
 }
 
 std::string XmlNumber(double value, int decimals) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/vislib/Canvas.h"
+
 namespace lodex {
 
 // Escapes markup characters for element text and attribute values. Bytes
@@ -14,5 +16,8 @@ std::string XmlEscape(std::string_view text);
 // A number with at most `decimals` decimals, trailing zeros dropped, in the
 // C locale whatever the program's locale is.
 std::string XmlNumber(double value, int decimals = 4);
+
+// "#rrggbb", as both drawing formats write colours.
+std::string HexColour(Colour colour);
 
 }  // namespace lodex
