@@ -46,8 +46,8 @@ void CSvgCanvas::Line(int x1, int y1, int x2, int y2) {
 
 void CSvgCanvas::Ellipse(int left, int top, int right, int bottom) {
   m_body += "<ellipse cx=\"" + XmlNumber((left + right) / 2.0) + "\" cy=\"" + XmlNumber((top + bottom) / 2.0) +
-            "\" rx=\"" + XmlNumber(std::abs(right - left) / 2.0) + "\" ry=\"" + XmlNumber(std::abs(bottom - top) / 2.0) +
-            "\"" + FillAndStroke() + "/>\n";
+            "\" rx=\"" + XmlNumber(std::abs(right - left) / 2.0) + "\" ry=\"" +
+            XmlNumber(std::abs(bottom - top) / 2.0) + "\"" + FillAndStroke() + "/>\n";
 }
 
 void CSvgCanvas::Text(int x, int y, const std::string& text, TextAlign align) {

@@ -12,7 +12,7 @@
 namespace lodex {
 namespace {
 
-constexpr double kMargin = 0.3;      // inches around the drawing
+constexpr double kMargin = 0.3;       // inches around the drawing
 constexpr double kLineWeight = 0.01;  // inches
 constexpr double kTextSize = 0.12;    // inches, near the screen's 14 units
 
@@ -30,7 +30,8 @@ std::string GeomPoint(const char* element, int ix, double x, double y) {
 std::optional<Colour> ParseRgbFormula(const std::string& formula) {
   std::string f;
   for (char c : formula)
-    if (!std::isspace(static_cast<unsigned char>(c))) f += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (!std::isspace(static_cast<unsigned char>(c)))
+      f += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   int r = -1, g = -1, b = -1;
   char s1 = 0, s2 = 0, close = 0;
   int used = 0;
@@ -56,7 +57,9 @@ void CVdxDrawing::Add(ShapeKind kind, double x1, double y1, double x2, double y2
   m_shapes.push_back(std::move(s));
 }
 
-void CVdxDrawing::DrawRectangle(double x1, double y1, double x2, double y2) { Add(ShapeKind::Rectangle, x1, y1, x2, y2); }
+void CVdxDrawing::DrawRectangle(double x1, double y1, double x2, double y2) {
+  Add(ShapeKind::Rectangle, x1, y1, x2, y2);
+}
 void CVdxDrawing::DrawLine(double x1, double y1, double x2, double y2) { Add(ShapeKind::Line, x1, y1, x2, y2); }
 void CVdxDrawing::DrawOval(double x1, double y1, double x2, double y2) { Add(ShapeKind::Oval, x1, y1, x2, y2); }
 
@@ -105,16 +108,16 @@ std::string CVdxDrawing::Xml() const {
     x += "<Line>" + Cell("LineWeight", kLineWeight) + "<LineColor>#000000</LineColor><LinePattern>" +
          (s.plain ? "0" : "1") + "</LinePattern></Line>";
     const Colour fill = s.fill.value_or(kWhite);
-    x += "<Fill><FillForegnd>" + HexColour(fill) + "</FillForegnd><FillBkgnd>" + HexColour(fill) + "</FillBkgnd><FillPattern>" +
-         (s.plain || line ? "0" : "1") + "</FillPattern></Fill>";
+    x += "<Fill><FillForegnd>" + HexColour(fill) + "</FillForegnd><FillBkgnd>" + HexColour(fill) +
+         "</FillBkgnd><FillPattern>" + (s.plain || line ? "0" : "1") + "</FillPattern></Fill>";
     if (!s.text.empty())
       x += "<Char IX=\"0\"><Font>0</Font><Color>#000000</Color>" + Cell("Size", kTextSize) + "</Char>";
     x += std::string("<Geom IX=\"0\"><NoFill>") + (line || s.plain ? "1" : "0") + "</NoFill><NoLine>" +
          (s.plain ? "1" : "0") + "</NoLine><NoShow>0</NoShow>";
     switch (s.kind) {
       case ShapeKind::Rectangle:
-        x += GeomPoint("MoveTo", 1, 0, 0) + GeomPoint("LineTo", 2, w, 0) + GeomPoint("LineTo", 3, w, h) + GeomPoint("LineTo", 4, 0, h) +
-             GeomPoint("LineTo", 5, 0, 0);
+        x += GeomPoint("MoveTo", 1, 0, 0) + GeomPoint("LineTo", 2, w, 0) + GeomPoint("LineTo", 3, w, h) +
+             GeomPoint("LineTo", 4, 0, h) + GeomPoint("LineTo", 5, 0, 0);
         break;
       case ShapeKind::Line: {
         // Local coordinates of the two ends inside the shape's box.

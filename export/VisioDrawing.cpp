@@ -29,9 +29,7 @@ void WeightBox(CDrawingAutomation& a, double x1, int y1, double x2, int y2, int 
   a.SetStyle("None");
 }
 
-void ShowStartFailure() {
-  ShowMessage({kDrawingStartFailure, kAppTitle, MessageButtons::Ok, MessageIcon::Warning});
-}
+void ShowStartFailure() { ShowMessage({kDrawingStartFailure, kAppTitle, MessageButtons::Ok, MessageIcon::Warning}); }
 
 }  // namespace
 

@@ -88,7 +88,7 @@ class CSchemeDrawing {
   static constexpr int kTopMargin = 20;
   static constexpr int kPrimaryInputX = 35;
   static constexpr int kInputLabelX = 10;
-  static constexpr int kPitch = 20;         // between pins and between tracks
+  static constexpr int kPitch = 20;  // between pins and between tracks
   static constexpr int kColumnPitch = 90;
   static constexpr int kBlockWidth = 50;
   static constexpr int kJunctionRadius = 2;

@@ -37,17 +37,20 @@ Source ResolveSource(const CLogicalScheme& scheme, const std::unordered_map<std:
 Font SchemeFont() { return Font{"Arial Cyr", 14, 400}; }
 
 CSchemeDrawing::CSchemeDrawing() {
+  // AND, OR and exclusive-OR gates of two and three inputs with every
+  // combination of inverted inputs, and the 2-to-1 multiplexer.
+  // clang-format off
   m_library = {
-      {"0001", "&", "00"},          {"0010", "&", "01"},          {"0100", "&", "10"},
-      {"1000", "&", "11"},          {"0110", "=1", "00"},         {"1001", "=1", "01"},
-      {"00000001", "&", "000"},     {"00000010", "&", "001"},     {"00000100", "&", "010"},
-      {"00001000", "&", "011"},     {"00010000", "&", "100"},     {"00100000", "&", "101"},
-      {"01000000", "&", "110"},     {"10000000", "&", "111"},     {"00110101", "mux", "000"},
-      {"0111", "1", "00"},          {"1011", "1", "01"},          {"1101", "1", "10"},
-      {"1110", "1", "11"},          {"01111111", "1", "000"},     {"10111111", "1", "001"},
-      {"11011111", "1", "010"},     {"11101111", "1", "011"},     {"11110111", "1", "100"},
-      {"11111011", "1", "101"},     {"11111101", "1", "110"},     {"11111110", "1", "111"},
+      {"0001", "&", "00"},       {"0010", "&", "01"},       {"0100", "&", "10"},       {"1000", "&", "11"},
+      {"0110", "=1", "00"},      {"1001", "=1", "01"},
+      {"00000001", "&", "000"},  {"00000010", "&", "001"},  {"00000100", "&", "010"},  {"00001000", "&", "011"},
+      {"00010000", "&", "100"},  {"00100000", "&", "101"},  {"01000000", "&", "110"},  {"10000000", "&", "111"},
+      {"00110101", "mux", "000"},
+      {"0111", "1", "00"},       {"1011", "1", "01"},       {"1101", "1", "10"},       {"1110", "1", "11"},
+      {"01111111", "1", "000"},  {"10111111", "1", "001"},  {"11011111", "1", "010"},  {"11101111", "1", "011"},
+      {"11110111", "1", "100"},  {"11111011", "1", "101"},  {"11111101", "1", "110"},  {"11111110", "1", "111"},
   };
+  // clang-format on
 }
 
 CSchemeDrawing::LibraryLabel CSchemeDrawing::LookUpLibrary(const CLogicalBlock& block) const {
@@ -97,7 +100,8 @@ void CSchemeDrawing::Layout(const CLogicalScheme& scheme, bool libraryBlocks) {
         e.label = block.m_caption;
       }
     }
-    for (const CBlockInput& link : block.m_inputs) sources[static_cast<size_t>(k)].push_back(ResolveSource(scheme, index, k, link));
+    for (const CBlockInput& link : block.m_inputs)
+      sources[static_cast<size_t>(k)].push_back(ResolveSource(scheme, index, k, link));
   }
 
   // Levels: the sources of a logic block stand later in the scheme, so
@@ -108,8 +112,10 @@ void CSchemeDrawing::Layout(const CLogicalScheme& scheme, bool libraryBlocks) {
       if (s.block >= 0) level = std::max(level, m_entries[static_cast<size_t>(s.block)].level + 1);
     m_entries[static_cast<size_t>(k)].level = level;
   }
-  for (const Source& s : sources[static_cast<size_t>(last)])
-    if (s.block >= 0) m_entries[static_cast<size_t>(last)].level = std::max(m_entries[static_cast<size_t>(last)].level, m_entries[static_cast<size_t>(s.block)].level + 1);
+  for (const Source& s : sources[static_cast<size_t>(last)]) {
+    int& level = m_entries[static_cast<size_t>(last)].level;
+    if (s.block >= 0) level = std::max(level, m_entries[static_cast<size_t>(s.block)].level + 1);
+  }
   int maxLevel = 0;
   for (int k = 1; k < last; ++k) maxLevel = std::max(maxLevel, m_entries[static_cast<size_t>(k)].level);
   m_maxLevel = maxLevel;
@@ -138,7 +144,10 @@ void CSchemeDrawing::Layout(const CLogicalScheme& scheme, bool libraryBlocks) {
       const CLogicalBlock& block = scheme.GetBlock(k);
       DrawingEntry& e = m_entries[static_cast<size_t>(k)];
       if (k > 1 && e.level == m_entries[static_cast<size_t>(k) - 1].level) y += 10;
-      const int height = kPitch * std::max(block.m_inputCount, block.m_outputCount) + kPitch;
+      // Counts beyond any real block only come from damaged schemes; the
+      // bound keeps the arithmetic in range.
+      const int pins = std::clamp(std::max(block.m_inputCount, block.m_outputCount), 0, 1 << 16);
+      const int height = kPitch * pins + kPitch;
       e.rect.left = columnLeft[static_cast<size_t>(e.level)];
       e.rect.right = e.rect.left + kBlockWidth;
       e.rect.top = y;
@@ -260,11 +269,13 @@ void CSchemeDrawing::Layout(const CLogicalScheme& scheme, bool libraryBlocks) {
     if (straight.at(signal) == static_cast<int>(i)) {
       w.pinY = w.startY;
       w.startX = src.rect.right;
-      auto c = consumers.find(signal);
       // The run of the signal's other wires, where this one branches off;
       // otherwise a point right of every track, so no piece ends on a run.
-      w.runX = c != consumers.end() ? m_entries[static_cast<size_t>(c->second.front().first)].pins[c->second.front().second].runX
-                                    : m_width - 10;
+      w.runX = m_width - 10;
+      if (auto c = consumers.find(signal); c != consumers.end()) {
+        const auto& [k, pin] = c->second.front();
+        w.runX = m_entries[static_cast<size_t>(k)].pins[pin].runX;
+      }
     } else {
       rowY += kPitch;
       w.pinY = rowY;

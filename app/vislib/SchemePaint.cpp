@@ -15,8 +15,7 @@ void CSchemeDrawing::PaintEntry(CCanvas& canvas, const DrawingEntry& e) const {
   }
   // Input 2 selects between D0 (input 1) and D1 (input 0).
   static const char* const kLetters[3] = {"D1", "D0", "A"};
-  for (size_t i = 0; i < e.pins.size() && i < 3; ++i)
-    canvas.Text(e.pins[i].pinX + 2, e.pins[i].pinY - 7, kLetters[i]);
+  for (size_t i = 0; i < e.pins.size() && i < 3; ++i) canvas.Text(e.pins[i].pinX + 2, e.pins[i].pinY - 7, kLetters[i]);
   canvas.Text(centre + 10, r.top + 20, e.label, TextAlign::Centre);
   canvas.Line(r.left + 20, r.top, r.left + 20, r.bottom);
 }

@@ -31,9 +31,7 @@ WheelZoom ZoomByWheel(unsigned zoom, int wheelDelta, Point scroll, Point cursor)
   // Signed throughout: an unsigned sum would wrap below zero on a fast turn
   // down and leave an enormous zoom instead of the minimum.
   const int64_t next = std::max<int64_t>(old + wheelDelta / 12, kMinimumZoom);
-  auto keep = [&](int s, int p) {
-    return static_cast<int>(next * (int64_t{s} + p) / old - p);
-  };
+  auto keep = [&](int s, int p) { return static_cast<int>(next * (int64_t{s} + p) / old - p); };
   WheelZoom result;
   result.zoom = static_cast<unsigned>(std::min<int64_t>(next, UINT32_MAX));
   result.scroll = {keep(scroll.x, cursor.x), keep(scroll.y, cursor.y)};

@@ -54,7 +54,9 @@ class CRecordingCanvas : public CCanvas {
   std::vector<Op> ops;
 
  private:
-  void Add(Kind kind, int a, int b, int c, int d) { ops.push_back({kind, a, b, c, d, {}, TextAlign::Left, m_pen, m_brush, m_font}); }
+  void Add(Kind kind, int a, int b, int c, int d) {
+    ops.push_back({kind, a, b, c, d, {}, TextAlign::Left, m_pen, m_brush, m_font});
+  }
 
   Pen m_pen;
   Brush m_brush;

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "model/LogicalScheme.h"
-#include "synthesis/OpsTestUtil.h"  // tests/synthesis: Block, Scheme
 #include "synthesis/Covering.h"
+#include "synthesis/OpsTestUtil.h"  // tests/synthesis: Block, Scheme
 #include "synthesis/Parallel.h"
 #include "synthesis/Serial.h"
 #include "synthesis/SerialSearch.h"

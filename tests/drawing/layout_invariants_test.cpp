@@ -31,8 +31,7 @@ bool OnSegment(const Segment& s, int x, int y) {
 }
 
 bool Touch(const Segment& a, const Segment& b) {
-  return OnSegment(a, b.x1, b.y1) || OnSegment(a, b.x2, b.y2) || OnSegment(b, a.x1, a.y1) ||
-         OnSegment(b, a.x2, a.y2);
+  return OnSegment(a, b.x1, b.y1) || OnSegment(a, b.x2, b.y2) || OnSegment(b, a.x1, a.y1) || OnSegment(b, a.x2, a.y2);
 }
 
 // Every piece drawn for every pin, the output block's vertical runs included.
@@ -167,10 +166,9 @@ TEST(LayoutInvariants, NandCoveredRandomProjects) { CheckRandomProjects(100, tru
 TEST(LayoutInvariants, OutputsSharedWithInnerConsumersAndDuplicated) {
   using testing::LogicBlock;
   // A feeds B and two outputs; B feeds one output and reads input 2 twice.
-  CheckLayout(testing::MakeScheme(3,
-                                  {LogicBlock("B", "0110", {{0, "A"}, {2, "I"}}),
-                                   LogicBlock("A", "0001", {{0, "I"}, {1, "I"}})},
-                                  {{0, "A"}, {0, "B"}, {0, "A"}, {1, "I"}}),
+  CheckLayout(testing::MakeScheme(
+                  3, {LogicBlock("B", "0110", {{0, "A"}, {2, "I"}}), LogicBlock("A", "0001", {{0, "I"}, {1, "I"}})},
+                  {{0, "A"}, {0, "B"}, {0, "A"}, {1, "I"}}),
               "hand-built");
 }
 

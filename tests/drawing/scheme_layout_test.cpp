@@ -51,16 +51,14 @@ TEST(SchemeLayout, OneBlockProject) {
 
 TEST(SchemeLayout, ColumnsByLevelAndWireThroughTrack) {
   // H (level 1) reads B (level 0) and input 2.
-  const CSchemeDrawing d = LaidOut(MakeScheme(3,
-                                              {LogicBlock("H", "0110", {{0, "B"}, {2, "I"}}),
-                                               LogicBlock("B", "0001", {{0, "I"}, {1, "I"}})},
-                                              {{0, "H"}}));
+  const CSchemeDrawing d = LaidOut(MakeScheme(
+      3, {LogicBlock("H", "0110", {{0, "B"}, {2, "I"}}), LogicBlock("B", "0001", {{0, "I"}, {1, "I"}})}, {{0, "H"}}));
   const auto& e = d.Entries();
   EXPECT_EQ(e[1].level, 1);
   EXPECT_EQ(e[2].level, 0);
   EXPECT_EQ(d.MaxLevel(), 1);
-  EXPECT_EQ(e[1].rect, (Rect{150, 20, 200, 80}));   // 60 + 70 + 20 per track
-  EXPECT_EQ(e[2].rect, (Rect{60, 80, 110, 140}));   // stacked under H, no gap between levels
+  EXPECT_EQ(e[1].rect, (Rect{150, 20, 200, 80}));                   // 60 + 70 + 20 per track
+  EXPECT_EQ(e[2].rect, (Rect{60, 80, 110, 140}));                   // stacked under H, no gap between levels
   EXPECT_EQ(e[1].pins[0], (PinWire{150, 60, 110, 110, 130, 110}));  // run 20 left of the column
   EXPECT_EQ(e[1].pins[1], (PinWire{150, 40, 35, 40, 35, 40}));
   EXPECT_EQ(d.Width(), 250);
@@ -70,10 +68,9 @@ TEST(SchemeLayout, ColumnsByLevelAndWireThroughTrack) {
 }
 
 TEST(SchemeLayout, BlocksOfOneLevelStandTenApart) {
-  const CSchemeDrawing d = LaidOut(MakeScheme(3,
-                                              {LogicBlock("P", "0001", {{0, "I"}, {1, "I"}}),
-                                               LogicBlock("Q", "0111", {{1, "I"}, {2, "I"}})},
-                                              {{0, "P"}, {0, "Q"}}));
+  const CSchemeDrawing d = LaidOut(
+      MakeScheme(3, {LogicBlock("P", "0001", {{0, "I"}, {1, "I"}}), LogicBlock("Q", "0111", {{1, "I"}, {2, "I"}})},
+                 {{0, "P"}, {0, "Q"}}));
   EXPECT_EQ(d.Entries()[1].rect, (Rect{60, 20, 110, 80}));
   EXPECT_EQ(d.Entries()[2].rect, (Rect{60, 90, 110, 150}));
   // Largest level 0: nothing branches and nothing runs between blocks.
@@ -84,12 +81,11 @@ TEST(SchemeLayout, BlocksOfOneLevelStandTenApart) {
 }
 
 TEST(SchemeLayout, EveryWireIntoALevelHasItsOwnTrack) {
-  const CSchemeDrawing d = LaidOut(MakeScheme(2,
-                                              {LogicBlock("T", "01101001", {{0, "X"}, {0, "Y"}, {0, "Z"}}),
-                                               LogicBlock("X", "0001", {{0, "I"}, {1, "I"}}),
-                                               LogicBlock("Y", "0111", {{0, "I"}, {1, "I"}}),
-                                               LogicBlock("Z", "0110", {{0, "I"}, {1, "I"}})},
-                                              {{0, "T"}}));
+  const CSchemeDrawing d = LaidOut(MakeScheme(
+      2,
+      {LogicBlock("T", "01101001", {{0, "X"}, {0, "Y"}, {0, "Z"}}), LogicBlock("X", "0001", {{0, "I"}, {1, "I"}}),
+       LogicBlock("Y", "0111", {{0, "I"}, {1, "I"}}), LogicBlock("Z", "0110", {{0, "I"}, {1, "I"}})},
+      {{0, "T"}}));
   const DrawingEntry& t = d.Entries()[1];
   EXPECT_EQ(t.rect.left, 190);  // 60 + 70 + 3 tracks
   EXPECT_EQ(t.pins[0].runX, 170);
@@ -100,11 +96,11 @@ TEST(SchemeLayout, EveryWireIntoALevelHasItsOwnTrack) {
 
 TEST(SchemeLayout, OneSourceSharesTheLowestTrackAndFreedTracksAreSqueezedOut) {
   // S feeds A (level 1) and B (level 2); A feeds B.
-  const CSchemeDrawing d = LaidOut(MakeScheme(2,
-                                              {LogicBlock("B", "0110", {{0, "A"}, {0, "S"}}),
-                                               LogicBlock("A", "0001", {{0, "S"}, {0, "I"}}),
-                                               LogicBlock("S", "0111", {{0, "I"}, {1, "I"}})},
-                                              {{0, "B"}}));
+  const CSchemeDrawing d =
+      LaidOut(MakeScheme(2,
+                         {LogicBlock("B", "0110", {{0, "A"}, {0, "S"}}), LogicBlock("A", "0001", {{0, "S"}, {0, "I"}}),
+                          LogicBlock("S", "0111", {{0, "I"}, {1, "I"}})},
+                         {{0, "B"}}));
   const auto& e = d.Entries();
   EXPECT_EQ(e[2].pins[0], (PinWire{150, 120, 110, 170, 130, 170}));
   // B's wire from S starts on A's track; B's own track at 220 was freed, so B
@@ -129,8 +125,7 @@ TEST(SchemeLayout, OneSourceSharesTheLowestTrackAndFreedTracksAreSqueezedOut) {
 CLogicalScheme GateScheme() {
   return MakeScheme(3,
                     {LogicBlock("M", "00110101", {{0, "I"}, {1, "I"}, {2, "I"}}),
-                     LogicBlock("G", "0010", {{0, "I"}, {1, "I"}}),
-                     LogicBlock("X", "1001", {{0, "I"}, {1, "I"}})},
+                     LogicBlock("G", "0010", {{0, "I"}, {1, "I"}}), LogicBlock("X", "1001", {{0, "I"}, {1, "I"}})},
                     {{0, "M"}, {0, "G"}, {0, "X"}});
 }
 
@@ -204,8 +199,8 @@ TEST(SchemeLayout, HitTestTakesLeftAndTopEdgesOnly) {
   EXPECT_EQ(d.HitTest(110, 50), -1);
   EXPECT_EQ(d.HitTest(80, 80), -1);
   EXPECT_EQ(d.HitTest(59, 50), -1);
-  EXPECT_EQ(d.HitTest(0, 0), -1);        // the input block's empty rectangle
-  EXPECT_EQ(d.HitTest(160, 50), -1);     // the output block's
+  EXPECT_EQ(d.HitTest(0, 0), -1);     // the input block's empty rectangle
+  EXPECT_EQ(d.HitTest(160, 50), -1);  // the output block's
 }
 
 TEST(SchemeLayout, PrimaryInputLabelsReadTheirWeights) {
@@ -262,10 +257,9 @@ TEST(SchemeLayout, EmptyAndDamagedSchemesDrawSafely) {
 
   // A link to no block, one to an earlier block and an output out of range
   // are drawn as stubs.
-  CLogicalScheme bad = MakeScheme(2,
-                                  {LogicBlock("A", "0110", {{0, "nowhere"}, {0, "A"}}),
-                                   LogicBlock("B", "0110", {{7, "A"}, {5, "B"}})},
-                                  {{3, "B"}});
+  CLogicalScheme bad = MakeScheme(
+      2, {LogicBlock("A", "0110", {{0, "nowhere"}, {0, "A"}}), LogicBlock("B", "0110", {{7, "A"}, {5, "B"}})},
+      {{3, "B"}});
   d.Layout(bad, true);
   for (const PinWire& w : d.Entries()[1].pins) EXPECT_EQ(w.startX, CSchemeDrawing::kPrimaryInputX);
   for (const PinWire& w : d.Entries()[2].pins) EXPECT_EQ(w.startX, CSchemeDrawing::kPrimaryInputX);

@@ -12,6 +12,8 @@ inline bool ToolInstalled(const std::string& tool) {
   return std::system(("command -v " + ShellQuote(tool) + " >/dev/null 2>&1").c_str()) == 0;
 }
 
-inline CliResult RunTool(const std::string& tool, const std::vector<std::string>& args) { return RunProgram(tool, args); }
+inline CliResult RunTool(const std::string& tool, const std::vector<std::string>& args) {
+  return RunProgram(tool, args);
+}
 
 }  // namespace lodex::testing

@@ -25,10 +25,9 @@ std::vector<CLogicalScheme> SampleSchemes() {
   using testing::LogicBlock;
   std::vector<CLogicalScheme> schemes;
   schemes.push_back(CLogicalScheme(2, 1, "Bl_1", "0110"));
-  schemes.push_back(testing::MakeScheme(3,
-                                        {LogicBlock("M", "00110101", {{0, "I"}, {1, "I"}, {2, "I"}}),
-                                         LogicBlock("G", "0010", {{0, "I"}, {1, "I"}})},
-                                        {{0, "M"}, {0, "G"}, {2, "I"}}));
+  schemes.push_back(testing::MakeScheme(
+      3, {LogicBlock("M", "00110101", {{0, "I"}, {1, "I"}, {2, "I"}}), LogicBlock("G", "0010", {{0, "I"}, {1, "I"}})},
+      {{0, "M"}, {0, "G"}, {2, "I"}}));
   for (unsigned seed : {7u, 38u}) {
     std::mt19937 rng(seed);
     schemes.push_back(testing::DecomposedScheme(rng, 6, 2, seed == 38));
@@ -122,7 +121,7 @@ TEST(DrawingFiles, VisioPagesGrowAndMoveToHoldTallDiagrams) {
   vdx.DrawRectangle(0.2, -3.0, 0.7, 11.4);
   const std::string xml = vdx.Xml();
   EXPECT_NE(xml.find("<PageHeight>15</PageHeight>"), std::string::npos);  // 14.4 tall and a margin each side
-  EXPECT_NE(xml.find("<PinY>7.5</PinY>"), std::string::npos);               // moved up by 3.3
+  EXPECT_NE(xml.find("<PinY>7.5</PinY>"), std::string::npos);             // moved up by 3.3
 }
 
 TEST(DrawingFiles, FillFormulasAndStyles) {
@@ -146,10 +145,12 @@ TEST(DrawingFiles, FillFormulasAndStyles) {
 TEST(DrawingFiles, XmlTextIsEscapedAndAlwaysValidUtf8) {
   EXPECT_EQ(XmlEscape("a<b & \"c\" 'd'>"), "a&lt;b &amp; &quot;c&quot; &apos;d&apos;&gt;");
   EXPECT_EQ(XmlEscape("Блок 1"), "Блок 1");
-  EXPECT_EQ(XmlEscape("\xC1\xEB"), "\xEF\xBF\xBD\xEF\xBF\xBD");  // Windows-1251 bytes, not UTF-8
-  EXPECT_EQ(XmlEscape("\xD0"), "\xEF\xBF\xBD");                  // cut short
+  EXPECT_EQ(XmlEscape("\xC1\xEB"), "\xEF\xBF\xBD\xEF\xBF\xBD");                  // Windows-1251 bytes, not UTF-8
+  EXPECT_EQ(XmlEscape("\xD0"), "\xEF\xBF\xBD");                                  // cut short
   EXPECT_EQ(XmlEscape("\xED\xA0\x80"), "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");  // a surrogate
-  EXPECT_EQ(XmlEscape(std::string("a\x01\x1F" "b\tc")), "ab\tc");
+  EXPECT_EQ(XmlEscape(std::string("a\x01\x1F"
+                                  "b\tc")),
+            "ab\tc");
   EXPECT_EQ(XmlNumber(11.6 - 0.2), "11.4");
   EXPECT_EQ(XmlNumber(-0.00001), "0");
   EXPECT_EQ(XmlNumber(3.0), "3");

@@ -2,11 +2,11 @@
 
 #include <filesystem>
 
-#include "model/RecordingSink.h"
-#include "model/TempDir.h"
 #include "export/DesktopOpen.h"
 #include "export/VdxDrawing.h"
 #include "export/VisioDrawing.h"
+#include "model/RecordingSink.h"
+#include "model/TempDir.h"
 
 namespace lodex {
 namespace {

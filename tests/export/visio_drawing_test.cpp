@@ -46,11 +46,10 @@ TEST(VisioDrawing, OneBlockProjectCallByCall) {
 
 TEST(VisioDrawing, WithoutLevelsThereAreNoJunctionsOrSegments) {
   CRecordingAutomation a;
-  DrawSchemeInVisio(MakeScheme(3,
-                               {LogicBlock("P", "0001", {{0, "I"}, {1, "I"}}),
-                                LogicBlock("Q", "0111", {{1, "I"}, {2, "I"}})},
-                               {{0, "P"}, {0, "Q"}}),
-                    true, a);
+  DrawSchemeInVisio(
+      MakeScheme(3, {LogicBlock("P", "0001", {{0, "I"}, {1, "I"}}), LogicBlock("Q", "0111", {{1, "I"}, {2, "I"}})},
+                 {{0, "P"}, {0, "Q"}}),
+      true, a);
   EXPECT_EQ(a.Count("Oval"), 0u);
   EXPECT_EQ(a.Count("Cell FillForegnd RGB(0; 0; 0)"), 0u);
   // Four stubs of one line each; two output wires of two lines each (into
@@ -61,12 +60,12 @@ TEST(VisioDrawing, WithoutLevelsThereAreNoJunctionsOrSegments) {
 
 TEST(VisioDrawing, JunctionsAreBlackCirclesAndInversionsPlainOnes) {
   CRecordingAutomation a;
-  DrawSchemeInVisio(MakeScheme(2,
-                               {LogicBlock("B", "1001", {{0, "A"}, {0, "S"}}),
-                                LogicBlock("A", "0010", {{0, "S"}, {0, "I"}}),
-                                LogicBlock("S", "0111", {{0, "I"}, {1, "I"}})},
-                               {{0, "B"}}),
-                    true, a);
+  DrawSchemeInVisio(
+      MakeScheme(2,
+                 {LogicBlock("B", "1001", {{0, "A"}, {0, "S"}}), LogicBlock("A", "0010", {{0, "S"}, {0, "I"}}),
+                  LogicBlock("S", "0111", {{0, "I"}, {1, "I"}})},
+                 {{0, "B"}}),
+      true, a);
   // The junction at (130, 120), radius 2.
   const auto at = std::find(a.calls.begin(), a.calls.end(), "Oval 1.32 10.42 1.28 10.38");
   ASSERT_NE(at, a.calls.end());
