@@ -13,8 +13,6 @@
 namespace lodex {
 namespace {
 
-// Inputs a mask can hold and a scheme can address.
-constexpr int kMaxSearchInputs = 30;
 // Masks a worker takes at a time.
 constexpr int64_t kChunk = 32;
 
@@ -46,11 +44,15 @@ void SubsetOffsets(uint32_t bits, std::vector<uint32_t>& out) {
 // ClassifyRows, without building the split table, and stops as soon as the
 // class count passes ClassLimit.
 //
-// Blocks without undefined words: classes are the distinct rows in order of
-// first appearance, found with a binary (Patricia) trie over the rows' bits.
-// A row walks the trie and is compared with the one class row it reaches,
-// from its first word up to the first difference, so rows that differ early
-// cost a few words each and only rows that repeat a class are read in full.
+// Blocks without undefined words: the classes are the distinct rows. When
+// there are not many more rows than the limit, rows are grouped column by
+// column by their words so far, until the groups pass the limit or the
+// columns end. Otherwise (few classes allowed among many rows) rows go one by
+// one into a binary (Patricia) trie over their bits: a row walks the trie and
+// is compared with the one class row it reaches, from its first word up to
+// the first difference, so rows that differ early cost a few words each, only
+// rows that repeat a class are read in full, and counting stops just past
+// the limit.
 //
 // Blocks with undefined words: for every column c and value bit b the
 // evaluator keeps two bit sets over the classes, those that accept bit b = 0
@@ -184,38 +186,32 @@ class CMaskEvaluator {
   }
 
   uint64_t* Accept(size_t c, int b, int bit) {
-    return &m_accept[((c * static_cast<size_t>(m_planes) + static_cast<size_t>(b)) * 2 + static_cast<size_t>(bit)) *
-                     m_words];
+    return m_accept.data() + c * m_colStride + (static_cast<size_t>(b) * 2 + static_cast<size_t>(bit)) * m_words;
   }
 
-  // Records class i's word v at column c (v == -1: accepts every value).
-  void SetWord(size_t c, size_t i, int32_t v) {
-    const size_t j = i / 64;
-    const uint64_t bit = uint64_t{1} << (i % 64);
-    for (int b = 0; b < m_planes; ++b) {
-      const int value = (static_cast<uint32_t>(v) >> b) & 1;
-      Accept(c, b, value)[j] |= bit;
-      if (v == -1)
-        Accept(c, b, 1 - value)[j] |= bit;
-      else
-        Accept(c, b, 1 - value)[j] &= ~bit;
-    }
-  }
-
-  // Records the word v of class i, the next class of column c's sets.
+  // Records the word v of class i, the next class of column c's sets (which
+  // start cleared): v == -1 accepts every value.
   void Record(size_t c, size_t i, int32_t v) {
-    if (i % 64 == 0)
-      for (int b = 0; b < m_planes; ++b) Accept(c, b, 0)[i / 64] = Accept(c, b, 1)[i / 64] = 0;
-    SetWord(c, i, v);
+    const size_t j = i / 64;
+    const int shift = static_cast<int>(i % 64);
+    const uint64_t undefined = static_cast<uint64_t>(v == -1) << shift;
+    uint64_t* sets = Accept(c, 0, 0) + j;
+    const uint32_t bits = static_cast<uint32_t>(v);  // all ones when undefined
+    for (int b = 0; b < m_planes; ++b, sets += 2 * m_words) {
+      const uint64_t one = static_cast<uint64_t>((bits >> b) & 1) << shift;
+      sets[0] |= (one ^ (uint64_t{1} << shift)) | undefined;
+      sets[m_words] |= one;
+    }
     m_materialized[c] = static_cast<int64_t>(i) + 1;
   }
 
   // Brings column c's sets up to date for classes below `count`.
   void Materialize(size_t c, int64_t count) {
+    const uint32_t col = m_colOff[c];
     for (int64_t i = m_materialized[c]; i < count; ++i) {
       const size_t ci = static_cast<size_t>(i);
-      int32_t v = -1;
-      for (int32_t x = m_first[ci]; x != -1 && v == -1; x = m_next[static_cast<size_t>(x)])
+      int32_t v = m_w[m_firstOff[ci] + col];
+      for (int32_t x = m_next[static_cast<size_t>(m_first[ci])]; x != -1 && v == -1; x = m_next[static_cast<size_t>(x)])
         v = Word(static_cast<size_t>(x), c);
       Record(c, ci, v);
     }
@@ -243,7 +239,9 @@ class CMaskEvaluator {
       if (m_materialized[c] <= static_cast<int64_t>(i)) continue;
       if (!(Accept(c, 0, 0)[j] & Accept(c, 0, 1)[j] & bit)) continue;  // already defined
       const int32_t v = Word(t, c);
-      if (v != -1) SetWord(c, i, v);
+      if (v == -1) continue;
+      // Undefined so far: it accepted both values of every bit; now only v's.
+      for (int b = 0; b < m_planes; ++b) Accept(c, b, 1 - ((static_cast<uint32_t>(v) >> b) & 1))[j] &= ~bit;
     }
   }
 
@@ -251,10 +249,12 @@ class CMaskEvaluator {
   std::optional<int64_t> CountPartial(int64_t limit) {
     const size_t rows = m_rowOff.size(), cols = m_colOff.size();
     m_words = static_cast<size_t>((limit + 63) / 64);
-    m_accept.resize(cols * static_cast<size_t>(m_planes) * 2 * m_words);
+    m_colStride = static_cast<size_t>(m_planes) * 2 * m_words;
+    m_accept.assign(cols * m_colStride, 0);
     m_materialized.assign(cols, 0);
     m_next.assign(rows, -1);
     m_last.clear();
+    m_firstOff.clear();
     m_cand.resize(m_words);
     int64_t count = 0;
     for (size_t t = 0; t < rows; ++t) {
@@ -282,6 +282,7 @@ class CMaskEvaluator {
         for (size_t read = 0; read <= c && read < cols; ++read)
           if (m_materialized[read] == count) Record(read, static_cast<size_t>(count), row[m_colOff[read]]);
         m_first.push_back(static_cast<int32_t>(t));
+        m_firstOff.push_back(m_rowOff[t]);
         m_last.push_back(static_cast<int32_t>(t));
         ++count;
         continue;
@@ -302,9 +303,11 @@ class CMaskEvaluator {
   std::vector<uint32_t> m_touched;     // slots in use
   // Tables with undefined words:
   size_t m_words = 0;                  // 64-bit words of a class set
+  size_t m_colStride = 0;              // 64-bit words of one column's sets
   std::vector<uint64_t> m_accept;      // per column, value bit and bit value: accepting classes
   std::vector<int64_t> m_materialized;  // per column: classes recorded in its sets
   std::vector<int32_t> m_last;         // per class: last member row
+  std::vector<uint32_t> m_firstOff;    // per class: word offset of its first row
   std::vector<int32_t> m_next;         // per row: next member of its class
   std::vector<uint64_t> m_cand;        // candidate classes of the current row
 };
@@ -315,7 +318,7 @@ std::vector<SplitCandidate> SearchSplitsReference(const CLogicalScheme& scheme, 
   std::vector<SplitCandidate> out;
   if (block < 0 || block >= scheme.GetBlockCount()) return out;
   const int n = scheme.GetBlock(block).m_inputCount;
-  if (n < 2 || n > kMaxSearchInputs) return out;
+  if (n < 2 || n > kMaxSplitInputs) return out;
   for (int32_t mask = (int32_t{1} << n) - 2; mask >= 1; --mask)
     if (auto c = EvaluateSplit(scheme, mask, block)) out.push_back(*c);
   std::sort(out.begin(), out.end());
@@ -327,7 +330,7 @@ SerialSearchResult SearchSplits(const CLogicalScheme& scheme, int block, const S
   const bool valid = block >= 0 && block < scheme.GetBlockCount();
   const int n = valid ? scheme.GetBlock(block).m_inputCount : 0;
   const int m = valid ? scheme.GetBlock(block).m_outputCount : 0;
-  if (n < 2 || n > kMaxSearchInputs || m < 1) {
+  if (n < 2 || n > kMaxSplitInputs || m < 1) {
     if (options.progress && !options.progress(0, 0)) result.cancelled = true;
     return result;
   }
