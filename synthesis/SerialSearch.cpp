@@ -40,6 +40,27 @@ void SubsetOffsets(uint32_t bits, std::vector<uint32_t>& out) {
   } while (sub != 0);
 }
 
+// The block's words as the evaluator reads them, index by index; narrow
+// words are kept in bytes, a quarter of the cache.
+class CWideStore {
+ public:
+  explicit CWideStore(const Words& words) : m_words(words) {}
+  int32_t operator[](uint32_t i) const { return m_words[i]; }
+
+ private:
+  const Words& m_words;
+};
+
+// Words below 128 (or undefined): one byte each.
+class CByteStore {
+ public:
+  explicit CByteStore(const Words& words) : m_bytes(words.begin(), words.end()) {}
+  int32_t operator[](uint32_t i) const { return m_bytes[i]; }
+
+ private:
+  std::vector<int8_t> m_bytes;
+};
+
 // Evaluates masks of one block with the first-fit classification of
 // ClassifyRows, without building the split table, and stops as soon as the
 // class count passes ClassLimit.
@@ -63,9 +84,10 @@ void SubsetOffsets(uint32_t bits, std::vector<uint32_t>& out) {
 // and is read no further. Class words enter the column sets lazily, from the
 // member rows in the order they joined (the first defined member word is the
 // merged word).
+template <class Store>
 class CMaskEvaluator {
  public:
-  CMaskEvaluator(const Words& words, int n, int m, int planes, bool hasUndefined)
+  CMaskEvaluator(const Store& words, int n, int m, int planes, bool hasUndefined)
       : m_w(words), m_n(n), m_m(m), m_planes(planes), m_hasUndefined(hasUndefined) {}
 
   std::optional<SplitCandidate> Evaluate(int32_t mask) {
@@ -258,7 +280,7 @@ class CMaskEvaluator {
     m_cand.resize(m_words);
     int64_t count = 0;
     for (size_t t = 0; t < rows; ++t) {
-      const int32_t* row = m_w.data() + m_rowOff[t];
+      const uint32_t row = m_rowOff[t];
       // Candidates: every class so far, as words [lo, hi) of m_cand.
       size_t lo = 0, hi = static_cast<size_t>((count + 63) / 64);
       for (size_t j = 0; j < hi; ++j) m_cand[j] = ~uint64_t{0};
@@ -266,7 +288,7 @@ class CMaskEvaluator {
       bool defined = false;
       size_t c = 0;
       for (; c < cols; ++c) {
-        const int32_t v = row[m_colOff[c]];
+        const int32_t v = m_w[row + m_colOff[c]];
         if (v == -1) continue;
         defined = true;
         if (lo == hi) break;
@@ -280,7 +302,7 @@ class CMaskEvaluator {
         // The new class's words in the columns just read go straight into
         // the sets that are up to date; the others are filled lazily.
         for (size_t read = 0; read <= c && read < cols; ++read)
-          if (m_materialized[read] == count) Record(read, static_cast<size_t>(count), row[m_colOff[read]]);
+          if (m_materialized[read] == count) Record(read, static_cast<size_t>(count), m_w[row + m_colOff[read]]);
         m_first.push_back(static_cast<int32_t>(t));
         m_firstOff.push_back(m_rowOff[t]);
         m_last.push_back(static_cast<int32_t>(t));
@@ -292,7 +314,7 @@ class CMaskEvaluator {
     return count;
   }
 
-  const Words& m_w;
+  const Store& m_w;
   const int m_n, m_m, m_planes;
   const bool m_hasUndefined;
   std::vector<uint32_t> m_rowOff, m_colOff;
@@ -311,6 +333,82 @@ class CMaskEvaluator {
   std::vector<int32_t> m_next;         // per row: next member of its class
   std::vector<uint64_t> m_cand;        // candidate classes of the current row
 };
+
+// Shares the masks 2^n - 2 .. 1 of the block held in `words` among threads.
+template <class Store>
+SerialSearchResult RunSearch(const Store& words, int n, int m, int planes, bool hasUndefined,
+                             const SerialSearchOptions& options) {
+  SerialSearchResult result;
+  const uint64_t total = (uint64_t{1} << n) - 2;
+  std::atomic<int64_t> nextMask{static_cast<int64_t>(total)};
+  std::atomic<uint64_t> done{0};
+  std::atomic<bool> cancel{false};
+  unsigned threads = options.threads != 0 ? options.threads : std::max(1u, std::thread::hardware_concurrency());
+  threads = static_cast<unsigned>(std::min<uint64_t>(threads, (total + kChunk - 1) / kChunk));
+  std::vector<std::vector<SplitCandidate>> found(threads);
+  std::vector<std::exception_ptr> errors(threads);
+
+  // Evaluates the next chunk of masks; false when none are left.
+  auto runChunk = [&](CMaskEvaluator<Store>& evaluator, std::vector<SplitCandidate>& out) {
+    const int64_t high = nextMask.fetch_sub(kChunk);
+    if (high < 1) return false;
+    const int64_t low = std::max<int64_t>(1, high - kChunk + 1);
+    int64_t mask = high;
+    for (; mask >= low && !cancel.load(std::memory_order_relaxed); --mask)
+      if (auto c = evaluator.Evaluate(static_cast<int32_t>(mask))) out.push_back(*c);
+    done.fetch_add(static_cast<uint64_t>(high - mask));
+    return true;
+  };
+
+  std::mutex mutex;
+  std::condition_variable finished;
+  unsigned running = threads - 1;
+  std::vector<std::thread> pool;
+  for (unsigned id = 1; id < threads; ++id)
+    pool.emplace_back([&, id] {
+      try {
+        CMaskEvaluator<Store> evaluator(words, n, m, planes, hasUndefined);
+        while (!cancel.load(std::memory_order_relaxed) && runChunk(evaluator, found[id])) {
+        }
+      } catch (...) {
+        errors[id] = std::current_exception();
+        cancel = true;
+      }
+      std::lock_guard lock(mutex);
+      --running;
+      finished.notify_all();
+    });
+  auto report = [&] {
+    if (options.progress && !options.progress(done.load(), total)) cancel = true;
+  };
+  try {
+    // The calling thread works too and reports progress between its chunks;
+    // when the masks run out it reports while waiting for the others.
+    CMaskEvaluator<Store> evaluator(words, n, m, planes, hasUndefined);
+    while (!cancel.load() && runChunk(evaluator, found[0])) report();
+    std::unique_lock lock(mutex);
+    while (running > 0) {
+      if (finished.wait_for(lock, std::chrono::milliseconds(50), [&] { return running == 0; })) break;
+      lock.unlock();
+      report();
+      lock.lock();
+    }
+  } catch (...) {
+    cancel = true;
+    for (auto& t : pool) t.join();
+    throw;
+  }
+  for (auto& t : pool) t.join();
+  for (auto& e : errors)
+    if (e) std::rethrow_exception(e);
+  // A cancel that came after the last mask loses nothing.
+  result.cancelled = cancel.load() && done.load() < total;
+  if (!result.cancelled && options.progress) options.progress(total, total);
+  for (auto& part : found) result.candidates.insert(result.candidates.end(), part.begin(), part.end());
+  std::sort(result.candidates.begin(), result.candidates.end());
+  return result;
+}
+
 
 }  // namespace
 
@@ -348,74 +446,8 @@ SerialSearchResult SearchSplits(const CLogicalScheme& scheme, int block, const S
   }
   const int planes = std::bit_width(ored);
 
-  const uint64_t total = (uint64_t{1} << n) - 2;
-  std::atomic<int64_t> nextMask{static_cast<int64_t>(total)};
-  std::atomic<uint64_t> done{0};
-  std::atomic<bool> cancel{false};
-  unsigned threads = options.threads != 0 ? options.threads : std::max(1u, std::thread::hardware_concurrency());
-  threads = static_cast<unsigned>(std::min<uint64_t>(threads, (total + kChunk - 1) / kChunk));
-  std::vector<std::vector<SplitCandidate>> found(threads);
-  std::vector<std::exception_ptr> errors(threads);
-
-  // Evaluates the next chunk of masks; false when none are left.
-  auto runChunk = [&](CMaskEvaluator& evaluator, std::vector<SplitCandidate>& out) {
-    const int64_t high = nextMask.fetch_sub(kChunk);
-    if (high < 1) return false;
-    const int64_t low = std::max<int64_t>(1, high - kChunk + 1);
-    int64_t mask = high;
-    for (; mask >= low && !cancel.load(std::memory_order_relaxed); --mask)
-      if (auto c = evaluator.Evaluate(static_cast<int32_t>(mask))) out.push_back(*c);
-    done.fetch_add(static_cast<uint64_t>(high - mask));
-    return true;
-  };
-
-  std::mutex mutex;
-  std::condition_variable finished;
-  unsigned running = threads - 1;
-  std::vector<std::thread> pool;
-  for (unsigned id = 1; id < threads; ++id)
-    pool.emplace_back([&, id] {
-      try {
-        CMaskEvaluator evaluator(words, n, m, planes, hasUndefined);
-        while (!cancel.load(std::memory_order_relaxed) && runChunk(evaluator, found[id])) {
-        }
-      } catch (...) {
-        errors[id] = std::current_exception();
-        cancel = true;
-      }
-      std::lock_guard lock(mutex);
-      --running;
-      finished.notify_all();
-    });
-  auto report = [&] {
-    if (options.progress && !options.progress(done.load(), total)) cancel = true;
-  };
-  try {
-    // The calling thread works too and reports progress between its chunks;
-    // when the masks run out it reports while waiting for the others.
-    CMaskEvaluator evaluator(words, n, m, planes, hasUndefined);
-    while (!cancel.load() && runChunk(evaluator, found[0])) report();
-    std::unique_lock lock(mutex);
-    while (running > 0) {
-      if (finished.wait_for(lock, std::chrono::milliseconds(50), [&] { return running == 0; })) break;
-      lock.unlock();
-      report();
-      lock.lock();
-    }
-  } catch (...) {
-    cancel = true;
-    for (auto& t : pool) t.join();
-    throw;
-  }
-  for (auto& t : pool) t.join();
-  for (auto& e : errors)
-    if (e) std::rethrow_exception(e);
-  // A cancel that came after the last mask loses nothing.
-  result.cancelled = cancel.load() && done.load() < total;
-  if (!result.cancelled && options.progress) options.progress(total, total);
-  for (auto& part : found) result.candidates.insert(result.candidates.end(), part.begin(), part.end());
-  std::sort(result.candidates.begin(), result.candidates.end());
-  return result;
+  if (planes <= 7) return RunSearch(CByteStore(words), n, m, planes, hasUndefined, options);
+  return RunSearch(CWideStore(words), n, m, planes, hasUndefined, options);
 }
 
 }  // namespace lodex
