@@ -8,6 +8,7 @@
 #include <condition_variable>
 #include <exception>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 namespace lodex {
@@ -150,23 +151,23 @@ class CMaskEvaluator {
       const int32_t leaf = ~static_cast<int32_t>(m_first.size());
       m_first.push_back(static_cast<int32_t>(t));
       // The new node goes where the path first tests a bit beyond diff.
-      int32_t* link = &root;
-      while (*link >= 0 && m_trie[static_cast<size_t>(*link)].pos < diff) {
-        TrieNode& n = m_trie[static_cast<size_t>(*link)];
-        link = &n.child[KeyBit(t, n.pos)];
+      int32_t parent = -1, below = root;
+      int side = 0;
+      while (below >= 0 && m_trie[static_cast<size_t>(below)].pos < diff) {
+        parent = below;
+        side = KeyBit(t, m_trie[static_cast<size_t>(below)].pos);
+        below = m_trie[static_cast<size_t>(below)].child[side];
       }
       const int bit = KeyBit(t, diff);
       TrieNode fresh{diff, {0, 0}};
       fresh.child[bit] = leaf;
-      fresh.child[1 - bit] = *link;
-      // push_back may move the nodes: remember the link as an index first.
-      const ptrdiff_t at = link == &root ? -1 : link - &m_trie[0].child[0];
+      fresh.child[1 - bit] = below;
       m_trie.push_back(fresh);
       const int32_t index = static_cast<int32_t>(m_trie.size() - 1);
-      if (at < 0)
+      if (parent < 0)
         root = index;
       else
-        (&m_trie[0].child[0])[at] = index;
+        m_trie[static_cast<size_t>(parent)].child[side] = index;
     }
     return static_cast<int64_t>(m_first.size());
   }
@@ -364,8 +365,8 @@ SerialSearchResult RunSearch(const Store& words, int n, int m, int planes, bool 
   std::condition_variable finished;
   unsigned running = threads - 1;
   std::vector<std::thread> pool;
-  for (unsigned id = 1; id < threads; ++id)
-    pool.emplace_back([&, id] {
+  for (unsigned id = 1; id < threads; ++id) {
+    auto body = [&, id] {
       try {
         CMaskEvaluator<Store> evaluator(words, n, m, planes, hasUndefined);
         while (!cancel.load(std::memory_order_relaxed) && runChunk(evaluator, found[id])) {
@@ -377,7 +378,16 @@ SerialSearchResult RunSearch(const Store& words, int n, int m, int planes, bool 
       std::lock_guard lock(mutex);
       --running;
       finished.notify_all();
-    });
+    };
+    try {
+      pool.emplace_back(body);
+    } catch (const std::system_error&) {
+      // No more threads to be had: the ones running share the masks.
+      std::lock_guard lock(mutex);
+      running -= threads - id;
+      break;
+    }
+  }
   auto report = [&] {
     if (options.progress && !options.progress(done.load(), total)) cancel = true;
   };
@@ -409,7 +419,6 @@ SerialSearchResult RunSearch(const Store& words, int n, int m, int planes, bool 
   return result;
 }
 
-
 }  // namespace
 
 std::vector<SplitCandidate> SearchSplitsReference(const CLogicalScheme& scheme, int block) {
@@ -429,7 +438,7 @@ SerialSearchResult SearchSplits(const CLogicalScheme& scheme, int block, const S
   const int n = valid ? scheme.GetBlock(block).m_inputCount : 0;
   const int m = valid ? scheme.GetBlock(block).m_outputCount : 0;
   if (n < 2 || n > kMaxSplitInputs || m < 1) {
-    if (options.progress && !options.progress(0, 0)) result.cancelled = true;
+    if (options.progress) options.progress(0, 0);
     return result;
   }
   const CLogicalBlock& f = scheme.GetBlock(block);
