@@ -47,17 +47,17 @@ void WriteOrPrint(const CLogicalScheme& scheme, const std::string& out) {
   if (Status s = SaveSchemeFile(out, scheme); !s) Refuse(s.message());
 }
 
-int ResolveBlock(const CLogicalScheme& scheme, const std::string& spec) {
+int ResolveBlock(const CLogicalScheme& scheme, const std::string& name) {
   const int count = scheme.GetBlockCount();
   int index = -1;
-  const char* end = spec.data() + spec.size();
-  if (auto [p, ec] = std::from_chars(spec.data(), end, index); ec == std::errc() && p == end) {
+  const char* end = name.data() + name.size();
+  if (auto [p, ec] = std::from_chars(name.data(), end, index); ec == std::errc() && p == end) {
     if (index < 1 || index > count - 2)
-      Refuse("block " + spec + " is not a logic block: the scheme has logic blocks 1.." + std::to_string(count - 2));
+      Refuse("block " + name + " is not a logic block: the scheme has logic blocks 1.." + std::to_string(count - 2));
     return index;
   }
-  index = scheme.FindBlock(spec);
-  if (index < 1 || index > count - 2) Refuse("the scheme has no logic block " + spec);
+  index = scheme.FindBlock(name);
+  if (index < 1 || index > count - 2) Refuse("the scheme has no logic block " + name);
   return index;
 }
 

@@ -38,7 +38,7 @@ CLogicalScheme LoadOrRefuse(const std::string& path);
 // Writes the scheme to `out`, or prints it as `show` does when `out` is empty.
 void WriteOrPrint(const CLogicalScheme& scheme, const std::string& out);
 // A logic block by position (1 .. count-2) or by identifier.
-int ResolveBlock(const CLogicalScheme& scheme, const std::string& spec);
+int ResolveBlock(const CLogicalScheme& scheme, const std::string& name);
 // A mask in decimal or 0x hexadecimal.
 uint32_t ParseMask(const std::string& text, const std::string& what);
 

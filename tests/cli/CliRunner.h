@@ -1,0 +1,40 @@
+// Runs the built lodex-cli and captures its status and output.
+#pragma once
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "model/TempDir.h"
+
+namespace lodex::testing {
+
+struct CliResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+inline std::string ShellQuote(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) q += (c == '\'') ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+inline CliResult RunCli(const std::vector<std::string>& args, const std::string& program = "lodex-cli") {
+  static CTempDir scratch;
+  std::string cmd = ShellQuote(std::string(LODEX_BIN_DIR) + "/" + program);
+  for (const std::string& a : args) cmd += " " + ShellQuote(a);
+  const std::string out = scratch.File("stdout"), err = scratch.File("stderr");
+  cmd += " </dev/null >" + ShellQuote(out) + " 2>" + ShellQuote(err);
+  const int raw = std::system(cmd.c_str());
+  CliResult r;
+  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  r.out = ReadBytes(out);
+  r.err = ReadBytes(err);
+  return r;
+}
+
+}  // namespace lodex::testing
