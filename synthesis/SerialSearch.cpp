@@ -4,6 +4,7 @@
 #include <atomic>
 #include <bit>
 #include <chrono>
+#include <climits>
 #include <condition_variable>
 #include <exception>
 #include <mutex>
@@ -12,8 +13,6 @@
 namespace lodex {
 namespace {
 
-// Inputs a mask can hold and a scheme can address.
-constexpr int kMaxSearchInputs = 30;
 // Masks a worker takes at a time.
 constexpr int64_t kChunk = 32;
 
@@ -41,20 +40,54 @@ void SubsetOffsets(uint32_t bits, std::vector<uint32_t>& out) {
   } while (sub != 0);
 }
 
+// The block's words as the evaluator reads them, index by index; narrow
+// words are kept in bytes, a quarter of the cache.
+class CWideStore {
+ public:
+  explicit CWideStore(const Words& words) : m_words(words) {}
+  int32_t operator[](uint32_t i) const { return m_words[i]; }
+
+ private:
+  const Words& m_words;
+};
+
+// Words below 128 (or undefined): one byte each.
+class CByteStore {
+ public:
+  explicit CByteStore(const Words& words) : m_bytes(words.begin(), words.end()) {}
+  int32_t operator[](uint32_t i) const { return m_bytes[i]; }
+
+ private:
+  std::vector<int8_t> m_bytes;
+};
+
 // Evaluates masks of one block with the first-fit classification of
-// ClassifyRows, without building the split table.
+// ClassifyRows, without building the split table, and stops as soon as the
+// class count passes ClassLimit.
 //
-// For every column c the evaluator keeps, over the classes, bit sets of the
-// classes undefined at c and of the value bits of the defined ones. A row is
-// matched against all classes at once by intersecting, column by column, the
-// sets of classes that accept its word there; the lowest class left after the
-// last column is the first-fit class. A row that no class accepts is a new
-// class and is read no further, so random rows cost a few columns each.
-// Class words are filled into the column sets lazily, from the member rows in
-// the order they joined (the first defined member word is the merged word).
+// Blocks without undefined words: the classes are the distinct rows. When
+// there are not many more rows than the limit, rows are grouped column by
+// column by their words so far, until the groups pass the limit or the
+// columns end. Otherwise (few classes allowed among many rows) rows go one by
+// one into a binary (Patricia) trie over their bits: a row walks the trie and
+// is compared with the one class row it reaches, from its first word up to
+// the first difference, so rows that differ early cost a few words each, only
+// rows that repeat a class are read in full, and counting stops just past
+// the limit.
+//
+// Blocks with undefined words: for every column c and value bit b the
+// evaluator keeps two bit sets over the classes, those that accept bit b = 0
+// at c and those that accept bit b = 1 (a class undefined at c accepts both).
+// A row is matched against all classes at once by intersecting, column by
+// column, the sets that accept its word; the lowest class left after the last
+// column is the first-fit class. A row that no class accepts is a new class
+// and is read no further. Class words enter the column sets lazily, from the
+// member rows in the order they joined (the first defined member word is the
+// merged word).
+template <class Store>
 class CMaskEvaluator {
  public:
-  CMaskEvaluator(const Words& words, int n, int m, int planes, bool hasUndefined)
+  CMaskEvaluator(const Store& words, int n, int m, int planes, bool hasUndefined)
       : m_w(words), m_n(n), m_m(m), m_planes(planes), m_hasUndefined(hasUndefined) {}
 
   std::optional<SplitCandidate> Evaluate(int32_t mask) {
@@ -65,90 +98,153 @@ class CMaskEvaluator {
     if (limit == 0) return std::nullopt;
     SubsetOffsets(bound, m_rowOff);
     SubsetOffsets(all & ~bound, m_colOff);
-    const size_t rows = m_rowOff.size(), cols = m_colOff.size();
-    m_words = static_cast<size_t>((limit + 63) / 64);
-    m_undef.resize(cols * m_words);
-    m_plane.resize(cols * m_words * static_cast<size_t>(m_planes));
-    m_materialized.assign(cols, 0);
-    m_next.assign(rows, -1);
     m_first.clear();
-    m_last.clear();
-    m_cand.resize(m_words);
-
-    int64_t count = 0;
-    for (size_t t = 0; t < rows; ++t) {
-      const int32_t* row = m_w.data() + m_rowOff[t];
-      // Candidates: every class so far, as words [lo, hi) of m_cand.
-      size_t lo = 0, hi = static_cast<size_t>((count + 63) / 64);
-      for (size_t j = 0; j < hi; ++j) m_cand[j] = ~uint64_t{0};
-      if (count % 64 != 0) m_cand[hi - 1] = (uint64_t{1} << (count % 64)) - 1;
-      bool defined = false;
-      for (size_t c = 0; c < cols; ++c) {
-        const int32_t v = row[m_colOff[c]];
-        if (v == -1) continue;
-        defined = true;
-        if (lo == hi) break;
-        Materialize(c, count);
-        Narrow(c, static_cast<uint32_t>(v), lo, hi);
-        if (lo == hi) break;
-      }
-      if (!defined) continue;
-      if (lo == hi) {
-        if (count == limit) return std::nullopt;
-        m_first.push_back(static_cast<int32_t>(t));
-        m_last.push_back(static_cast<int32_t>(t));
-        ++count;
-        continue;
-      }
-      Join(static_cast<size_t>(lo * 64 + static_cast<size_t>(std::countr_zero(m_cand[lo]))), t);
-    }
-    const int r = SplitOutputs(count);
+    std::optional<int64_t> count;
+    if (m_hasUndefined)
+      count = CountPartial(limit);
+    else if (UseColumnRefinement(limit))
+      count = CountDefinedByColumns(limit);
+    else
+      count = CountDefined(limit);
+    if (!count) return std::nullopt;
+    const int r = SplitOutputs(*count);
     return SplitCandidate{mask, static_cast<int32_t>(SplitComplexity(m_n, m_m, k, r))};
   }
 
  private:
-  int32_t Word(size_t row, size_t col) const { return m_w[m_rowOff[row] + m_colOff[col]]; }
-  uint64_t& Undef(size_t c, size_t j) { return m_undef[c * m_words + j]; }
-  uint64_t& Plane(size_t c, size_t b, size_t j) { return m_plane[(c * static_cast<size_t>(m_planes) + b) * m_words + j]; }
+  static constexpr int32_t kNone = INT32_MIN;
+  struct TrieNode {
+    int32_t pos;       // key bit tested: column * 32 + value bit
+    int32_t child[2];  // node index, or ~class for a leaf
+  };
 
-  // Records class i's word at column c in the column's sets.
-  void SetWord(size_t c, size_t i, int32_t v) {
-    const size_t j = i / 64;
-    const uint64_t bit = uint64_t{1} << (i % 64);
-    if (v == -1) {
-      Undef(c, j) |= bit;
-      return;
+  int32_t Word(size_t row, size_t col) const { return m_w[m_rowOff[row] + m_colOff[col]]; }
+  int KeyBit(size_t row, int32_t pos) const {
+    return (static_cast<uint32_t>(Word(row, static_cast<size_t>(pos / 32))) >> (pos % 32)) & 1;
+  }
+
+  // Distinct rows of a fully defined table, or none above `limit`.
+  std::optional<int64_t> CountDefined(int64_t limit) {
+    const size_t rows = m_rowOff.size(), cols = m_colOff.size();
+    m_trie.clear();
+    int32_t root = kNone;
+    for (size_t t = 0; t < rows; ++t) {
+      if (root == kNone) {
+        m_first.push_back(static_cast<int32_t>(t));
+        root = ~int32_t{0};
+        continue;
+      }
+      int32_t node = root;
+      while (node >= 0) node = m_trie[static_cast<size_t>(node)].child[KeyBit(t, m_trie[static_cast<size_t>(node)].pos)];
+      const size_t other = static_cast<size_t>(m_first[static_cast<size_t>(~node)]);
+      int32_t diff = -1;
+      for (size_t c = 0; c < cols; ++c) {
+        const uint32_t x = static_cast<uint32_t>(Word(t, c)) ^ static_cast<uint32_t>(Word(other, c));
+        if (x != 0) {
+          diff = static_cast<int32_t>(c * 32) + std::countr_zero(x);
+          break;
+        }
+      }
+      if (diff < 0) continue;  // repeats a class
+      if (static_cast<int64_t>(m_first.size()) == limit) return std::nullopt;
+      const int32_t leaf = ~static_cast<int32_t>(m_first.size());
+      m_first.push_back(static_cast<int32_t>(t));
+      // The new node goes where the path first tests a bit beyond diff.
+      int32_t* link = &root;
+      while (*link >= 0 && m_trie[static_cast<size_t>(*link)].pos < diff) {
+        TrieNode& n = m_trie[static_cast<size_t>(*link)];
+        link = &n.child[KeyBit(t, n.pos)];
+      }
+      const int bit = KeyBit(t, diff);
+      TrieNode fresh{diff, {0, 0}};
+      fresh.child[bit] = leaf;
+      fresh.child[1 - bit] = *link;
+      // push_back may move the nodes: remember the link as an index first.
+      const ptrdiff_t at = link == &root ? -1 : link - &m_trie[0].child[0];
+      m_trie.push_back(fresh);
+      const int32_t index = static_cast<int32_t>(m_trie.size() - 1);
+      if (at < 0)
+        root = index;
+      else
+        (&m_trie[0].child[0])[at] = index;
     }
-    Undef(c, j) &= ~bit;
-    for (int b = 0; b < m_planes; ++b)
-      if ((static_cast<uint32_t>(v) >> b) & 1) Plane(c, static_cast<size_t>(b), j) |= bit;
+    return static_cast<int64_t>(m_first.size());
+  }
+
+  // Column-wise refinement reads every row once per column until the groups
+  // pass the limit; the trie reads little more than `limit` rows. Refinement
+  // pays when rows are not many more than the limit and the group keys fit a
+  // small table.
+  bool UseColumnRefinement(int64_t limit) const {
+    const int64_t rows = static_cast<int64_t>(m_rowOff.size());
+    return m_planes <= 6 && rows <= 4 * (limit + 1) && ((limit + 1) << m_planes) <= (int64_t{1} << 20);
+  }
+
+  // Distinct rows of a fully defined table, or none above `limit`: rows are
+  // grouped by their words in the columns read so far, one column at a time.
+  std::optional<int64_t> CountDefinedByColumns(int64_t limit) {
+    const size_t rows = m_rowOff.size(), cols = m_colOff.size();
+    m_group.assign(rows, 0);
+    const size_t keys = static_cast<size_t>(limit + 1) << m_planes;
+    if (m_slot.size() < keys) m_slot.assign(keys, -1);
+    int64_t groups = 1;
+    for (size_t c = 0; c < cols && groups < static_cast<int64_t>(rows); ++c) {
+      int32_t next = 0;
+      m_touched.clear();
+      for (size_t t = 0; t < rows; ++t) {
+        const size_t key = (static_cast<size_t>(m_group[t]) << m_planes) | static_cast<uint32_t>(Word(t, c));
+        int32_t& slot = m_slot[key];
+        if (slot < 0) {
+          slot = next++;
+          m_touched.push_back(static_cast<uint32_t>(key));
+        }
+        m_group[t] = slot;
+      }
+      for (uint32_t key : m_touched) m_slot[key] = -1;
+      groups = next;
+      if (groups > limit) return std::nullopt;
+    }
+    return groups;
+  }
+
+  uint64_t* Accept(size_t c, int b, int bit) {
+    return m_accept.data() + c * m_colStride + (static_cast<size_t>(b) * 2 + static_cast<size_t>(bit)) * m_words;
+  }
+
+  // Records the word v of class i, the next class of column c's sets (which
+  // start cleared): v == -1 accepts every value.
+  void Record(size_t c, size_t i, int32_t v) {
+    const size_t j = i / 64;
+    const int shift = static_cast<int>(i % 64);
+    const uint64_t undefined = static_cast<uint64_t>(v == -1) << shift;
+    uint64_t* sets = Accept(c, 0, 0) + j;
+    const uint32_t bits = static_cast<uint32_t>(v);  // all ones when undefined
+    for (int b = 0; b < m_planes; ++b, sets += 2 * m_words) {
+      const uint64_t one = static_cast<uint64_t>((bits >> b) & 1) << shift;
+      sets[0] |= (one ^ (uint64_t{1} << shift)) | undefined;
+      sets[m_words] |= one;
+    }
+    m_materialized[c] = static_cast<int64_t>(i) + 1;
   }
 
   // Brings column c's sets up to date for classes below `count`.
   void Materialize(size_t c, int64_t count) {
+    const uint32_t col = m_colOff[c];
     for (int64_t i = m_materialized[c]; i < count; ++i) {
       const size_t ci = static_cast<size_t>(i);
-      if (ci % 64 == 0) {
-        Undef(c, ci / 64) = 0;
-        for (int b = 0; b < m_planes; ++b) Plane(c, static_cast<size_t>(b), ci / 64) = 0;
-      }
-      int32_t v = -1;
-      for (int32_t x = m_first[ci]; x != -1 && v == -1; x = m_next[static_cast<size_t>(x)])
+      int32_t v = m_w[m_firstOff[ci] + col];
+      for (int32_t x = m_next[static_cast<size_t>(m_first[ci])]; x != -1 && v == -1; x = m_next[static_cast<size_t>(x)])
         v = Word(static_cast<size_t>(x), c);
-      SetWord(c, ci, v);
+      Record(c, ci, v);
     }
-    m_materialized[c] = count;
   }
 
-  // Keeps in [lo, hi) the candidate classes that accept word v at column c.
+  // Keeps in words [lo, hi) of the candidates the classes that accept word v
+  // at column c.
   void Narrow(size_t c, uint32_t v, size_t& lo, size_t& hi) {
-    for (size_t j = lo; j < hi; ++j) {
-      uint64_t equal = ~uint64_t{0};
-      for (int b = 0; b < m_planes; ++b) {
-        const uint64_t p = Plane(c, static_cast<size_t>(b), j);
-        equal &= ((v >> b) & 1) ? p : ~p;
-      }
-      m_cand[j] &= Undef(c, j) | equal;
+    for (int b = 0; b < m_planes; ++b) {
+      const uint64_t* accept = Accept(c, b, (v >> b) & 1);
+      for (size_t j = lo; j < hi; ++j) m_cand[j] &= accept[j];
     }
     while (lo < hi && m_cand[lo] == 0) ++lo;
     while (hi > lo && m_cand[hi - 1] == 0) --hi;
@@ -158,64 +254,91 @@ class CMaskEvaluator {
   void Join(size_t i, size_t t) {
     m_next[static_cast<size_t>(m_last[i])] = static_cast<int32_t>(t);
     m_last[i] = static_cast<int32_t>(t);
-    if (!m_hasUndefined) return;
+    if (m_planes == 0) return;
+    const size_t j = i / 64;
     const uint64_t bit = uint64_t{1} << (i % 64);
     for (size_t c = 0; c < m_colOff.size(); ++c) {
-      if (m_materialized[c] <= static_cast<int64_t>(i) || !(Undef(c, i / 64) & bit)) continue;
+      if (m_materialized[c] <= static_cast<int64_t>(i)) continue;
+      if (!(Accept(c, 0, 0)[j] & Accept(c, 0, 1)[j] & bit)) continue;  // already defined
       const int32_t v = Word(t, c);
-      if (v != -1) SetWord(c, i, v);
+      if (v == -1) continue;
+      // Undefined so far: it accepted both values of every bit; now only v's.
+      for (int b = 0; b < m_planes; ++b) Accept(c, b, 1 - ((static_cast<uint32_t>(v) >> b) & 1))[j] &= ~bit;
     }
   }
 
-  const Words& m_w;
+  // First-fit class count of a table with undefined words, or none above `limit`.
+  std::optional<int64_t> CountPartial(int64_t limit) {
+    const size_t rows = m_rowOff.size(), cols = m_colOff.size();
+    m_words = static_cast<size_t>((limit + 63) / 64);
+    m_colStride = static_cast<size_t>(m_planes) * 2 * m_words;
+    m_accept.assign(cols * m_colStride, 0);
+    m_materialized.assign(cols, 0);
+    m_next.assign(rows, -1);
+    m_last.clear();
+    m_firstOff.clear();
+    m_cand.resize(m_words);
+    int64_t count = 0;
+    for (size_t t = 0; t < rows; ++t) {
+      const uint32_t row = m_rowOff[t];
+      // Candidates: every class so far, as words [lo, hi) of m_cand.
+      size_t lo = 0, hi = static_cast<size_t>((count + 63) / 64);
+      for (size_t j = 0; j < hi; ++j) m_cand[j] = ~uint64_t{0};
+      if (count % 64 != 0) m_cand[hi - 1] = (uint64_t{1} << (count % 64)) - 1;
+      bool defined = false;
+      size_t c = 0;
+      for (; c < cols; ++c) {
+        const int32_t v = m_w[row + m_colOff[c]];
+        if (v == -1) continue;
+        defined = true;
+        if (lo == hi) break;
+        if (m_materialized[c] < count) Materialize(c, count);
+        Narrow(c, static_cast<uint32_t>(v), lo, hi);
+        if (lo == hi) break;
+      }
+      if (!defined) continue;
+      if (lo == hi) {
+        if (count == limit) return std::nullopt;
+        // The new class's words in the columns just read go straight into
+        // the sets that are up to date; the others are filled lazily.
+        for (size_t read = 0; read <= c && read < cols; ++read)
+          if (m_materialized[read] == count) Record(read, static_cast<size_t>(count), m_w[row + m_colOff[read]]);
+        m_first.push_back(static_cast<int32_t>(t));
+        m_firstOff.push_back(m_rowOff[t]);
+        m_last.push_back(static_cast<int32_t>(t));
+        ++count;
+        continue;
+      }
+      Join(lo * 64 + static_cast<size_t>(std::countr_zero(m_cand[lo])), t);
+    }
+    return count;
+  }
+
+  const Store& m_w;
   const int m_n, m_m, m_planes;
   const bool m_hasUndefined;
   std::vector<uint32_t> m_rowOff, m_colOff;
-  size_t m_words = 0;                 // 64-bit words of a class set
-  std::vector<uint64_t> m_undef;      // per column: classes undefined there
-  std::vector<uint64_t> m_plane;      // per column and value bit: classes with that bit set
+  std::vector<int32_t> m_first;        // per class: first member row
+  std::vector<TrieNode> m_trie;        // fully defined tables
+  std::vector<int32_t> m_group;        // per row: group of its words so far
+  std::vector<int32_t> m_slot;         // per (group, word): new group, -1 unused
+  std::vector<uint32_t> m_touched;     // slots in use
+  // Tables with undefined words:
+  size_t m_words = 0;                  // 64-bit words of a class set
+  size_t m_colStride = 0;              // 64-bit words of one column's sets
+  std::vector<uint64_t> m_accept;      // per column, value bit and bit value: accepting classes
   std::vector<int64_t> m_materialized;  // per column: classes recorded in its sets
-  std::vector<int32_t> m_first, m_last;  // per class: first and last member row
-  std::vector<int32_t> m_next;        // per row: next member of its class
-  std::vector<uint64_t> m_cand;       // candidate classes of the current row
+  std::vector<int32_t> m_last;         // per class: last member row
+  std::vector<uint32_t> m_firstOff;    // per class: word offset of its first row
+  std::vector<int32_t> m_next;         // per row: next member of its class
+  std::vector<uint64_t> m_cand;        // candidate classes of the current row
 };
 
-}  // namespace
-
-std::vector<SplitCandidate> SearchSplitsReference(const CLogicalScheme& scheme, int block) {
-  std::vector<SplitCandidate> out;
-  if (block < 0 || block >= scheme.GetBlockCount()) return out;
-  const int n = scheme.GetBlock(block).m_inputCount;
-  if (n < 2 || n > kMaxSearchInputs) return out;
-  for (int32_t mask = (int32_t{1} << n) - 2; mask >= 1; --mask)
-    if (auto c = EvaluateSplit(scheme, mask, block)) out.push_back(*c);
-  std::sort(out.begin(), out.end());
-  return out;
-}
-
-SerialSearchResult SearchSplits(const CLogicalScheme& scheme, int block, const SerialSearchOptions& options) {
+// Shares the masks 2^n - 2 .. 1 of the block held in `words` among threads.
+template <class Store>
+SerialSearchResult RunSearch(const Store& words, int n, int m, int planes, bool hasUndefined,
+                             const SerialSearchOptions& options) {
   SerialSearchResult result;
-  const bool valid = block >= 0 && block < scheme.GetBlockCount();
-  const int n = valid ? scheme.GetBlock(block).m_inputCount : 0;
-  const int m = valid ? scheme.GetBlock(block).m_outputCount : 0;
-  if (n < 2 || n > kMaxSearchInputs || m < 1) {
-    if (options.progress && !options.progress(0, 0)) result.cancelled = true;
-    return result;
-  }
-  const CLogicalBlock& f = scheme.GetBlock(block);
-  // Words beyond the sequence read as undefined, as in a split table.
-  Words words = LPToWords(f.m_lp, f.m_wordDigits);
-  words.resize(size_t{1} << n, -1);
-  uint32_t ored = 0;
-  bool hasUndefined = false;
-  for (int32_t v : words) {
-    if (v == -1)
-      hasUndefined = true;
-    else
-      ored |= static_cast<uint32_t>(v);
-  }
-  const int planes = std::bit_width(ored);
-
   const uint64_t total = (uint64_t{1} << n) - 2;
   std::atomic<int64_t> nextMask{static_cast<int64_t>(total)};
   std::atomic<uint64_t> done{0};
@@ -226,7 +349,7 @@ SerialSearchResult SearchSplits(const CLogicalScheme& scheme, int block, const S
   std::vector<std::exception_ptr> errors(threads);
 
   // Evaluates the next chunk of masks; false when none are left.
-  auto runChunk = [&](CMaskEvaluator& evaluator, std::vector<SplitCandidate>& out) {
+  auto runChunk = [&](CMaskEvaluator<Store>& evaluator, std::vector<SplitCandidate>& out) {
     const int64_t high = nextMask.fetch_sub(kChunk);
     if (high < 1) return false;
     const int64_t low = std::max<int64_t>(1, high - kChunk + 1);
@@ -244,7 +367,7 @@ SerialSearchResult SearchSplits(const CLogicalScheme& scheme, int block, const S
   for (unsigned id = 1; id < threads; ++id)
     pool.emplace_back([&, id] {
       try {
-        CMaskEvaluator evaluator(words, n, m, planes, hasUndefined);
+        CMaskEvaluator<Store> evaluator(words, n, m, planes, hasUndefined);
         while (!cancel.load(std::memory_order_relaxed) && runChunk(evaluator, found[id])) {
         }
       } catch (...) {
@@ -261,7 +384,7 @@ SerialSearchResult SearchSplits(const CLogicalScheme& scheme, int block, const S
   try {
     // The calling thread works too and reports progress between its chunks;
     // when the masks run out it reports while waiting for the others.
-    CMaskEvaluator evaluator(words, n, m, planes, hasUndefined);
+    CMaskEvaluator<Store> evaluator(words, n, m, planes, hasUndefined);
     while (!cancel.load() && runChunk(evaluator, found[0])) report();
     std::unique_lock lock(mutex);
     while (running > 0) {
@@ -284,6 +407,47 @@ SerialSearchResult SearchSplits(const CLogicalScheme& scheme, int block, const S
   for (auto& part : found) result.candidates.insert(result.candidates.end(), part.begin(), part.end());
   std::sort(result.candidates.begin(), result.candidates.end());
   return result;
+}
+
+
+}  // namespace
+
+std::vector<SplitCandidate> SearchSplitsReference(const CLogicalScheme& scheme, int block) {
+  std::vector<SplitCandidate> out;
+  if (block < 0 || block >= scheme.GetBlockCount()) return out;
+  const int n = scheme.GetBlock(block).m_inputCount;
+  if (n < 2 || n > kMaxSplitInputs) return out;
+  for (int32_t mask = (int32_t{1} << n) - 2; mask >= 1; --mask)
+    if (auto c = EvaluateSplit(scheme, mask, block)) out.push_back(*c);
+  std::sort(out.begin(), out.end());
+  return out;
+}
+
+SerialSearchResult SearchSplits(const CLogicalScheme& scheme, int block, const SerialSearchOptions& options) {
+  SerialSearchResult result;
+  const bool valid = block >= 0 && block < scheme.GetBlockCount();
+  const int n = valid ? scheme.GetBlock(block).m_inputCount : 0;
+  const int m = valid ? scheme.GetBlock(block).m_outputCount : 0;
+  if (n < 2 || n > kMaxSplitInputs || m < 1) {
+    if (options.progress && !options.progress(0, 0)) result.cancelled = true;
+    return result;
+  }
+  const CLogicalBlock& f = scheme.GetBlock(block);
+  // Words beyond the sequence read as undefined, as in a split table.
+  Words words = LPToWords(f.m_lp, f.m_wordDigits);
+  words.resize(size_t{1} << n, -1);
+  uint32_t ored = 0;
+  bool hasUndefined = false;
+  for (int32_t v : words) {
+    if (v == -1)
+      hasUndefined = true;
+    else
+      ored |= static_cast<uint32_t>(v);
+  }
+  const int planes = std::bit_width(ored);
+
+  if (planes <= 7) return RunSearch(CByteStore(words), n, m, planes, hasUndefined, options);
+  return RunSearch(CWideStore(words), n, m, planes, hasUndefined, options);
 }
 
 }  // namespace lodex
