@@ -60,7 +60,7 @@ void CheckEveryAcceptedMask(const CLogicalScheme& scheme, const std::string& wha
   const Words expected = LPToWords(scheme.m_sourceLP, scheme.m_wordDigits);
   for (const SplitCandidate& c : SearchSplitsReference(scheme, 1)) {
     CLogicalScheme split = scheme;
-    ExtractSerial(split, c.mask, 1, false);
+    ASSERT_TRUE(ExtractSerial(split, c.mask, 1, false));
     const std::string where = what + " mask " + std::to_string(c.mask);
     ASSERT_EQ(split.GetBlockCount(), 4) << where;
     const CLogicalBlock& lower = split.GetBlock(2);
@@ -118,7 +118,7 @@ TEST(SerialSplit, MergeIntoNextBlockReproducesBoth) {
       CLogicalScheme s = WithNextBlock(base, static_cast<uint32_t>(c.mask), q, undefined, seed + 1);
       const Words expected = Simulate(s);
       const int counter = s.m_blockCounter;
-      ExtractSerial(s, c.mask, 1, true);
+      ASSERT_TRUE(ExtractSerial(s, c.mask, 1, true));
       const std::string what = "seed " + std::to_string(seed) + " mask " + std::to_string(c.mask);
       ASSERT_EQ(s.GetBlockCount(), 4) << what;
       EXPECT_EQ(s.m_blockCounter, counter + 1) << what;
@@ -232,10 +232,16 @@ TEST(SerialSplit, OutOfRangeArgumentsChangeNothing) {
   CLogicalScheme s(3, 1, "Bl_1", "00001111");
   const CLogicalScheme before = s;
   EXPECT_FALSE(EvaluateSplit(s, 3, 5));
-  ExtractSerial(s, 3, 0, false);
-  ExtractSerial(s, 3, 2, false);
-  ExtractSerial(s, 3, 1, true);  // no block after it to merge into
+  EXPECT_FALSE(ExtractSerial(s, 3, 0, false));
+  EXPECT_FALSE(ExtractSerial(s, 3, 2, false));
+  EXPECT_FALSE(ExtractSerial(s, 3, 1, true));  // no block after it to merge into
   EXPECT_EQ(s, before);
+  // A merge that would give the next block more than 31 outputs.
+  CLogicalScheme wide = WithNextBlock(CLogicalScheme(3, 1, "Bl_1", "01011010"), 3, 31, 0.0, 2);
+  const CLogicalScheme wideBefore = wide;
+  EXPECT_FALSE(ExtractSerial(wide, 3, 1, true));
+  EXPECT_EQ(wide, wideBefore);
+  EXPECT_TRUE(ExtractSerial(s, 3, 1, false));
 }
 
 }  // namespace
