@@ -1,7 +1,6 @@
 #include "export/VisioDrawing.h"
 
 #include "app/DocumentHost.h"
-#include "app/vislib/WireJunctions.h"
 #include "model/MessageSink.h"
 #include "synthesis/DialogText.h"
 
