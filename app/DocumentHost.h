@@ -3,6 +3,7 @@
 // The Qt program, lodex-cli and the tests each implement it.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +17,8 @@
 #include "synthesis/ThreeInDialog.h"
 
 namespace lodex {
+
+class CDrawingAutomation;
 
 // The application title: the caption of every message box the document
 // raises without a caption of its own.
@@ -85,6 +88,11 @@ class CDocumentHost : public CMessageSink {
 
   // Repaint every view: the layout, the diagram and the sequence panes.
   virtual void UpdateAllViews() = 0;
+
+  // The drawing program that the drawing command (32803) draws into, or none
+  // when there is none. By default a Visio XML drawing that is handed to the
+  // desktop's viewer.
+  virtual std::unique_ptr<CDrawingAutomation> CreateDrawingProgram();
 };
 
 }  // namespace lodex

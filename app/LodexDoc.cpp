@@ -208,6 +208,7 @@ bool CLodexDoc::OnCommand(CommandId id) {
     case CommandId::CoverNor: OnCoverNor(); return true;
     case CommandId::Settings: OnSettings(); return true;
     case CommandId::Vhdl: OnVhdl(); return true;
+    case CommandId::Visio: OnVisio(); return true;
     default: return false;  // served by the program around the document
   }
 }

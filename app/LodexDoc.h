@@ -90,7 +90,10 @@ class CLodexDoc {
   void OnCoverNand();
   void OnCoverNor();
   void OnSettings();
+  // The scheme exported as VHDL (32792).
   void OnVhdl();
+  // The diagram redrawn in the drawing program (32803).
+  void OnVisio();
 
  private:
   // Applies a dialog's result to block i and returns how many blocks it

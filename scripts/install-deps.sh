@@ -15,6 +15,8 @@ PACKAGES=(
   clang libclang-rt-dev
   # VHDL export checked by a real VHDL tool
   ghdl
+  # drawing tests: Visio XML reader, SVG renderer, fonts for rendering
+  libvisio-tools librsvg2-bin libxml2-utils fonts-dejavu-core fonts-liberation
 )
 
 missing=()

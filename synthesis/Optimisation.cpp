@@ -49,7 +49,8 @@ BlockTables TabulateBlocksPlain(CLogicalScheme& scheme) {
 
 std::optional<RequiredSignalResult> RequiredSignal(const CLogicalScheme& scheme, const std::vector<Words>& tables,
                                                    int pathLength, int32_t code, int start) {
-  if (start < 1 || static_cast<size_t>(start) >= tables.size()) return std::nullopt;
+  if (pathLength < 1 || pathLength > 30 || start < 1 || static_cast<size_t>(start) >= tables.size())
+    return std::nullopt;
   std::string path = IntToBits(code);
   if (path.size() < static_cast<size_t>(pathLength)) path.resize(static_cast<size_t>(pathLength), '0');
 
@@ -69,8 +70,8 @@ std::optional<RequiredSignalResult> RequiredSignal(const CLogicalScheme& scheme,
 
     const CBlockInput& otherLink = block.m_inputs[static_cast<size_t>(1 - g)];
     const int other = scheme.FindBlock(otherLink.m_source);
-    if (other < 0) return std::nullopt;
-    const Words other_values = other == 0 ? OutputColumn(scheme, 0, otherLink.m_pin) : tables[static_cast<size_t>(other)];
+    if (other < 0 || static_cast<size_t>(std::max(v, other)) >= tables.size()) return std::nullopt;
+    const Words otherValues = other == 0 ? OutputColumn(scheme, 0, otherLink.m_pin) : tables[static_cast<size_t>(other)];
 
     const Words w = LPToWords(block.m_lp, block.m_wordDigits);
     if (w.size() != 4) return std::nullopt;
@@ -83,7 +84,7 @@ std::optional<RequiredSignalResult> RequiredSignal(const CLogicalScheme& scheme,
 
     Words next = tables[static_cast<size_t>(v)];
     for (size_t j = 0; j < next.size(); ++j) {
-      const int32_t p = j < other_values.size() ? other_values[j] : -1;
+      const int32_t p = j < otherValues.size() ? otherValues[j] : -1;
       bool observable;
       if (p != -1) {
         const size_t base = static_cast<size_t>(p) * held;
@@ -105,6 +106,10 @@ std::optional<RequiredSignalResult> RequiredSignal(const CLogicalScheme& scheme,
 
 SubstitutionSearch FindSameLP(CLogicalScheme& scheme, int pathLength) {
   SubstitutionSearch search;
+  if (pathLength < 1 || pathLength > 16) {
+    search.status = Status::Error("path length " + std::to_string(pathLength) + " is outside 1..16");
+    return search;
+  }
   if (!IsElementary(scheme)) {
     search.status = Status::Error("the scheme has blocks with more than two inputs or more than one output");
     return search;

@@ -41,7 +41,9 @@ struct RequiredSignalResult {
 // Follows a path of `pathLength` steps down from block `start`, step s
 // taking input bit s of `code`. None when the path is not usable: it reaches
 // the input block, a step's signal feeds more than one input, or a step
-// passes a block that is not a two-input, one-output block.
+// passes a block that is not a two-input, one-output block. An input counts
+// as observable unless the two words it chooses between are defined and
+// equal.
 std::optional<RequiredSignalResult> RequiredSignal(const CLogicalScheme& scheme, const std::vector<Words>& tables,
                                                    int pathLength, int32_t code, int start);
 
@@ -65,7 +67,10 @@ struct SubstitutionSearch {
 };
 
 // Searches every path of `pathLength` steps from every block deeper than
-// `pathLength` for substitutions. Runs TabulateBlocks (its side effects stay).
+// `pathLength` for substitutions. A source qualifies when it takes every
+// value the care table requires (an undefined source value never does) and
+// never moves the target onto an undefined word where the target was
+// defined. Runs TabulateBlocks (its side effects stay).
 SubstitutionSearch FindSameLP(CLogicalScheme& scheme, int pathLength);
 
 // Ascending indices of the blocks that drive nothing once `s` is applied.

@@ -1,7 +1,5 @@
 #include "synthesis/Parallel.h"
 
-#include <bit>
-
 namespace lodex {
 namespace {
 

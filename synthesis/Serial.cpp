@@ -60,7 +60,7 @@ std::optional<SplitCandidate> EvaluateSplit(const CLogicalScheme& scheme, int32_
   if (block < 0 || block >= scheme.GetBlockCount()) return std::nullopt;
   const CLogicalBlock& f = scheme.GetBlock(block);
   const int n = f.m_inputCount, m = f.m_outputCount;
-  if (n < 1 || n > 30) return std::nullopt;
+  if (n < 1 || n > kMaxSplitInputs || m < 1) return std::nullopt;
   const int k = BoundCount(f, mask);
   const SplitTable table = scheme.BuildSplitTable(block, mask);
   const int64_t half = static_cast<int64_t>(table.size()) / 2;
@@ -73,22 +73,23 @@ std::optional<SplitCandidate> EvaluateSplit(const CLogicalScheme& scheme, int32_
   return SplitCandidate{mask, static_cast<int32_t>(complexity)};
 }
 
-void ExtractSerial(CLogicalScheme& scheme, int32_t mask, int block, bool merge) {
-  if (block < 1 || block >= scheme.GetBlockCount() - 1) return;
+bool ExtractSerial(CLogicalScheme& scheme, int32_t mask, int block, bool merge) {
+  if (block < 1 || block >= scheme.GetBlockCount() - 1) return false;
   const CLogicalBlock f = scheme.GetBlock(block);
   const int n = f.m_inputCount;
-  if (n < 0 || n > 30) return;
+  if (n < 0 || n > kMaxSplitInputs) return false;
   const int k = BoundCount(f, mask);
   const SplitTable table = scheme.BuildSplitTable(block, mask);
   if (merge) {
     // The block that receives the lower block's outputs must read the bound
     // inputs, one word per row of the table.
-    if (block + 1 >= scheme.GetBlockCount() - 1) return;
+    if (block + 1 >= scheme.GetBlockCount() - 1) return false;
     const CLogicalBlock& next = scheme.GetBlock(block + 1);
-    if (LPToWords(next.m_lp, next.m_wordDigits).size() != table.size()) return;
+    if (LPToWords(next.m_lp, next.m_wordDigits).size() != table.size()) return false;
   }
   RowClasses classes = ClassifyRows(table);
   const int r = SplitOutputs(static_cast<int64_t>(classes.representatives.size()));
+  if (merge && scheme.GetBlock(block + 1).m_outputCount + r > 31) return false;
   const size_t columns = table.empty() ? 0 : table[0].size();
   classes.representatives.resize(size_t{1} << r, Words(columns, -1));
 
@@ -117,7 +118,7 @@ void ExtractSerial(CLogicalScheme& scheme, int32_t mask, int block, bool merge) 
   if (!merge) {
     scheme.InsertBlock(block + 1, lower);
     scheme.SetBlock(block, upper);
-    return;
+    return true;
   }
   // Merge: the lower block's outputs become outputs q .. q + r - 1 of the
   // next block, whose own outputs keep the low bits.
@@ -137,6 +138,7 @@ void ExtractSerial(CLogicalScheme& scheme, int32_t mask, int block, bool merge) 
   for (int t = 0; t < r; ++t) upper.m_inputs[static_cast<size_t>(t)] = CBlockInput(static_cast<int16_t>(q + t), next.m_id);
   scheme.SetBlock(block + 1, next);
   scheme.SetBlock(block, upper);
+  return true;
 }
 
 }  // namespace lodex

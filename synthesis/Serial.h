@@ -16,6 +16,10 @@
 
 namespace lodex {
 
+// Most inputs of a block that a split is evaluated for: with up to 31
+// outputs every complexity then fits a 32-bit int.
+constexpr int kMaxSplitInputs = 24;
+
 // An accepted serial split: the mask and the complexity (truth-table bits)
 // of the pair of blocks it produces. Ordered by complexity, then by mask.
 struct SplitCandidate {
@@ -53,14 +57,18 @@ int64_t SplitComplexity(int n, int m, int k, int r);
 
 // Evaluates the split of block `block` by `mask`: the candidate, or none when
 // the rows fall into more than half as many classes as there are rows, or
-// the split would raise the complexity m * 2^n. Never changes the scheme.
+// the split would raise the complexity m * 2^n (and for a block index out of
+// range, no outputs or more than kMaxSplitInputs inputs). Never changes the
+// scheme.
 std::optional<SplitCandidate> EvaluateSplit(const CLogicalScheme& scheme, int32_t mask, int block);
 
 // Splits block `block` by `mask` (a mask EvaluateSplit accepts). Without
 // `merge` the higher block replaces the block at `block` and the lower block
 // is inserted after it; with `merge` the lower block's outputs are appended
 // to the outputs of the block at `block` + 1, which must read exactly the
-// bound inputs in ascending order.
-void ExtractSerial(CLogicalScheme& scheme, int32_t mask, int block, bool merge);
+// bound inputs in ascending order. Returns false, changing nothing, when
+// `block` is not a logic block, or the merge has no such block to go into or
+// would give it more than 31 outputs.
+bool ExtractSerial(CLogicalScheme& scheme, int32_t mask, int block, bool merge);
 
 }  // namespace lodex

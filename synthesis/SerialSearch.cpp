@@ -8,13 +8,12 @@
 #include <condition_variable>
 #include <exception>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 namespace lodex {
 namespace {
 
-// Inputs a mask can hold and a scheme can address.
-constexpr int kMaxSearchInputs = 30;
 // Masks a worker takes at a time.
 constexpr int64_t kChunk = 32;
 
@@ -42,15 +41,40 @@ void SubsetOffsets(uint32_t bits, std::vector<uint32_t>& out) {
   } while (sub != 0);
 }
 
+// The block's words as the evaluator reads them, index by index; narrow
+// words are kept in bytes, a quarter of the cache.
+class CWideStore {
+ public:
+  explicit CWideStore(const Words& words) : m_words(words) {}
+  int32_t operator[](uint32_t i) const { return m_words[i]; }
+
+ private:
+  const Words& m_words;
+};
+
+// Words below 128 (or undefined): one byte each.
+class CByteStore {
+ public:
+  explicit CByteStore(const Words& words) : m_bytes(words.begin(), words.end()) {}
+  int32_t operator[](uint32_t i) const { return m_bytes[i]; }
+
+ private:
+  std::vector<int8_t> m_bytes;
+};
+
 // Evaluates masks of one block with the first-fit classification of
 // ClassifyRows, without building the split table, and stops as soon as the
 // class count passes ClassLimit.
 //
-// Blocks without undefined words: classes are the distinct rows in order of
-// first appearance, found with a binary (Patricia) trie over the rows' bits.
-// A row walks the trie and is compared with the one class row it reaches,
-// from its first word up to the first difference, so rows that differ early
-// cost a few words each and only rows that repeat a class are read in full.
+// Blocks without undefined words: the classes are the distinct rows. When
+// there are not many more rows than the limit, rows are grouped column by
+// column by their words so far, until the groups pass the limit or the
+// columns end. Otherwise (few classes allowed among many rows) rows go one by
+// one into a binary (Patricia) trie over their bits: a row walks the trie and
+// is compared with the one class row it reaches, from its first word up to
+// the first difference, so rows that differ early cost a few words each, only
+// rows that repeat a class are read in full, and counting stops just past
+// the limit.
 //
 // Blocks with undefined words: for every column c and value bit b the
 // evaluator keeps two bit sets over the classes, those that accept bit b = 0
@@ -61,9 +85,10 @@ void SubsetOffsets(uint32_t bits, std::vector<uint32_t>& out) {
 // and is read no further. Class words enter the column sets lazily, from the
 // member rows in the order they joined (the first defined member word is the
 // merged word).
+template <class Store>
 class CMaskEvaluator {
  public:
-  CMaskEvaluator(const Words& words, int n, int m, int planes, bool hasUndefined)
+  CMaskEvaluator(const Store& words, int n, int m, int planes, bool hasUndefined)
       : m_w(words), m_n(n), m_m(m), m_planes(planes), m_hasUndefined(hasUndefined) {}
 
   std::optional<SplitCandidate> Evaluate(int32_t mask) {
@@ -126,23 +151,23 @@ class CMaskEvaluator {
       const int32_t leaf = ~static_cast<int32_t>(m_first.size());
       m_first.push_back(static_cast<int32_t>(t));
       // The new node goes where the path first tests a bit beyond diff.
-      int32_t* link = &root;
-      while (*link >= 0 && m_trie[static_cast<size_t>(*link)].pos < diff) {
-        TrieNode& n = m_trie[static_cast<size_t>(*link)];
-        link = &n.child[KeyBit(t, n.pos)];
+      int32_t parent = -1, below = root;
+      int side = 0;
+      while (below >= 0 && m_trie[static_cast<size_t>(below)].pos < diff) {
+        parent = below;
+        side = KeyBit(t, m_trie[static_cast<size_t>(below)].pos);
+        below = m_trie[static_cast<size_t>(below)].child[side];
       }
       const int bit = KeyBit(t, diff);
       TrieNode fresh{diff, {0, 0}};
       fresh.child[bit] = leaf;
-      fresh.child[1 - bit] = *link;
-      // push_back may move the nodes: remember the link as an index first.
-      const ptrdiff_t at = link == &root ? -1 : link - &m_trie[0].child[0];
+      fresh.child[1 - bit] = below;
       m_trie.push_back(fresh);
       const int32_t index = static_cast<int32_t>(m_trie.size() - 1);
-      if (at < 0)
+      if (parent < 0)
         root = index;
       else
-        (&m_trie[0].child[0])[at] = index;
+        m_trie[static_cast<size_t>(parent)].child[side] = index;
     }
     return static_cast<int64_t>(m_first.size());
   }
@@ -184,38 +209,32 @@ class CMaskEvaluator {
   }
 
   uint64_t* Accept(size_t c, int b, int bit) {
-    return &m_accept[((c * static_cast<size_t>(m_planes) + static_cast<size_t>(b)) * 2 + static_cast<size_t>(bit)) *
-                     m_words];
+    return m_accept.data() + c * m_colStride + (static_cast<size_t>(b) * 2 + static_cast<size_t>(bit)) * m_words;
   }
 
-  // Records class i's word v at column c (v == -1: accepts every value).
-  void SetWord(size_t c, size_t i, int32_t v) {
-    const size_t j = i / 64;
-    const uint64_t bit = uint64_t{1} << (i % 64);
-    for (int b = 0; b < m_planes; ++b) {
-      const int value = (static_cast<uint32_t>(v) >> b) & 1;
-      Accept(c, b, value)[j] |= bit;
-      if (v == -1)
-        Accept(c, b, 1 - value)[j] |= bit;
-      else
-        Accept(c, b, 1 - value)[j] &= ~bit;
-    }
-  }
-
-  // Records the word v of class i, the next class of column c's sets.
+  // Records the word v of class i, the next class of column c's sets (which
+  // start cleared): v == -1 accepts every value.
   void Record(size_t c, size_t i, int32_t v) {
-    if (i % 64 == 0)
-      for (int b = 0; b < m_planes; ++b) Accept(c, b, 0)[i / 64] = Accept(c, b, 1)[i / 64] = 0;
-    SetWord(c, i, v);
+    const size_t j = i / 64;
+    const int shift = static_cast<int>(i % 64);
+    const uint64_t undefined = static_cast<uint64_t>(v == -1) << shift;
+    uint64_t* sets = Accept(c, 0, 0) + j;
+    const uint32_t bits = static_cast<uint32_t>(v);  // all ones when undefined
+    for (int b = 0; b < m_planes; ++b, sets += 2 * m_words) {
+      const uint64_t one = static_cast<uint64_t>((bits >> b) & 1) << shift;
+      sets[0] |= (one ^ (uint64_t{1} << shift)) | undefined;
+      sets[m_words] |= one;
+    }
     m_materialized[c] = static_cast<int64_t>(i) + 1;
   }
 
   // Brings column c's sets up to date for classes below `count`.
   void Materialize(size_t c, int64_t count) {
+    const uint32_t col = m_colOff[c];
     for (int64_t i = m_materialized[c]; i < count; ++i) {
       const size_t ci = static_cast<size_t>(i);
-      int32_t v = -1;
-      for (int32_t x = m_first[ci]; x != -1 && v == -1; x = m_next[static_cast<size_t>(x)])
+      int32_t v = m_w[m_firstOff[ci] + col];
+      for (int32_t x = m_next[static_cast<size_t>(m_first[ci])]; x != -1 && v == -1; x = m_next[static_cast<size_t>(x)])
         v = Word(static_cast<size_t>(x), c);
       Record(c, ci, v);
     }
@@ -243,7 +262,9 @@ class CMaskEvaluator {
       if (m_materialized[c] <= static_cast<int64_t>(i)) continue;
       if (!(Accept(c, 0, 0)[j] & Accept(c, 0, 1)[j] & bit)) continue;  // already defined
       const int32_t v = Word(t, c);
-      if (v != -1) SetWord(c, i, v);
+      if (v == -1) continue;
+      // Undefined so far: it accepted both values of every bit; now only v's.
+      for (int b = 0; b < m_planes; ++b) Accept(c, b, 1 - ((static_cast<uint32_t>(v) >> b) & 1))[j] &= ~bit;
     }
   }
 
@@ -251,14 +272,16 @@ class CMaskEvaluator {
   std::optional<int64_t> CountPartial(int64_t limit) {
     const size_t rows = m_rowOff.size(), cols = m_colOff.size();
     m_words = static_cast<size_t>((limit + 63) / 64);
-    m_accept.resize(cols * static_cast<size_t>(m_planes) * 2 * m_words);
+    m_colStride = static_cast<size_t>(m_planes) * 2 * m_words;
+    m_accept.assign(cols * m_colStride, 0);
     m_materialized.assign(cols, 0);
     m_next.assign(rows, -1);
     m_last.clear();
+    m_firstOff.clear();
     m_cand.resize(m_words);
     int64_t count = 0;
     for (size_t t = 0; t < rows; ++t) {
-      const int32_t* row = m_w.data() + m_rowOff[t];
+      const uint32_t row = m_rowOff[t];
       // Candidates: every class so far, as words [lo, hi) of m_cand.
       size_t lo = 0, hi = static_cast<size_t>((count + 63) / 64);
       for (size_t j = 0; j < hi; ++j) m_cand[j] = ~uint64_t{0};
@@ -266,7 +289,7 @@ class CMaskEvaluator {
       bool defined = false;
       size_t c = 0;
       for (; c < cols; ++c) {
-        const int32_t v = row[m_colOff[c]];
+        const int32_t v = m_w[row + m_colOff[c]];
         if (v == -1) continue;
         defined = true;
         if (lo == hi) break;
@@ -280,8 +303,9 @@ class CMaskEvaluator {
         // The new class's words in the columns just read go straight into
         // the sets that are up to date; the others are filled lazily.
         for (size_t read = 0; read <= c && read < cols; ++read)
-          if (m_materialized[read] == count) Record(read, static_cast<size_t>(count), row[m_colOff[read]]);
+          if (m_materialized[read] == count) Record(read, static_cast<size_t>(count), m_w[row + m_colOff[read]]);
         m_first.push_back(static_cast<int32_t>(t));
+        m_firstOff.push_back(m_rowOff[t]);
         m_last.push_back(static_cast<int32_t>(t));
         ++count;
         continue;
@@ -291,7 +315,7 @@ class CMaskEvaluator {
     return count;
   }
 
-  const Words& m_w;
+  const Store& m_w;
   const int m_n, m_m, m_planes;
   const bool m_hasUndefined;
   std::vector<uint32_t> m_rowOff, m_colOff;
@@ -302,49 +326,20 @@ class CMaskEvaluator {
   std::vector<uint32_t> m_touched;     // slots in use
   // Tables with undefined words:
   size_t m_words = 0;                  // 64-bit words of a class set
+  size_t m_colStride = 0;              // 64-bit words of one column's sets
   std::vector<uint64_t> m_accept;      // per column, value bit and bit value: accepting classes
   std::vector<int64_t> m_materialized;  // per column: classes recorded in its sets
   std::vector<int32_t> m_last;         // per class: last member row
+  std::vector<uint32_t> m_firstOff;    // per class: word offset of its first row
   std::vector<int32_t> m_next;         // per row: next member of its class
   std::vector<uint64_t> m_cand;        // candidate classes of the current row
 };
 
-}  // namespace
-
-std::vector<SplitCandidate> SearchSplitsReference(const CLogicalScheme& scheme, int block) {
-  std::vector<SplitCandidate> out;
-  if (block < 0 || block >= scheme.GetBlockCount()) return out;
-  const int n = scheme.GetBlock(block).m_inputCount;
-  if (n < 2 || n > kMaxSearchInputs) return out;
-  for (int32_t mask = (int32_t{1} << n) - 2; mask >= 1; --mask)
-    if (auto c = EvaluateSplit(scheme, mask, block)) out.push_back(*c);
-  std::sort(out.begin(), out.end());
-  return out;
-}
-
-SerialSearchResult SearchSplits(const CLogicalScheme& scheme, int block, const SerialSearchOptions& options) {
+// Shares the masks 2^n - 2 .. 1 of the block held in `words` among threads.
+template <class Store>
+SerialSearchResult RunSearch(const Store& words, int n, int m, int planes, bool hasUndefined,
+                             const SerialSearchOptions& options) {
   SerialSearchResult result;
-  const bool valid = block >= 0 && block < scheme.GetBlockCount();
-  const int n = valid ? scheme.GetBlock(block).m_inputCount : 0;
-  const int m = valid ? scheme.GetBlock(block).m_outputCount : 0;
-  if (n < 2 || n > kMaxSearchInputs || m < 1) {
-    if (options.progress && !options.progress(0, 0)) result.cancelled = true;
-    return result;
-  }
-  const CLogicalBlock& f = scheme.GetBlock(block);
-  // Words beyond the sequence read as undefined, as in a split table.
-  Words words = LPToWords(f.m_lp, f.m_wordDigits);
-  words.resize(size_t{1} << n, -1);
-  uint32_t ored = 0;
-  bool hasUndefined = false;
-  for (int32_t v : words) {
-    if (v == -1)
-      hasUndefined = true;
-    else
-      ored |= static_cast<uint32_t>(v);
-  }
-  const int planes = std::bit_width(ored);
-
   const uint64_t total = (uint64_t{1} << n) - 2;
   std::atomic<int64_t> nextMask{static_cast<int64_t>(total)};
   std::atomic<uint64_t> done{0};
@@ -355,7 +350,7 @@ SerialSearchResult SearchSplits(const CLogicalScheme& scheme, int block, const S
   std::vector<std::exception_ptr> errors(threads);
 
   // Evaluates the next chunk of masks; false when none are left.
-  auto runChunk = [&](CMaskEvaluator& evaluator, std::vector<SplitCandidate>& out) {
+  auto runChunk = [&](CMaskEvaluator<Store>& evaluator, std::vector<SplitCandidate>& out) {
     const int64_t high = nextMask.fetch_sub(kChunk);
     if (high < 1) return false;
     const int64_t low = std::max<int64_t>(1, high - kChunk + 1);
@@ -370,10 +365,10 @@ SerialSearchResult SearchSplits(const CLogicalScheme& scheme, int block, const S
   std::condition_variable finished;
   unsigned running = threads - 1;
   std::vector<std::thread> pool;
-  for (unsigned id = 1; id < threads; ++id)
-    pool.emplace_back([&, id] {
+  for (unsigned id = 1; id < threads; ++id) {
+    auto body = [&, id] {
       try {
-        CMaskEvaluator evaluator(words, n, m, planes, hasUndefined);
+        CMaskEvaluator<Store> evaluator(words, n, m, planes, hasUndefined);
         while (!cancel.load(std::memory_order_relaxed) && runChunk(evaluator, found[id])) {
         }
       } catch (...) {
@@ -383,14 +378,23 @@ SerialSearchResult SearchSplits(const CLogicalScheme& scheme, int block, const S
       std::lock_guard lock(mutex);
       --running;
       finished.notify_all();
-    });
+    };
+    try {
+      pool.emplace_back(body);
+    } catch (const std::system_error&) {
+      // No more threads to be had: the ones running share the masks.
+      std::lock_guard lock(mutex);
+      running -= threads - id;
+      break;
+    }
+  }
   auto report = [&] {
     if (options.progress && !options.progress(done.load(), total)) cancel = true;
   };
   try {
     // The calling thread works too and reports progress between its chunks;
     // when the masks run out it reports while waiting for the others.
-    CMaskEvaluator evaluator(words, n, m, planes, hasUndefined);
+    CMaskEvaluator<Store> evaluator(words, n, m, planes, hasUndefined);
     while (!cancel.load() && runChunk(evaluator, found[0])) report();
     std::unique_lock lock(mutex);
     while (running > 0) {
@@ -413,6 +417,46 @@ SerialSearchResult SearchSplits(const CLogicalScheme& scheme, int block, const S
   for (auto& part : found) result.candidates.insert(result.candidates.end(), part.begin(), part.end());
   std::sort(result.candidates.begin(), result.candidates.end());
   return result;
+}
+
+}  // namespace
+
+std::vector<SplitCandidate> SearchSplitsReference(const CLogicalScheme& scheme, int block) {
+  std::vector<SplitCandidate> out;
+  if (block < 0 || block >= scheme.GetBlockCount()) return out;
+  const int n = scheme.GetBlock(block).m_inputCount;
+  if (n < 2 || n > kMaxSplitInputs) return out;
+  for (int32_t mask = (int32_t{1} << n) - 2; mask >= 1; --mask)
+    if (auto c = EvaluateSplit(scheme, mask, block)) out.push_back(*c);
+  std::sort(out.begin(), out.end());
+  return out;
+}
+
+SerialSearchResult SearchSplits(const CLogicalScheme& scheme, int block, const SerialSearchOptions& options) {
+  SerialSearchResult result;
+  const bool valid = block >= 0 && block < scheme.GetBlockCount();
+  const int n = valid ? scheme.GetBlock(block).m_inputCount : 0;
+  const int m = valid ? scheme.GetBlock(block).m_outputCount : 0;
+  if (n < 2 || n > kMaxSplitInputs || m < 1) {
+    if (options.progress) options.progress(0, 0);
+    return result;
+  }
+  const CLogicalBlock& f = scheme.GetBlock(block);
+  // Words beyond the sequence read as undefined, as in a split table.
+  Words words = LPToWords(f.m_lp, f.m_wordDigits);
+  words.resize(size_t{1} << n, -1);
+  uint32_t ored = 0;
+  bool hasUndefined = false;
+  for (int32_t v : words) {
+    if (v == -1)
+      hasUndefined = true;
+    else
+      ored |= static_cast<uint32_t>(v);
+  }
+  const int planes = std::bit_width(ored);
+
+  if (planes <= 7) return RunSearch(CByteStore(words), n, m, planes, hasUndefined, options);
+  return RunSearch(CWideStore(words), n, m, planes, hasUndefined, options);
 }
 
 }  // namespace lodex

@@ -24,6 +24,10 @@ struct Compiled {
   size_t combinations = 0;
 };
 
+// Block evaluated at step 1 .. count - 1: the logic blocks from the back,
+// the output block last.
+size_t BlockAtStep(size_t step, size_t count) { return step == count - 1 ? count - 1 : count - 1 - step; }
+
 Status Compile(const CLogicalScheme& scheme, Compiled& out) {
   const int count = scheme.GetBlockCount();
   if (count < 2) return Status::Error("the scheme has no input and output block");
@@ -77,8 +81,7 @@ void EvaluateChunk(const Compiled& c, size_t first, size_t size, std::vector<Wor
   index.resize(size);
   star.resize(size);
   for (size_t step = 1; step < count; ++step) {
-    // Logic blocks from the back, the output block last.
-    const size_t k = step == count - 1 ? count - 1 : count - 1 - step;
+    const size_t k = BlockAtStep(step, count);
     const auto& links = c.links[k];
     std::fill(index.begin(), index.end(), 0u);
     std::fill(star.begin(), star.end(), uint8_t{0});
@@ -115,6 +118,18 @@ void EvaluateChunk(const Compiled& c, size_t first, size_t size, std::vector<Wor
   }
 }
 
+// Compiles the scheme and sizes the result: every table with `keepAll`,
+// else the output block's only.
+SchemeValues Prepare(const CLogicalScheme& scheme, bool keepAll, Compiled& c) {
+  SchemeValues result;
+  if (result.status = Compile(scheme, c); !result.status) return result;
+  const size_t count = c.links.size();
+  result.tables.assign(count, {});
+  for (size_t b = 0; b < count; ++b)
+    if (keepAll || b == count - 1) result.tables[b].resize(c.combinations);
+  return result;
+}
+
 }  // namespace
 
 Status CheckSimulable(const CLogicalScheme& scheme) {
@@ -123,14 +138,11 @@ Status CheckSimulable(const CLogicalScheme& scheme) {
 }
 
 SchemeValues SimulateScheme(const CLogicalScheme& scheme, bool keepAll) {
-  SchemeValues result;
   Compiled c;
-  if (result.status = Compile(scheme, c); !result.status) return result;
+  SchemeValues result = Prepare(scheme, keepAll, c);
+  if (!result.status) return result;
   const size_t count = c.links.size();
   const size_t n = c.combinations;
-  result.tables.assign(count, {});
-  for (size_t b = 0; b < count; ++b)
-    if (keepAll || b == count - 1) result.tables[b].resize(n);
 
   // Chunks small enough that the tables of all blocks stay in cache.
   const size_t chunk = std::clamp<size_t>((size_t{1} << 21) / count, 64, 4096);
@@ -157,19 +169,16 @@ SchemeValues SimulateScheme(const CLogicalScheme& scheme, bool keepAll) {
 }
 
 SchemeValues SimulateSchemePlain(const CLogicalScheme& scheme, bool keepAll) {
-  SchemeValues result;
-  Compiled c;  // the lookups and parses do not depend on the combination
-  if (result.status = Compile(scheme, c); !result.status) return result;
+  Compiled c;
+  SchemeValues result = Prepare(scheme, keepAll, c);
+  if (!result.status) return result;
   const size_t count = c.links.size();
   const size_t n = c.combinations;
-  result.tables.assign(count, {});
-  for (size_t b = 0; b < count; ++b)
-    if (keepAll || b == count - 1) result.tables[b].resize(n);
   Words v(count, -1);
   for (size_t i = 0; i < n; ++i) {
     v[0] = static_cast<int32_t>(i);
     for (size_t step = 1; step < count; ++step) {
-      const size_t k = step == count - 1 ? count - 1 : count - 1 - step;
+      const size_t k = BlockAtStep(step, count);
       std::string bits;
       for (const Link& link : c.links[k]) {
         const std::string value = IntToBits(v[static_cast<size_t>(link.source)]);

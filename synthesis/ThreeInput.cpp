@@ -1,5 +1,7 @@
 #include "synthesis/ThreeInput.h"
 
+#include <array>
+
 namespace lodex {
 namespace {
 
@@ -12,33 +14,39 @@ Status CheckOneOutputBlock(const CLogicalScheme& scheme, int block) {
   return Status::Ok();
 }
 
+// Which pairs (A, B) of the two cofactors over input x occur, numbered
+// 2A + B; an undefined word of one cofactor takes the other's value, and
+// both undefined counts as pair 0.
+std::array<bool, 4> PairsSeen(const CLogicalScheme& scheme, int block, int x) {
+  SplitTable halves = scheme.BuildSplitTable(block, int32_t{1} << x);
+  Words& a = halves[0];
+  Words& b = halves[1];
+  std::array<bool, 4> seen = {false, false, false, false};
+  for (size_t p = 0; p < a.size(); ++p) {
+    if (a[p] == -1 && b[p] != -1) a[p] = b[p];
+    if (b[p] == -1 && a[p] != -1) b[p] = a[p];
+    // h = A + 2B, so h = 1 is pair 2 and h = 2 pair 1.
+    switch (a[p] + 2 * b[p]) {
+      case 0: case -3: seen[0] = true; break;
+      case 1: seen[2] = true; break;
+      case 2: seen[1] = true; break;
+      case 3: seen[3] = true; break;
+      default: break;
+    }
+  }
+  return seen;
+}
+
 }  // namespace
 
 std::vector<int32_t> ThreeInputTypes(const CLogicalScheme& scheme, int block) {
   if (!CheckOneOutputBlock(scheme, block)) return {};
-  const int n = scheme.GetBlock(block).m_inputCount;
   std::vector<int32_t> types;
-  for (int i = 0; i < n; ++i) {
-    SplitTable halves = scheme.BuildSplitTable(block, int32_t{1} << i);
-    Words& a = halves[0];
-    Words& b = halves[1];
-    bool seen[4] = {false, false, false, false};
-    for (size_t p = 0; p < a.size(); ++p) {
-      if (a[p] == -1 && b[p] != -1) a[p] = b[p];
-      if (b[p] == -1 && a[p] != -1) b[p] = a[p];
-      // h = A + 2B; pair numbers are 2A + B, so h = 1 is pair 2 and h = 2
-      // pair 1. Both undefined (h = -3) counts as pair 0.
-      switch (a[p] + 2 * b[p]) {
-        case 0: case -3: seen[0] = true; break;
-        case 1: seen[2] = true; break;
-        case 2: seen[1] = true; break;
-        case 3: seen[3] = true; break;
-        default: break;
-      }
-    }
+  for (int i = 0; i < scheme.GetBlock(block).m_inputCount; ++i) {
+    const std::array<bool, 4> seen = PairsSeen(scheme, block, i);
     int32_t type = 5;
     for (int t = 3; t >= 0; --t)
-      if (!seen[t]) {
+      if (!seen[static_cast<size_t>(t)]) {
         type = t + 1;
         break;
       }
@@ -62,6 +70,10 @@ Status ExtractThreeInput(CLogicalScheme& scheme, int block, int x, int32_t type)
   const int n = source.m_inputCount;
   if (x < 0 || x >= n) return Status::Error("block " + source.m_id + " has no input " + std::to_string(x));
   if (type < 1 || type > 5) return Status::Error("selector type " + std::to_string(type) + " is outside 1..5");
+  // The selector ignores pair type - 1: that pair must never occur.
+  if (type < 5 && PairsSeen(scheme, block, x)[static_cast<size_t>(type - 1)])
+    return Status::Error("selector type " + std::to_string(type) + " does not fit input " + std::to_string(x) +
+                         " of block " + source.m_id);
 
   const SplitTable halves = CLogicalScheme(source).BuildSplitTable(1, int32_t{1} << x);
 

@@ -30,7 +30,8 @@ std::string SelectorSequence(int32_t type);
 // pair the selector ignores cannot occur and both new blocks are defined
 // wherever the block was.
 // Refuses, changing nothing, a block that is not a logic block with exactly
-// one output, an input x out of range, or a type outside 1..5.
+// one output, an input x out of range, or a type outside 1..5 or whose
+// ignored pair occurs (a type above the one ThreeInputTypes gives).
 Status ExtractThreeInput(CLogicalScheme& scheme, int block, int x, int32_t type);
 
 }  // namespace lodex

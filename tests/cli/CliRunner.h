@@ -23,9 +23,10 @@ inline std::string ShellQuote(const std::string& s) {
   return q + "'";
 }
 
-inline CliResult RunCli(const std::vector<std::string>& args, const std::string& program = "lodex-cli") {
+// Runs `program` (a path, or a name looked up on PATH) with `args`.
+inline CliResult RunProgram(const std::string& program, const std::vector<std::string>& args) {
   static CTempDir scratch;
-  std::string cmd = ShellQuote(std::string(LODEX_BIN_DIR) + "/" + program);
+  std::string cmd = ShellQuote(program);
   for (const std::string& a : args) cmd += " " + ShellQuote(a);
   const std::string out = scratch.File("stdout"), err = scratch.File("stderr");
   cmd += " </dev/null >" + ShellQuote(out) + " 2>" + ShellQuote(err);
@@ -35,6 +36,10 @@ inline CliResult RunCli(const std::vector<std::string>& args, const std::string&
   r.out = ReadBytes(out);
   r.err = ReadBytes(err);
   return r;
+}
+
+inline CliResult RunCli(const std::vector<std::string>& args, const std::string& program = "lodex-cli") {
+  return RunProgram(std::string(LODEX_BIN_DIR) + "/" + program, args);
 }
 
 }  // namespace lodex::testing

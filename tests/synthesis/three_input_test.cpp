@@ -75,6 +75,10 @@ TEST(ExtractThreeInput, RefusesBadArguments) {
   CLogicalScheme one(3, 1, "Bl_1", "01101001");
   EXPECT_FALSE(ExtractThreeInput(one, 1, 3, 5).ok());
   EXPECT_FALSE(ExtractThreeInput(one, 1, 0, 0).ok());
+  // XOR of three on input 0: B = NOT A, so pairs (0,1) and (1,0) occur.
+  // Type 2 ignores pair (0,1) and would compute a wrong selector.
+  EXPECT_EQ(ThreeInputTypes(one, 1)[0], 4);
+  EXPECT_FALSE(ExtractThreeInput(one, 1, 0, 2).ok());
   EXPECT_FALSE(ExtractThreeInput(one, 0, 0, 5).ok());
   EXPECT_EQ(s, before);
   EXPECT_EQ(one.GetBlockCount(), 3);

@@ -1,0 +1,30 @@
+// The scheme diagram redrawn through a drawing program's automation calls.
+#pragma once
+
+#include "app/vislib/SchemeDrawing.h"
+#include "export/DrawingAutomation.h"
+#include "model/LogicalScheme.h"
+
+namespace lodex {
+
+// The text shown when the drawing program cannot be started or cannot take
+// the drawing.
+inline constexpr const char* kDrawingStartFailure = "Ошибка при старте Visio!";
+
+// Diagram units to page inches: 100 units an inch, y turned upwards from a
+// page top at 11.6 inches.
+double PageX(int x);
+double PageY(int y);
+
+// Draws the laid-out diagram: blocks, extra pieces, junctions, straight
+// segments, wires, weight text boxes and inversion marks. When the program
+// cannot be started, shows kDrawingStartFailure and draws nothing; when it
+// cannot take the finished drawing, shows the same message. Returns true
+// when the program took the drawing.
+bool DrawInVisio(const CSchemeDrawing& drawing, CDrawingAutomation& automation);
+
+// Lays the scheme out as the view would (library labels when
+// `libraryBlocks`) and draws it.
+bool DrawSchemeInVisio(const CLogicalScheme& scheme, bool libraryBlocks, CDrawingAutomation& automation);
+
+}  // namespace lodex
