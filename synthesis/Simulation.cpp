@@ -71,13 +71,12 @@ Status Compile(const CLogicalScheme& scheme, Compiled& out) {
   return Status::Ok();
 }
 
-// Evaluates combinations [first, first + size) of every block into `local`
-// (one table of `size` entries per block).
-void EvaluateChunk(const Compiled& c, size_t first, size_t size, std::vector<Words>& local,
+// Evaluates combinations [first, first + size) of every block b into the
+// `size` values at at[b].
+void EvaluateChunk(const Compiled& c, size_t first, size_t size, const std::vector<int32_t*>& at,
                    std::vector<uint32_t>& index, std::vector<uint8_t>& star) {
   const size_t count = c.links.size();
-  local[0].resize(size);
-  for (size_t i = 0; i < size; ++i) local[0][i] = static_cast<int32_t>(first + i);
+  for (size_t i = 0; i < size; ++i) at[0][i] = static_cast<int32_t>(first + i);
   index.resize(size);
   star.resize(size);
   for (size_t step = 1; step < count; ++step) {
@@ -86,7 +85,7 @@ void EvaluateChunk(const Compiled& c, size_t first, size_t size, std::vector<Wor
     std::fill(index.begin(), index.end(), 0u);
     std::fill(star.begin(), star.end(), uint8_t{0});
     for (size_t j = 0; j < links.size(); ++j) {
-      const Words& src = local[static_cast<size_t>(links[j].source)];
+      const int32_t* src = at[static_cast<size_t>(links[j].source)];
       const int pin = links[j].pin;
       // Pins outside a word read '0' (an undefined source too, but for pin 0);
       // positions from 32 on add nothing to the index but may still hold '*'.
@@ -105,8 +104,7 @@ void EvaluateChunk(const Compiled& c, size_t first, size_t size, std::vector<Wor
         }
       }
     }
-    Words& out = local[k];
-    out.resize(size);
+    int32_t* out = at[k];
     if (k == count - 1) {
       for (size_t i = 0; i < size; ++i) out[i] = star[i] ? -1 : static_cast<int32_t>(index[i]);
     } else {
@@ -144,19 +142,24 @@ SchemeValues SimulateScheme(const CLogicalScheme& scheme, bool keepAll) {
   const size_t count = c.links.size();
   const size_t n = c.combinations;
 
-  // Chunks small enough that the tables of all blocks stay in cache.
-  const size_t chunk = std::clamp<size_t>((size_t{1} << 21) / count, 64, 4096);
+  // Chunks small enough that the tables of all blocks stay in the caches.
+  const size_t chunk = std::clamp<size_t>((size_t{1} << 19) / count, 256, 4096);
   const size_t chunks = (n + chunk - 1) / chunk;
   auto work = [&](size_t firstChunk, size_t step) {
+    // Blocks whose tables are kept are evaluated in place; the others into
+    // a chunk-sized buffer of this thread.
     std::vector<Words> local(count);
+    for (size_t b = 0; b < count; ++b)
+      if (result.tables[b].empty()) local[b].resize(chunk);
+    std::vector<int32_t*> at(count);
     std::vector<uint32_t> index;
     std::vector<uint8_t> star;
     for (size_t ch = firstChunk; ch < chunks; ch += step) {
       const size_t first = ch * chunk;
       const size_t size = std::min(chunk, n - first);
-      EvaluateChunk(c, first, size, local, index, star);
       for (size_t b = 0; b < count; ++b)
-        if (!result.tables[b].empty()) std::copy(local[b].begin(), local[b].end(), result.tables[b].begin() + static_cast<std::ptrdiff_t>(first));
+        at[b] = result.tables[b].empty() ? local[b].data() : result.tables[b].data() + first;
+      EvaluateChunk(c, first, size, at, index, star);
     }
   };
   const size_t threads =

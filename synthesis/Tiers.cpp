@@ -1,6 +1,7 @@
 #include "synthesis/Tiers.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace lodex {
 
@@ -9,13 +10,18 @@ void ComputeTiers(CLogicalScheme& scheme) {
   if (count < 2) return;
   std::vector<int32_t> tier(static_cast<size_t>(count), -1);
   tier[0] = 0;
+  // Identifier to index, the first block of an identifier winning as in
+  // FindBlock.
+  std::unordered_map<std::string, int> index;
+  for (int k = 0; k < count; ++k) index.emplace(scheme.GetBlock(k).m_id, k);
   auto settle = [&](int k) {
     CLogicalBlock& block = scheme.GetBlock(k);
     int known = 0;
     int32_t highest = 0;
     for (const CBlockInput& link : block.m_inputs) {
-      const int source = scheme.FindBlock(link.m_source);
-      if (source < 0 || tier[static_cast<size_t>(source)] < 0) continue;
+      const auto found = index.find(link.m_source);
+      if (found == index.end() || tier[static_cast<size_t>(found->second)] < 0) continue;
+      const int source = found->second;
       ++known;
       highest = std::max(highest, tier[static_cast<size_t>(source)]);
     }
