@@ -134,12 +134,8 @@ TEST(SchCli, ALibraryOutsideTheProgramsFolderIsNeverUsed) {
 
 namespace {
 
-// Runs once the serial and analyze commands are part of lodex-cli.
 TEST(SchCli, AProjectFromASchematicAnalysesCleanlyAfterASerialDecomposition) {
   TempDir dir;
-  const std::string help = Cli({"--help"}).out;
-  if (help.find("\n  serial ") == std::string::npos || help.find("\n  analyze ") == std::string::npos)
-    GTEST_SKIP() << "lodex-cli has no serial or analyze command";
   int decomposed = 0;
   for (const char* file : {"full-adder.sch", "comparator2.sch", "decoder3to8.sch"}) {
     ASSERT_EQ(Cli({"new", "--sch", kExamples + file, "-o", "p.shc"}).status, 0) << file;
