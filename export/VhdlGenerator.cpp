@@ -8,6 +8,7 @@
 #include "app/DocumentHost.h"
 #include "model/Cp1251.h"
 #include "model/FileIo.h"
+#include "model/Utf8.h"
 
 namespace lodex {
 namespace {
@@ -18,37 +19,13 @@ const std::string kRule51(51, '-');
 std::vector<uint32_t> CodePoints(const std::string& s) {
   std::vector<uint32_t> out;
   for (size_t i = 0; i < s.size();) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
-    if (extra == 0 || s.size() - i <= static_cast<size_t>(extra)) {
-      out.push_back(c);
-      ++i;
-      continue;
+    if (const auto cp = NextCodePoint(s, i)) {
+      out.push_back(*cp);
+    } else {
+      out.push_back(static_cast<unsigned char>(s[i++]));
     }
-    uint32_t cp = c & (0x3Fu >> extra);
-    for (int k = 1; k <= extra; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + static_cast<size_t>(k)]) & 0x3Fu);
-    out.push_back(cp);
-    i += static_cast<size_t>(extra) + 1;
   }
   return out;
-}
-
-void AppendUtf8(std::string& out, uint32_t cp) {
-  if (cp < 0x80) {
-    out.push_back(static_cast<char>(cp));
-  } else if (cp < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else if (cp < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  }
 }
 
 // Lower case as the code page knows it: Latin and Cyrillic letters.
