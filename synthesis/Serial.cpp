@@ -1,7 +1,5 @@
 #include "synthesis/Serial.h"
 
-#include <cmath>
-
 namespace lodex {
 namespace {
 

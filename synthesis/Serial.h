@@ -48,7 +48,8 @@ struct RowClasses {
 // than `limit` classes exist (stopped = true; rowClass is then incomplete).
 RowClasses ClassifyRows(const SplitTable& table, int64_t limit = -1);
 
-// Lower-block outputs for `classes` classes: ceil(log2(classes)), at least 1.
+// Lower-block outputs for `classes` classes: ceil(log2(classes)), at least 1,
+// in integers, so that powers of two never round up.
 int SplitOutputs(int64_t classes);
 
 // Complexity r * 2^k + m * 2^(n - k + r) of a split of a block with n inputs

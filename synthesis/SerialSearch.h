@@ -1,8 +1,12 @@
 // The search of all serial split masks of a block.
 //
 // SearchSplitsReference evaluates masks 2^n - 2 down to 1 one by one with
-// EvaluateSplit. SearchSplits gives the same candidate list from packed rows
-// and a hash of fully defined rows, with the masks shared among threads.
+// EvaluateSplit. SearchSplits gives the same candidate list without building
+// split tables: it reads the rows in place, matches each row against all
+// classes at once through per-column bit sets over the classes (a trie or a
+// column-wise grouping when the block has no undefined words), stops as soon
+// as the class count can no longer be accepted, and shares the masks among
+// threads.
 #pragma once
 
 #include <cstdint>
@@ -21,7 +25,8 @@ struct SerialSearchOptions {
   // Worker threads; 0 uses every hardware thread.
   unsigned threads = 0;
   // Called on the calling thread between chunks of masks, and once with
-  // done == total when the search completes (its answer is then ignored).
+  // done == total when the search completes (its answer is then ignored;
+  // a block with nothing to search reports 0 of 0).
   SearchProgress progress;
 };
 

@@ -24,7 +24,7 @@ CLogicalScheme SchemeOf(int n, int m, WordFn word) {
 inline CLogicalScheme RandomScheme(int n, int m, double undefined, uint32_t seed) {
   std::mt19937 rng(seed);
   std::uniform_real_distribution<double> u(0, 1);
-  std::uniform_int_distribution<int32_t> value(0, (int32_t{1} << m) - 1);
+  std::uniform_int_distribution<int32_t> value(0, static_cast<int32_t>((int64_t{1} << m) - 1));
   return SchemeOf(n, m, [&](size_t) { return u(rng) < undefined ? -1 : value(rng); });
 }
 
@@ -35,7 +35,7 @@ inline CLogicalScheme DecomposableScheme(int n, int m, double undefined, uint32_
                                          int classes) {
   std::mt19937 rng(seed);
   std::uniform_real_distribution<double> u(0, 1);
-  std::uniform_int_distribution<int32_t> value(0, (int32_t{1} << m) - 1);
+  std::uniform_int_distribution<int32_t> value(0, static_cast<int32_t>((int64_t{1} << m) - 1));
   std::uniform_int_distribution<int> cls(0, classes - 1);
   const size_t size = size_t{1} << n;
   std::vector<int> g(size);
