@@ -23,10 +23,12 @@ inline std::string ShellQuote(const std::string& s) {
   return q + "'";
 }
 
-// Runs `program` (a path, or a name looked up on PATH) with `args`.
-inline CliResult RunProgram(const std::string& program, const std::vector<std::string>& args) {
+// Runs `program` (a path, or a name looked up on PATH) with `args` in the
+// current directory; `env` ("NAME=value ...", already quoted) is set for it.
+inline CliResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                            const std::string& env = "") {
   static CTempDir scratch;
-  std::string cmd = ShellQuote(program);
+  std::string cmd = (env.empty() ? "" : env + " ") + ShellQuote(program);
   for (const std::string& a : args) cmd += " " + ShellQuote(a);
   const std::string out = scratch.File("stdout"), err = scratch.File("stderr");
   cmd += " </dev/null >" + ShellQuote(out) + " 2>" + ShellQuote(err);

@@ -1,15 +1,14 @@
 // lodex-cli sch and new --sch, run as built, on files in a temporary folder.
-#include <sys/wait.h>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "cli/CliRunner.h"
 #include "schimport/TempDir.h"
 
 namespace {
@@ -22,32 +21,9 @@ using tarrow::testing::TempDir;
 const std::string kBin = LODEX_BIN_DIR;
 const std::string kExamples = std::string(LODEX_SOURCE_DIR) + "/examples/";
 
-std::string Quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
-struct Outcome {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-// Runs `program` with `args` in the current directory, with `env` set.
-Outcome RunProgram(const std::string& program, const std::vector<std::string>& args, const std::string& env = "") {
-  std::string cmd = env + " " + Quote(program);
-  for (const std::string& a : args) cmd += " " + Quote(a);
-  cmd += " >cli.out 2>cli.err";
-  const int raw = std::system(cmd.c_str());
-  Outcome o;
-  o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  o.out = ReadFile("cli.out");
-  o.err = ReadFile("cli.err");
-  std::filesystem::remove("cli.out");
-  std::filesystem::remove("cli.err");
-  return o;
-}
+using Outcome = lodex::testing::CliResult;
+using lodex::testing::RunProgram;
+const auto Quote = lodex::testing::ShellQuote;
 
 Outcome Cli(const std::vector<std::string>& args) { return RunProgram(kBin + "/lodex-cli", args); }
 
