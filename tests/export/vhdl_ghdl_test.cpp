@@ -7,6 +7,7 @@
 #include "synthesis/Serial.h"
 #include "synthesis/SerialSearch.h"
 #include "synthesis/ThreeInput.h"
+#include "synthesis/OpsTestUtil.h"
 
 namespace lodex {
 namespace {
@@ -37,15 +38,7 @@ TEST(VhdlGhdl, BlocksFeedingBlocksAndOutputsFromInputs) {
   top.m_lp = "0010";
   top.m_outputCount = 1;
   top.m_inputs = {{0, "Bl_2"}, {0, "I"}};
-  CLogicalBlock inv;
-  inv.m_id = "Bl_2";
-  inv.m_caption = "Блок 2";
-  inv.m_lp = "10";
-  inv.m_wordDigits = 1;
-  inv.m_inputCount = 1;
-  inv.m_outputCount = 1;
-  inv.m_inputs = {{1, "I"}};
-  s.InsertBlock(2, inv);
+  s.InsertBlock(2, testing::Block("Bl_2", "10", {{1, "I"}}));
   s.GetBlock(3).m_inputs = {{0, "Bl_1"}, {1, "I"}};
   ExpectSimulatesCleanly(s, "chain");
 }

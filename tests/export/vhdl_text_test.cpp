@@ -5,6 +5,7 @@
 #include "export/VhdlGenerator.h"
 #include "model/Cp1251.h"
 #include "model/TempDir.h"
+#include "synthesis/OpsTestUtil.h"
 
 namespace lodex {
 namespace {
@@ -161,15 +162,7 @@ TEST(VhdlText, SelectorsAndPortMaps) {
   CLogicalScheme s(4, 1, "Bl_1", "0000000000000001");
   s.m_blockCounter = 2;
   s.GetBlock(1).m_inputs[0] = {0, "Bl_2"};
-  CLogicalBlock inv;
-  inv.m_id = "Bl_2";
-  inv.m_caption = "Блок 2";
-  inv.m_lp = "10";
-  inv.m_wordDigits = 1;
-  inv.m_inputCount = 1;
-  inv.m_outputCount = 1;
-  inv.m_inputs = {{3, "I"}};
-  s.InsertBlock(2, inv);
+  s.InsertBlock(2, testing::Block("Bl_2", "10", {{3, "I"}}));
   s.GetBlock(3).m_inputs[0] = {0, "I"};  // an output straight from an input
   const std::string text = CVhdlGenerator::Text(s, "x", kDate);
   EXPECT_NE(text.find("\t\t\"0\" when \"1010\",\n"), std::string::npos);

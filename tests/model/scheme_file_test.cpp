@@ -7,6 +7,7 @@
 #include "model/SchemeFile.h"
 #include "model/DamagedSchemes.h"
 #include "model/TempDir.h"
+#include "synthesis/OpsTestUtil.h"
 
 namespace lodex {
 namespace {
@@ -67,14 +68,7 @@ TEST(SchemeFile, TextOutsideTheCodePageIsRefusedNotMangled) {
 TEST(SchemeFile, RoundTripOfABuiltScheme) {
   CLogicalScheme s(3, 5, "Bl_1", "0001020304050607");
   s.m_blockCounter = 4;
-  CLogicalBlock extra;
-  extra.m_id = "Bl_4";
-  extra.m_caption = "Блок 2";
-  extra.m_lp = "0110";
-  extra.m_wordDigits = 1;
-  extra.m_outputCount = 1;
-  extra.m_inputCount = 2;
-  extra.m_inputs = {{2, "I"}, {0, "I"}};
+  CLogicalBlock extra = testing::Block("Bl_4", "0110", {{2, "I"}, {0, "I"}});
   extra.m_tier = 3;
   s.InsertBlock(2, extra);
   s.GetBlock(1).m_inputs[0] = {0, "Bl_4"};

@@ -3,29 +3,20 @@
 #include "model/LogicalScheme.h"
 #include "model/SchemeFile.h"
 #include "model/RecordingSink.h"
+#include "synthesis/OpsTestUtil.h"
 
 namespace lodex {
 namespace {
 
-CLogicalBlock Logic(const std::string& id, const std::string& lp, int outputs, std::vector<CBlockInput> inputs) {
-  CLogicalBlock b;
-  b.m_id = id;
-  b.m_caption = id;
-  b.m_lp = lp;
-  b.m_outputCount = outputs;
-  b.m_wordDigits = WordDigitsFor(outputs);
-  b.m_inputCount = static_cast<int32_t>(inputs.size());
-  b.m_inputs = std::move(inputs);
-  return b;
-}
+using testing::Block;
 
 // I (2 inputs) -> Bl_2 (one-output function `inner` of both inputs) ->
 // Bl_1 (AND of Bl_2 and input 1) -> O.
 CLogicalScheme Chain(const std::string& inner) {
   CLogicalScheme s(2, 1, "Bl_1", "0001");
   s.m_blockCounter = 2;
-  s.SetBlock(1, Logic("Bl_1", "0001", 1, {{0, "Bl_2"}, {1, "I"}}));
-  s.InsertBlock(2, Logic("Bl_2", inner, 1, {{0, "I"}, {1, "I"}}));
+  s.SetBlock(1, Block("Bl_1", "0001", {{0, "Bl_2"}, {1, "I"}}));
+  s.InsertBlock(2, Block("Bl_2", inner, {{0, "I"}, {1, "I"}}));
   EXPECT_EQ(ValidateScheme(s), "");
   return s;
 }
@@ -50,7 +41,7 @@ TEST(SchemeInit, ProjectAndWorkingSchemes) {
   for (const CBlockInput& link : p.GetBlock(2).m_inputs) EXPECT_EQ(link.m_source, "Bl_1");
   EXPECT_EQ(p.GetBlock(2).m_inputs[4].m_pin, 4);
 
-  CLogicalBlock source = Logic("Bl_7", "0110", 1, {{3, "Bl_9"}, {0, "I"}});
+  CLogicalBlock source = Block("Bl_7", "0110", {{3, "Bl_9"}, {0, "I"}});
   source.m_tier = 4;
   source.m_reserved = 9;
   const CLogicalScheme w(source);
@@ -90,11 +81,11 @@ TEST(SchemeEdit, SetInsertFind) {
   EXPECT_EQ(sink.messages[0].caption, "Ошибка инициализации");
   EXPECT_EQ(sink.messages[0].icon, MessageIcon::Error);
 
-  s.InsertBlock(4, Logic("X", "01", 1, {{0, "I"}}));
+  s.InsertBlock(4, Block("X", "01", {{0, "I"}}));
   EXPECT_EQ(s.GetBlockCount(), 3);
-  s.InsertBlock(3, Logic("Y", "01", 1, {{0, "I"}}));
+  s.InsertBlock(3, Block("Y", "01", {{0, "I"}}));
   EXPECT_EQ(s.GetBlock(3).m_id, "Y");
-  s.InsertBlock(1, Logic("Z", "01", 1, {{0, "I"}}));
+  s.InsertBlock(1, Block("Z", "01", {{0, "I"}}));
   EXPECT_EQ(s.FindBlock("Z"), 1);
   EXPECT_EQ(s.FindBlock("bl_1"), -1);  // case-sensitive
   EXPECT_EQ(s.FindBlock("Bl_1"), 2);
@@ -161,8 +152,8 @@ TEST(CleanUp, InverterOnEveryConsumerInput) {
   // Bl_1 reads the inverter on both inputs: complement both.
   CLogicalScheme s(1, 1, "Bl_1", "01");
   s.m_blockCounter = 2;
-  s.SetBlock(1, Logic("Bl_1", "0001", 1, {{0, "Bl_2"}, {0, "Bl_2"}}));
-  s.InsertBlock(2, Logic("Bl_2", "10", 1, {{0, "I"}}));
+  s.SetBlock(1, Block("Bl_1", "0001", {{0, "Bl_2"}, {0, "Bl_2"}}));
+  s.InsertBlock(2, Block("Bl_2", "10", {{0, "I"}}));
   ASSERT_EQ(ValidateScheme(s), "");
   s.RemoveInverters();
   ASSERT_EQ(s.GetBlockCount(), 3);
@@ -173,8 +164,8 @@ TEST(CleanUp, InverterFeedingTheOutputBlockStaysWhole) {
   // Bl_2 = not i0 feeds Bl_1 and also the output block.
   CLogicalScheme s(2, 2, "Bl_1", "0000");
   s.m_blockCounter = 2;
-  s.SetBlock(1, Logic("Bl_1", "0001", 1, {{0, "Bl_2"}, {1, "I"}}));
-  s.InsertBlock(2, Logic("Bl_2", "1010", 1, {{0, "I"}, {1, "I"}}));
+  s.SetBlock(1, Block("Bl_1", "0001", {{0, "Bl_2"}, {1, "I"}}));
+  s.InsertBlock(2, Block("Bl_2", "1010", {{0, "I"}, {1, "I"}}));
   s.GetBlock(3).m_inputs = {{0, "Bl_1"}, {0, "Bl_2"}};
   ASSERT_EQ(ValidateScheme(s), "");
   const CLogicalScheme before = s;
