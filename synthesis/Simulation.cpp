@@ -183,11 +183,7 @@ SchemeValues SimulateSchemePlain(const CLogicalScheme& scheme, bool keepAll) {
     for (size_t step = 1; step < count; ++step) {
       const size_t k = BlockAtStep(step, count);
       std::string bits;
-      for (const Link& link : c.links[k]) {
-        const std::string value = IntToBits(v[static_cast<size_t>(link.source)]);
-        bits.push_back(link.pin >= 0 && static_cast<size_t>(link.pin) < value.size() ? value[static_cast<size_t>(link.pin)]
-                                                                                     : '0');
-      }
+      for (const Link& link : c.links[k]) bits.push_back(PinValue(v[static_cast<size_t>(link.source)], link.pin));
       if (k == count - 1) {
         v[k] = bits.find('*') != std::string::npos ? -1 : BitsToInt(bits);
       } else {

@@ -9,6 +9,7 @@
 
 #include "ScriptedHost.h"
 #include "model/SchemeFile.h"
+#include "model/TempDir.h"
 #include "synthesis/Analysis.h"
 
 namespace lodex::test {
@@ -58,14 +59,10 @@ CLogicalScheme ThreeEqualBlocks() {
 class DocumentTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    m_dir = fs::temp_directory_path() / ("lodex_doc_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                         "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(m_dir);
     doc.OnNewDocument();
   }
-  void TearDown() override { fs::remove_all(m_dir); }
 
-  std::string Path(const std::string& name) const { return (m_dir / name).string(); }
+  std::string Path(const std::string& name) const { return m_dir.File(name); }
 
   void NewProject(const WizardResult& r = kTwoOutputProject) {
     host.wizard = r;
@@ -87,7 +84,7 @@ class DocumentTest : public ::testing::Test {
 
   CScriptedHost host;
   CLodexDoc doc{host};
-  fs::path m_dir;
+  testing::CTempDir m_dir;
 };
 
 TEST_F(DocumentTest, EnableTableOfNewDocumentAndProject) {

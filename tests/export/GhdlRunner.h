@@ -3,13 +3,13 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "export/VhdlGenerator.h"
 #include "model/TempDir.h"
+#include "ToolRunner.h"
 
 namespace lodex::testing {
 
@@ -19,30 +19,28 @@ struct GhdlRun {
   std::string log;
 };
 
-inline int Shell(const std::string& cmd) {
-  const int raw = std::system(cmd.c_str());
-  return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-}
+inline bool HaveGhdl() { return ToolInstalled("ghdl"); }
 
-inline bool HaveGhdl() { return Shell("command -v ghdl >/dev/null 2>&1") == 0; }
-
-// The options the IEEE clauses of the exported header need.
-inline const char* kGhdlOptions = "--std=93c --ieee=synopsys -fexplicit";
-
+// Analysis, elaboration and run of the exported design and its testbench in
+// a fresh work library; the log holds everything GHDL printed.
 inline GhdlRun SimulateExport(const CLogicalScheme& scheme, const std::string& title) {
   CTempDir dir;
   GhdlRun run;
-  const std::string design = dir.File("design.vhd"), bench = dir.File("bench.vhd"), log = dir.File("ghdl.log");
+  const std::string design = dir.File("design.vhd"), bench = dir.File("bench.vhd");
   EXPECT_TRUE(CVhdlGenerator::WriteFile(design, CVhdlGenerator::Text(scheme, title, TodayForVhdl())).ok());
   EXPECT_TRUE(CVhdlGenerator::WriteFile(bench, CVhdlGenerator::Testbench(scheme, title)).ok());
   const std::string top = VhdlDesignName(VhdlTitleStem(title)) + "_tb";
-  const std::string in = "cd '" + dir.Path().string() + "' && ";
-  const std::string opts = std::string(kGhdlOptions) + " --workdir=.";
-  run.analysed = Shell(in + "ghdl -a " + opts + " design.vhd bench.vhd >ghdl.log 2>&1 && ghdl -e " + opts + " " + top +
-                       " >>ghdl.log 2>&1") == 0;
-  if (run.analysed)
-    run.passed = Shell(in + "ghdl -r " + opts + " " + top + " >>ghdl.log 2>&1") == 0;
-  run.log = ReadBytes(log);
+  // The options the IEEE clauses of the exported header need.
+  const std::vector<std::string> options = {"--std=93c", "--ieee=synopsys", "-fexplicit", "--workdir=" + dir.Path().string()};
+  auto ghdl = [&](const char* step, std::vector<std::string> args) {
+    args.insert(args.begin(), options.begin(), options.end());
+    args.insert(args.begin(), step);
+    const CliResult r = RunProgram("ghdl", args);
+    run.log += r.out + r.err;
+    return r.status == 0;
+  };
+  run.analysed = ghdl("-a", {design, bench}) && ghdl("-e", {top});
+  if (run.analysed) run.passed = ghdl("-r", {top});
   return run;
 }
 
