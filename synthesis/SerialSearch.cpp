@@ -76,15 +76,20 @@ class CByteStore {
 // rows that repeat a class are read in full, and counting stops just past
 // the limit.
 //
-// Blocks with undefined words: for every column c and value bit b the
-// evaluator keeps two bit sets over the classes, those that accept bit b = 0
-// at c and those that accept bit b = 1 (a class undefined at c accepts both).
-// A row is matched against all classes at once by intersecting, column by
-// column, the sets that accept its word; the lowest class left after the last
-// column is the first-fit class. A row that no class accepts is a new class
-// and is read no further. Class words enter the column sets lazily, from the
-// member rows in the order they joined (the first defined member word is the
-// merged word).
+// Blocks with undefined words: a word's value is cut into digits of up to
+// four bits, and for every column c the evaluator keeps bit sets over the
+// classes: those undefined at c, and for every digit position and digit
+// value those whose word has that digit. A row is matched against all
+// classes at once by keeping, column by column, the classes that are
+// undefined there or agree with every digit of its word (an undefined row
+// word keeps them all, without a branch, as undefined words come at random);
+// the lowest class left after the last column is the first-fit class. A row
+// that no class accepts is a new class and is read no further; once the
+// candidates fit one 64-bit word, only that word is narrowed. Columns enter
+// the sets in order, when a row first reaches them: a column beyond that
+// frontier takes every class's word from its member rows in the order they
+// joined (the first defined member word is the merged word), and new classes
+// and joining rows update only the columns below it.
 template <class Store>
 class CMaskEvaluator {
  public:
@@ -208,77 +213,116 @@ class CMaskEvaluator {
     return groups;
   }
 
-  uint64_t* Accept(size_t c, int b, int bit) {
-    return m_accept.data() + c * m_colStride + (static_cast<size_t>(b) * 2 + static_cast<size_t>(bit)) * m_words;
+  // Word j (classes 64j..64j+63) of column c's sets: set 0 holds the classes
+  // undefined at c, set 1 + p * 2^digitBits + x those whose word has digit
+  // x at position p. Word j of all of a column's sets lies side by side, so
+  // that matching a row word reads one short run of memory.
+  uint64_t* Sets(size_t c, size_t j) { return m_accept.data() + (c * m_words + j) * m_setCount; }
+
+  size_t DigitSet(uint32_t v, int p) const {
+    return 1 + (static_cast<size_t>(p) << m_digitBits) + ((v >> (p * m_digitBits)) & m_digitMask);
   }
 
-  // Records the word v of class i, the next class of column c's sets (which
-  // start cleared): v == -1 accepts every value.
-  void Record(size_t c, size_t i, int32_t v) {
-    const size_t j = i / 64;
-    const int shift = static_cast<int>(i % 64);
-    const uint64_t undefined = static_cast<uint64_t>(v == -1) << shift;
-    uint64_t* sets = Accept(c, 0, 0) + j;
-    const uint32_t bits = static_cast<uint32_t>(v);  // all ones when undefined
-    for (int b = 0; b < m_planes; ++b, sets += 2 * m_words) {
-      const uint64_t one = static_cast<uint64_t>((bits >> b) & 1) << shift;
-      sets[0] |= (one ^ (uint64_t{1} << shift)) | undefined;
-      sets[m_words] |= one;
-    }
-    m_materialized[c] = static_cast<int64_t>(i) + 1;
+  // Digit positions of a word; OneDigit makes it a constant, so that the
+  // loops over them vanish for blocks of up to four outputs.
+  template <bool OneDigit>
+  int Digits() const {
+    return OneDigit ? 1 : m_digits;
   }
 
-  // Brings column c's sets up to date for classes below `count`.
-  void Materialize(size_t c, int64_t count) {
-    const uint32_t col = m_colOff[c];
-    for (int64_t i = m_materialized[c]; i < count; ++i) {
-      const size_t ci = static_cast<size_t>(i);
-      int32_t v = m_w[m_firstOff[ci] + col];
-      for (int32_t x = m_next[static_cast<size_t>(m_first[ci])]; x != -1 && v == -1; x = m_next[static_cast<size_t>(x)])
-        v = Word(static_cast<size_t>(x), c);
-      Record(c, ci, v);
+  // Adds class `bit` to the sets of one word that its word v falls in.
+  template <bool OneDigit>
+  void Record(uint64_t* sets, uint64_t bit, int32_t v) const {
+    if (OneDigit) {
+      // Branch-free, as undefined words come at random.
+      sets[static_cast<size_t>(v != -1) * DigitSet(static_cast<uint32_t>(v), 0)] |= bit;
+    } else if (v == -1) {
+      sets[0] |= bit;
+    } else {
+      for (int p = 0; p < m_digits; ++p) sets[DigitSet(static_cast<uint32_t>(v), p)] |= bit;
     }
+  }
+
+  // The classes of one word of sets that accept word v (v == -1: all).
+  template <bool OneDigit>
+  uint64_t Accepting(const uint64_t* sets, int32_t v) const {
+    uint64_t same = ~uint64_t{0};
+    for (int p = 0; p < Digits<OneDigit>(); ++p) same &= sets[DigitSet(static_cast<uint32_t>(v), p)];
+    return sets[0] | same | (v == -1 ? ~uint64_t{0} : 0);
+  }
+
+  // Brings the columns below `to` into the sets, for the `count` classes.
+  template <bool OneDigit>
+  void Extend(size_t to, int64_t count) {
+    for (size_t c = m_frontier; c < to; ++c) {
+      std::fill_n(Sets(c, 0), m_words * m_setCount, uint64_t{0});
+      const uint32_t col = m_colOff[c];
+      for (size_t i = 0; i < static_cast<size_t>(count); ++i) {
+        int32_t v = m_w[m_firstOff[i] + col];
+        for (int32_t x = m_next[static_cast<size_t>(m_first[i])]; x != -1 && v == -1; x = m_next[static_cast<size_t>(x)])
+          v = Word(static_cast<size_t>(x), c);
+        Record<OneDigit>(Sets(c, i / 64), uint64_t{1} << (i % 64), v);
+      }
+    }
+    m_frontier = std::max(m_frontier, to);
   }
 
   // Keeps in words [lo, hi) of the candidates the classes that accept word v
   // at column c.
-  void Narrow(size_t c, uint32_t v, size_t& lo, size_t& hi) {
-    for (int b = 0; b < m_planes; ++b) {
-      const uint64_t* accept = Accept(c, b, (v >> b) & 1);
-      for (size_t j = lo; j < hi; ++j) m_cand[j] &= accept[j];
+  template <bool OneDigit>
+  void Narrow(size_t c, int32_t v, size_t& lo, size_t& hi) {
+    // Locals: the stores to the candidates could alias any size_t member.
+    const size_t stride = m_setCount, end = hi;
+    uint64_t* cand = m_cand.data();
+    const uint64_t* sets = Sets(c, lo);
+    uint64_t left = 0;
+    for (size_t j = lo; j < end; ++j, sets += stride) left |= cand[j] &= Accepting<OneDigit>(sets, v);
+    if (left == 0) {
+      hi = lo;
+      return;
     }
-    while (lo < hi && m_cand[lo] == 0) ++lo;
-    while (hi > lo && m_cand[hi - 1] == 0) --hi;
+    while (cand[lo] == 0) ++lo;
+    while (cand[hi - 1] == 0) --hi;
   }
 
   // Row t joins class i: the class takes its defined words where it had none.
+  template <bool OneDigit>
   void Join(size_t i, size_t t) {
     m_next[static_cast<size_t>(m_last[i])] = static_cast<int32_t>(t);
     m_last[i] = static_cast<int32_t>(t);
-    if (m_planes == 0) return;
-    const size_t j = i / 64;
     const uint64_t bit = uint64_t{1} << (i % 64);
-    for (size_t c = 0; c < m_colOff.size(); ++c) {
-      if (m_materialized[c] <= static_cast<int64_t>(i)) continue;
-      if (!(Accept(c, 0, 0)[j] & Accept(c, 0, 1)[j] & bit)) continue;  // already defined
+    for (size_t c = 0; c < m_frontier; ++c) {
+      uint64_t* sets = Sets(c, i / 64);
+      if (!(sets[0] & bit)) continue;  // already defined
       const int32_t v = Word(t, c);
       if (v == -1) continue;
-      // Undefined so far: it accepted both values of every bit; now only v's.
-      for (int b = 0; b < m_planes; ++b) Accept(c, b, 1 - ((static_cast<uint32_t>(v) >> b) & 1))[j] &= ~bit;
+      sets[0] &= ~bit;
+      Record<OneDigit>(sets, bit, v);
     }
   }
 
   // First-fit class count of a table with undefined words, or none above `limit`.
   std::optional<int64_t> CountPartial(int64_t limit) {
-    const size_t rows = m_rowOff.size(), cols = m_colOff.size();
+    const size_t cols = m_colOff.size();
     m_words = static_cast<size_t>((limit + 63) / 64);
-    m_colStride = static_cast<size_t>(m_planes) * 2 * m_words;
-    m_accept.assign(cols * m_colStride, 0);
-    m_materialized.assign(cols, 0);
-    m_next.assign(rows, -1);
+    m_digitBits = std::min(m_planes, 4);
+    m_digitMask = (uint32_t{1} << m_digitBits) - 1;
+    m_digits = m_planes == 0 ? 0 : (m_planes + m_digitBits - 1) / m_digitBits;
+    m_setCount = 1 + (static_cast<size_t>(m_digits) << m_digitBits);
+    // Cleared column by column as the frontier reaches them.
+    if (m_accept.size() < cols * m_words * m_setCount) m_accept.resize(cols * m_words * m_setCount);
+    m_frontier = 0;
+    m_next.assign(m_rowOff.size(), -1);
     m_last.clear();
     m_firstOff.clear();
     m_cand.resize(m_words);
+    return m_digits == 1 ? CountPartialWith<true>(limit) : CountPartialWith<false>(limit);
+  }
+
+  template <bool OneDigit>
+  std::optional<int64_t> CountPartialWith(int64_t limit) {
+    const size_t rows = m_rowOff.size(), cols = m_colOff.size();
+    const size_t colStride = m_words * m_setCount;
     int64_t count = 0;
     for (size_t t = 0; t < rows; ++t) {
       const uint32_t row = m_rowOff[t];
@@ -288,29 +332,40 @@ class CMaskEvaluator {
       if (count % 64 != 0) m_cand[hi - 1] = (uint64_t{1} << (count % 64)) - 1;
       bool defined = false;
       size_t c = 0;
-      for (; c < cols; ++c) {
+      if (count == 0)
+        while (c < cols && !defined) defined = m_w[row + m_colOff[c++]] != -1;
+      for (; c < cols && hi - lo > 1; ++c) {
+        if (c >= m_frontier) Extend<OneDigit>(c + 1, count);
         const int32_t v = m_w[row + m_colOff[c]];
-        if (v == -1) continue;
-        defined = true;
-        if (lo == hi) break;
-        if (m_materialized[c] < count) Materialize(c, count);
-        Narrow(c, static_cast<uint32_t>(v), lo, hi);
-        if (lo == hi) break;
+        defined |= v != -1;
+        Narrow<OneDigit>(c, v, lo, hi);
+      }
+      if (hi - lo == 1) {
+        // One word of candidates left: only it is narrowed from here on.
+        uint64_t x = m_cand[lo];
+        for (size_t at = (c * m_words + lo) * m_setCount; c < cols && x != 0; ++c, at += colStride) {
+          if (c >= m_frontier) Extend<OneDigit>(c + 1, count);
+          const int32_t v = m_w[row + m_colOff[c]];
+          defined |= v != -1;
+          x &= Accepting<OneDigit>(m_accept.data() + at, v);
+        }
+        m_cand[lo] = x;
+        if (x == 0) hi = lo;
       }
       if (!defined) continue;
       if (lo == hi) {
         if (count == limit) return std::nullopt;
-        // The new class's words in the columns just read go straight into
-        // the sets that are up to date; the others are filled lazily.
-        for (size_t read = 0; read <= c && read < cols; ++read)
-          if (m_materialized[read] == count) Record(read, static_cast<size_t>(count), m_w[row + m_colOff[read]]);
+        // The new class enters the columns below the frontier.
+        const size_t i = static_cast<size_t>(count);
+        for (size_t d = 0, at = (i / 64) * m_setCount; d < m_frontier; ++d, at += colStride)
+          Record<OneDigit>(m_accept.data() + at, uint64_t{1} << (i % 64), m_w[row + m_colOff[d]]);
         m_first.push_back(static_cast<int32_t>(t));
-        m_firstOff.push_back(m_rowOff[t]);
+        m_firstOff.push_back(row);
         m_last.push_back(static_cast<int32_t>(t));
         ++count;
         continue;
       }
-      Join(lo * 64 + static_cast<size_t>(std::countr_zero(m_cand[lo])), t);
+      Join<OneDigit>(lo * 64 + static_cast<size_t>(std::countr_zero(m_cand[lo])), t);
     }
     return count;
   }
@@ -326,9 +381,12 @@ class CMaskEvaluator {
   std::vector<uint32_t> m_touched;     // slots in use
   // Tables with undefined words:
   size_t m_words = 0;                  // 64-bit words of a class set
-  size_t m_colStride = 0;              // 64-bit words of one column's sets
-  std::vector<uint64_t> m_accept;      // per column, value bit and bit value: accepting classes
-  std::vector<int64_t> m_materialized;  // per column: classes recorded in its sets
+  size_t m_setCount = 0;               // sets of one column (see Sets)
+  int m_digitBits = 0;                 // value bits of a digit
+  int m_digits = 0;                    // digits of a word
+  uint32_t m_digitMask = 0;
+  std::vector<uint64_t> m_accept;      // per column and class word: the sets
+  size_t m_frontier = 0;               // columns whose sets hold every class
   std::vector<int32_t> m_last;         // per class: last member row
   std::vector<uint32_t> m_firstOff;    // per class: word offset of its first row
   std::vector<int32_t> m_next;         // per row: next member of its class
