@@ -81,6 +81,10 @@ TEST(SerialSearch, DegenerateBlocks) {
   EXPECT_TRUE(SearchSplits(one, 7).candidates.empty());
   ExpectSameSearch(CLogicalScheme(4, 1, "Bl_1", std::string(16, '*')), "all undefined");
   ExpectSameSearch(CLogicalScheme(4, 2, "Bl_1", std::string(16, '3')), "constant");
+  // Every defined word 0: no value bit to tell classes apart, only undefined words.
+  std::string zeros(64, '0');
+  for (size_t i = 0; i < zeros.size(); i += 3) zeros[i] = '*';
+  ExpectSameSearch(CLogicalScheme(6, 1, "Bl_1", zeros), "zeros and undefined");
 }
 
 TEST(SerialSearch, ProgressReachesTotalAndCancelStops) {
