@@ -193,20 +193,33 @@ class CMaskEvaluator {
     m_group.assign(rows, 0);
     const size_t keys = static_cast<size_t>(limit + 1) << m_planes;
     if (m_slot.size() < keys) m_slot.assign(keys, -1);
+    m_touched.resize(rows);
     int64_t groups = 1;
     for (size_t c = 0; c < cols && groups < static_cast<int64_t>(rows); ++c) {
+      // Branch-free: whether a row starts a new group is a coin toss. Locals,
+      // so that the stores cannot be taken to change the offsets.
+      const uint32_t col = m_colOff[c];
+      const uint32_t* rowOff = m_rowOff.data();
+      int32_t* group = m_group.data();
+      int32_t* slots = m_slot.data();
+      uint32_t* used = m_touched.data();
+      const int planes = m_planes;
       int32_t next = 0;
-      m_touched.clear();
+      size_t touched = 0;
       for (size_t t = 0; t < rows; ++t) {
-        const size_t key = (static_cast<size_t>(m_group[t]) << m_planes) | static_cast<uint32_t>(Word(t, c));
-        int32_t& slot = m_slot[key];
-        if (slot < 0) {
-          slot = next++;
-          m_touched.push_back(static_cast<uint32_t>(key));
-        }
-        m_group[t] = slot;
+        const size_t key = (static_cast<size_t>(group[t]) << planes) | static_cast<uint32_t>(m_w[rowOff[t] + col]);
+        const int32_t slot = slots[key];
+        const bool fresh = slot < 0;
+        const int32_t g = fresh ? next : slot;
+        slots[key] = g;
+        group[t] = g;
+        used[touched] = static_cast<uint32_t>(key);
+        touched += fresh;
+        next += fresh;
+        // Groups only split further: past the limit already, the table is refused.
+        if (next > limit) break;
       }
-      for (uint32_t key : m_touched) m_slot[key] = -1;
+      for (size_t i = 0; i < touched; ++i) m_slot[m_touched[i]] = -1;
       groups = next;
       if (groups > limit) return std::nullopt;
     }
