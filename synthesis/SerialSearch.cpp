@@ -187,27 +187,33 @@ class CMaskEvaluator {
   }
 
   // Distinct rows of a fully defined table, or none above `limit`: rows are
-  // grouped by their words in the columns read so far, one column at a time.
+  // grouped by their words in the columns read so far, a few narrow columns
+  // at a time (up to four value bits in all, while the key table stays small).
   std::optional<int64_t> CountDefinedByColumns(int64_t limit) {
     const size_t rows = m_rowOff.size(), cols = m_colOff.size();
+    const int planes = m_planes;
+    int span = 1;
+    while (span < 4 && (span + 1) * planes <= 4 && ((limit + 1) << ((span + 1) * planes)) <= (int64_t{1} << 20)) ++span;
     m_group.assign(rows, 0);
-    const size_t keys = static_cast<size_t>(limit + 1) << m_planes;
+    const size_t keys = static_cast<size_t>(limit + 1) << (span * planes);
     if (m_slot.size() < keys) m_slot.assign(keys, -1);
     m_touched.resize(rows);
     int64_t groups = 1;
-    for (size_t c = 0; c < cols && groups < static_cast<int64_t>(rows); ++c) {
+    for (size_t c = 0; c < cols && groups < static_cast<int64_t>(rows); c += static_cast<size_t>(span)) {
       // Branch-free: whether a row starts a new group is a coin toss. Locals,
       // so that the stores cannot be taken to change the offsets.
-      const uint32_t col = m_colOff[c];
+      const int width = static_cast<int>(std::min<size_t>(static_cast<size_t>(span), cols - c));
+      uint32_t col[4];
+      for (int i = 0; i < width; ++i) col[i] = m_colOff[c + static_cast<size_t>(i)];
       const uint32_t* rowOff = m_rowOff.data();
       int32_t* group = m_group.data();
       int32_t* slots = m_slot.data();
       uint32_t* used = m_touched.data();
-      const int planes = m_planes;
       int32_t next = 0;
       size_t touched = 0;
       for (size_t t = 0; t < rows; ++t) {
-        const size_t key = (static_cast<size_t>(group[t]) << planes) | static_cast<uint32_t>(m_w[rowOff[t] + col]);
+        size_t key = static_cast<size_t>(group[t]);
+        for (int i = 0; i < width; ++i) key = (key << planes) | static_cast<uint32_t>(m_w[rowOff[t] + col[i]]);
         const int32_t slot = slots[key];
         const bool fresh = slot < 0;
         const int32_t g = fresh ? next : slot;
