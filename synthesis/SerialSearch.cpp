@@ -236,7 +236,8 @@ class CMaskEvaluator {
   // undefined at c, set 1 + p * 2^digitBits + x those whose word has digit
   // x at position p. Word j of all of a column's sets lies side by side, so
   // that matching a row word reads one short run of memory.
-  uint64_t* Sets(size_t c, size_t j) { return m_accept.data() + (c * m_words + j) * m_setCount; }
+  size_t SetsAt(size_t c, size_t j) const { return (c * m_words + j) * m_setCount; }
+  uint64_t* Sets(size_t c, size_t j) { return m_accept.data() + SetsAt(c, j); }
 
   size_t DigitSet(uint32_t v, int p) const {
     return 1 + (static_cast<size_t>(p) << m_digitBits) + ((v >> (p * m_digitBits)) & m_digitMask);
@@ -341,7 +342,7 @@ class CMaskEvaluator {
   template <bool OneDigit>
   std::optional<int64_t> CountPartialWith(int64_t limit) {
     const size_t rows = m_rowOff.size(), cols = m_colOff.size();
-    const size_t colStride = m_words * m_setCount;
+    const size_t colStride = SetsAt(1, 0);
     int64_t count = 0;
     for (size_t t = 0; t < rows; ++t) {
       const uint32_t row = m_rowOff[t];
@@ -362,7 +363,7 @@ class CMaskEvaluator {
       if (hi - lo == 1) {
         // One word of candidates left: only it is narrowed from here on.
         uint64_t x = m_cand[lo];
-        for (size_t at = (c * m_words + lo) * m_setCount; c < cols && x != 0; ++c, at += colStride) {
+        for (size_t at = SetsAt(c, lo); c < cols && x != 0; ++c, at += colStride) {
           if (c >= m_frontier) Extend<OneDigit>(c + 1, count);
           const int32_t v = m_w[row + m_colOff[c]];
           defined |= v != -1;
@@ -376,7 +377,7 @@ class CMaskEvaluator {
         if (count == limit) return std::nullopt;
         // The new class enters the columns below the frontier.
         const size_t i = static_cast<size_t>(count);
-        for (size_t d = 0, at = (i / 64) * m_setCount; d < m_frontier; ++d, at += colStride)
+        for (size_t d = 0, at = SetsAt(0, i / 64); d < m_frontier; ++d, at += colStride)
           Record<OneDigit>(m_accept.data() + at, uint64_t{1} << (i % 64), m_w[row + m_colOff[d]]);
         m_first.push_back(static_cast<int32_t>(t));
         m_firstOff.push_back(row);
