@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "app/vislib/SchemeDrawing.h"
+#include "drawing/SchemeDrawing.h"
 #include "export/SvgCanvas.h"
 #include "model/LogicalScheme.h"
 

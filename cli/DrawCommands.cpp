@@ -1,7 +1,7 @@
 // draw: the scheme diagram as an SVG picture or a Visio XML drawing.
 #include <string>
 
-#include "app/vislib/SchemeDrawing.h"
+#include "drawing/SchemeDrawing.h"
 #include "cli/Command.h"
 #include "export/SvgCanvas.h"
 #include "export/VdxDrawing.h"

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "app/vislib/Canvas.h"
-#include "app/vislib/SchemeDrawing.h"
+#include "drawing/Canvas.h"
+#include "drawing/SchemeDrawing.h"
 #include "model/Status.h"
 
 namespace lodex {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/vislib/Canvas.h"
+#include "drawing/Canvas.h"
 #include "export/DrawingAutomation.h"
 #include "model/Status.h"
 

@@ -1,7 +1,7 @@
 // The scheme diagram redrawn through a drawing program's automation calls.
 #pragma once
 
-#include "app/vislib/SchemeDrawing.h"
+#include "drawing/SchemeDrawing.h"
 #include "export/DrawingAutomation.h"
 #include "model/LogicalScheme.h"
 

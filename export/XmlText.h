@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/vislib/Canvas.h"
+#include "drawing/Canvas.h"
 
 namespace lodex {
 

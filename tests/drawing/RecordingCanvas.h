@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/vislib/Canvas.h"
+#include "drawing/Canvas.h"
 
 namespace lodex::testing {
 

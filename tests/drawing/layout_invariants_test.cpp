@@ -9,8 +9,8 @@
 #include <string>
 
 #include "SchemeBuilders.h"
-#include "app/vislib/SchemeDrawing.h"
-#include "app/vislib/WireJunctions.h"
+#include "drawing/SchemeDrawing.h"
+#include "drawing/WireJunctions.h"
 #include "model/SchemeFile.h"
 
 namespace lodex {

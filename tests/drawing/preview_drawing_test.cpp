@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "RecordingCanvas.h"
-#include "app/vislib/PreviewDrawing.h"
+#include "drawing/PreviewDrawing.h"
 
 namespace lodex {
 namespace {

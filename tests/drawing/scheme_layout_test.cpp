@@ -2,7 +2,7 @@
 
 #include "RecordingCanvas.h"
 #include "SchemeBuilders.h"
-#include "app/vislib/SchemeDrawing.h"
+#include "drawing/SchemeDrawing.h"
 
 namespace lodex {
 namespace {

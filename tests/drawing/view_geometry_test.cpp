@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/vislib/ViewGeometry.h"
+#include "drawing/ViewGeometry.h"
 
 namespace lodex {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "app/vislib/SchemeDrawing.h"
+#include "drawing/SchemeDrawing.h"
 
 namespace lodex {
 

@@ -1,4 +1,4 @@
-#include "app/vislib/WireJunctions.h"
+#include "drawing/WireJunctions.h"
 
 #include <algorithm>
 #include <map>

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "app/vislib/Canvas.h"
+#include "drawing/Canvas.h"
 #include "synthesis/ParallelDialog.h"
 #include "synthesis/SerialDialog.h"
 

@@ -1,4 +1,4 @@
-#include "app/vislib/ViewGeometry.h"
+#include "drawing/ViewGeometry.h"
 
 #include <algorithm>
 

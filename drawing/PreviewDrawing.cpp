@@ -1,4 +1,4 @@
-#include "app/vislib/PreviewDrawing.h"
+#include "drawing/PreviewDrawing.h"
 
 #include <algorithm>
 

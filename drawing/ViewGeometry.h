@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "app/vislib/SchemeDrawing.h"
+#include "drawing/SchemeDrawing.h"
 
 namespace lodex {
 

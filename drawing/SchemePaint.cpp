@@ -1,6 +1,6 @@
 // Painting of the laid-out scheme diagram.
-#include "app/vislib/SchemeDrawing.h"
-#include "app/vislib/WireJunctions.h"
+#include "drawing/SchemeDrawing.h"
+#include "drawing/WireJunctions.h"
 #include "synthesis/DialogText.h"
 
 namespace lodex {

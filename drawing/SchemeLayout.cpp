@@ -4,8 +4,8 @@
 #include <unordered_map>
 #include <utility>
 
-#include "app/vislib/SchemeDrawing.h"
-#include "app/vislib/WireJunctions.h"
+#include "drawing/SchemeDrawing.h"
+#include "drawing/WireJunctions.h"
 
 namespace lodex {
 namespace {

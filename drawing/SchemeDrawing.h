@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "app/vislib/Canvas.h"
+#include "drawing/Canvas.h"
 #include "model/LogicalScheme.h"
 
 namespace lodex {
