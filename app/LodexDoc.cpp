@@ -53,8 +53,7 @@ bool CLodexDoc::OnOpenDocument(const std::string& path) {
   m_serialEnabled = true;
   m_parallelEnabled = true;
   m_layoutDirty = true;
-  m_historyPos = 0;
-  m_history.assign(1, m_scheme);
+  ResetHistory();
   m_host.UpdateAllViews();
   return true;
 }
@@ -111,6 +110,12 @@ void CLodexDoc::PushSnapshot() {
     m_history.resize(static_cast<size_t>(m_historyPos) + 1);
   m_history.push_back(m_scheme);
   m_historyPos = static_cast<int32_t>(m_history.size()) - 1;
+}
+
+void CLodexDoc::ResetHistory() {
+  m_history.clear();
+  m_historyPos = -1;
+  PushSnapshot();
 }
 
 // --- selection -------------------------------------------------------------
@@ -249,9 +254,7 @@ bool CLodexDoc::FinishNewProject(const WizardResult& r) {
   m_modified = true;
   m_serialEnabled = true;
   m_parallelEnabled = true;
-  m_history.clear();
-  m_historyPos = -1;
-  PushSnapshot();
+  ResetHistory();
   m_host.UpdateAllViews();
   return true;
 }
@@ -273,9 +276,7 @@ void CLodexDoc::OnFileOpen() {
       }
     }
     RemoveRedundantBlocks();
-    m_history.clear();
-    m_historyPos = -1;
-    PushSnapshot();
+    ResetHistory();
   } else {
     if (!SaveModified()) {
       m_host.UpdateAllViews();
@@ -288,9 +289,7 @@ void CLodexDoc::OnFileOpen() {
       m_layoutDirty = true;
       if (OnOpenDocument(*path)) {
         RemoveRedundantBlocks();
-        m_history.clear();
-        m_historyPos = -1;
-        PushSnapshot();
+        ResetHistory();
       }
     }
   }
@@ -329,10 +328,20 @@ void CLodexDoc::OnSaveSequence() {
     Report(s.message(), MessageButtons::Ok, MessageIcon::Error);
 }
 
-void CLodexDoc::OnVhdl() {
+void CLodexDoc::OnVhdl(bool withTestbench) {
   if (!IsEnabled(CommandId::Vhdl)) return;
   CScopedMessageSink sink(m_host);
-  CVhdlGenerator::Generate(m_scheme, m_title, m_host);
+  using G = CVhdlGenerator;
+  const std::optional<std::string> path =
+      m_host.AskSaveFile({G::kDialogTitle, G::ProposedFileName(m_title), G::kExtension, G::kFilter});
+  if (!path) return;
+  Status written = G::WriteFile(*path, G::Text(m_scheme, m_title, TodayForVhdl()));
+  if (written && withTestbench) {
+    if (const auto benchPath =
+            m_host.AskSaveFile({G::kDialogTitle, G::ProposedTestbenchName(m_title), G::kExtension, G::kFilter}))
+      written = G::WriteFile(*benchPath, G::Testbench(m_scheme, m_title));
+  }
+  if (!written) Report(written.message(), MessageButtons::Ok, MessageIcon::Error);
 }
 
 void CLodexDoc::OnSettings() {

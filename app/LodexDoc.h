@@ -18,16 +18,22 @@ class CLodexDoc {
  public:
   explicit CLodexDoc(CDocumentHost& host);
 
-  // --- state -------------------------------------------------------------
-  std::vector<CLogicalScheme> m_history;
-  CLogicalScheme m_scheme;
-  int32_t m_historyPos = 0;       // the entry equal to m_scheme
-  int32_t m_selectedBlock = -1;   // -1: no selection
-  bool m_parallelEnabled = false;
-  bool m_serialEnabled = false;
-  bool m_autoSynthesis = true;
-  bool m_libraryBlocks = true;
-  bool m_layoutDirty = false;     // set by every change, cleared by the view's drawing
+  // --- state (read-only outside the document) ----------------------------
+  const CLogicalScheme& Scheme() const { return m_scheme; }
+  // Full copies of the scheme; the entry at HistoryPos() equals Scheme().
+  const std::vector<CLogicalScheme>& History() const { return m_history; }
+  int32_t HistoryPos() const { return m_historyPos; }
+  // The selection as last set (-1: none); see SelectedLogicBlock().
+  int32_t SelectedBlock() const { return m_selectedBlock; }
+  bool SerialEnabled() const { return m_serialEnabled; }
+  bool ParallelEnabled() const { return m_parallelEnabled; }
+  bool AutoSynthesis() const { return m_autoSynthesis; }
+  bool LibraryBlocks() const { return m_libraryBlocks; }
+  SettingsChoice Settings() const { return {m_autoSynthesis, m_libraryBlocks}; }
+  // Set by every change; the view reads it to know that the sequence panes
+  // need refreshing, and clears it.
+  bool IsLayoutDirty() const { return m_layoutDirty; }
+  void ClearLayoutDirty() { m_layoutDirty = false; }
 
   bool IsModified() const { return m_modified; }
   void SetModifiedFlag(bool modified = true) { m_modified = modified; }
@@ -50,6 +56,8 @@ class CLodexDoc {
   // the save fails, so the caller stops.
   bool SaveModified();
   void PushSnapshot();
+  // The history restarted from the current scheme: one entry at position 0.
+  void ResetHistory();
 
   // True while the history holds at most one entry (right after a project
   // was created or opened): only then does the view refresh the source pane.
@@ -90,8 +98,10 @@ class CLodexDoc {
   void OnCoverNand();
   void OnCoverNor();
   void OnSettings();
-  // The scheme exported as VHDL (32792).
-  void OnVhdl();
+  // The scheme exported as VHDL (32792): asks where to save (Cancel writes
+  // nothing) and reports a file that cannot be written. With a testbench,
+  // its file is asked for and written next.
+  void OnVhdl(bool withTestbench = false);
   // The diagram redrawn in the drawing program (32803).
   void OnVisio();
 
@@ -113,6 +123,16 @@ class CLodexDoc {
   void RunCovering(void (*cover)(CLogicalScheme&));
   MessageAnswer Report(const std::string& text, MessageButtons buttons = MessageButtons::Ok,
                        MessageIcon icon = MessageIcon::None);
+
+  std::vector<CLogicalScheme> m_history;
+  CLogicalScheme m_scheme;
+  int32_t m_historyPos = 0;      // the entry equal to m_scheme
+  int32_t m_selectedBlock = -1;  // -1: no selection
+  bool m_parallelEnabled = false;
+  bool m_serialEnabled = false;
+  bool m_autoSynthesis = true;
+  bool m_libraryBlocks = true;
+  bool m_layoutDirty = false;
 
   CDocumentHost& m_host;
   bool m_modified = false;

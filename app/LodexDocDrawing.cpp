@@ -16,7 +16,8 @@ void CLodexDoc::OnVisio() {
     Report(kDrawingStartFailure, MessageButtons::Ok, MessageIcon::Warning);
     return;
   }
-  DrawSchemeInVisio(m_scheme, m_libraryBlocks, *program);
+  if (!DrawSchemeInVisio(m_scheme, m_libraryBlocks, *program))
+    Report(kDrawingStartFailure, MessageButtons::Ok, MessageIcon::Warning);
 }
 
 }  // namespace lodex

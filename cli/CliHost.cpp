@@ -57,13 +57,13 @@ MessageAnswer CCliHost::Show(const Message& message) {
 void OpenDocument(CLodexDoc& doc, CCliHost& host, const std::string& path, bool noAuto) {
   if (!doc.OnOpenDocument(path)) host.ThrowIfRefused();
   if (noAuto) {
-    host.settings = SettingsChoice{false, doc.m_libraryBlocks};
+    host.settings = SettingsChoice{false, doc.LibraryBlocks()};
     doc.OnCommand(CommandId::Settings);
     host.settings.reset();
   }
 }
 
-void SelectBlock(CLodexDoc& doc, const std::string& name) { doc.SelectBlock(ResolveBlock(doc.m_scheme, name)); }
+void SelectBlock(CLodexDoc& doc, const std::string& name) { doc.SelectBlock(ResolveBlock(doc.Scheme(), name)); }
 
 void RunCommand(CLodexDoc& doc, CCliHost& host, CommandId id, const std::string& disabledReason) {
   if (!doc.OnCommand(id)) ::lodex::cli::Refuse(disabledReason);
@@ -72,7 +72,7 @@ void RunCommand(CLodexDoc& doc, CCliHost& host, CommandId id, const std::string&
 
 void SaveOrPrint(CLodexDoc& doc, CCliHost& host, const std::string& out) {
   if (out.empty()) {
-    std::cout << SchemeText(doc.m_scheme);
+    std::cout << SchemeText(doc.Scheme());
     return;
   }
   if (!doc.OnSaveDocument(out)) host.ThrowIfRefused();

@@ -5,7 +5,6 @@
 #include <ctime>
 #include <set>
 
-#include "app/DocumentHost.h"
 #include "model/Cp1251.h"
 #include "model/FileIo.h"
 #include "model/Utf8.h"
@@ -306,17 +305,5 @@ Status CVhdlGenerator::WriteFile(const std::string& path, const std::string& tex
   return WriteFileAtomically(path, crlf);
 }
 
-void CVhdlGenerator::Generate(const CLogicalScheme& scheme, std::string title, CDocumentHost& host, bool testbench) {
-  const std::optional<std::string> path =
-      host.AskSaveFile({kDialogTitle, ProposedFileName(title), kExtension, kFilter});
-  if (!path) return;
-  Status written = WriteFile(*path, Text(scheme, title, TodayForVhdl()));
-  if (written && testbench) {
-    const std::string name = VhdlDesignName(VhdlTitleStem(title)) + "_tb.vhd";
-    if (const auto benchPath = host.AskSaveFile({kDialogTitle, name, kExtension, kFilter}))
-      written = WriteFile(*benchPath, Testbench(scheme, title));
-  }
-  if (!written) host.Show({written.message(), kAppTitle, MessageButtons::Ok, MessageIcon::Error});
-}
 
 }  // namespace lodex

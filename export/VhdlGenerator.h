@@ -9,8 +9,6 @@
 
 namespace lodex {
 
-class CDocumentHost;
-
 // The day of an export, written into the file header as dd.mm.yyyy.
 struct VhdlDate {
   int day = 1;
@@ -44,16 +42,14 @@ class CVhdlGenerator {
   // through a temporary file.
   static Status WriteFile(const std::string& path, const std::string& text);
 
-  // The export command: asks the host where to save (Cancel writes
-  // nothing), writes the file, and reports a file that cannot be written.
-  // With `testbench`, a testbench file is proposed and written next.
-  static void Generate(const CLogicalScheme& scheme, std::string title, CDocumentHost& host, bool testbench = false);
-
   // The save dialog's proposals.
   static constexpr const char* kDialogTitle = "Сохранить VHDL-код";
   static constexpr const char* kFilter = "VHDL Design File (Xilinx) (*.vhd)|*.vhd|Все файлы (*.*)|*.*||";
   static constexpr const char* kExtension = "vhd";
   static std::string ProposedFileName(const std::string& title) { return VhdlDesignName(VhdlTitleStem(title)) + ".vhd"; }
+  static std::string ProposedTestbenchName(const std::string& title) {
+    return VhdlDesignName(VhdlTitleStem(title)) + "_tb.vhd";
+  }
 };
 
 }  // namespace lodex

@@ -1,7 +1,5 @@
 #include "export/VisioDrawing.h"
 
-#include "app/DocumentHost.h"
-#include "model/MessageSink.h"
 #include "synthesis/DialogText.h"
 
 namespace lodex {
@@ -28,18 +26,13 @@ void WeightBox(CDrawingAutomation& a, double x1, int y1, double x2, int y2, int 
   a.SetStyle("None");
 }
 
-void ShowStartFailure() { ShowMessage({kDrawingStartFailure, kAppTitle, MessageButtons::Ok, MessageIcon::Warning}); }
-
 }  // namespace
 
 double PageX(int x) { return x / 100.0; }
 double PageY(int y) { return 11.6 - y / 100.0; }
 
 bool DrawInVisio(const CSchemeDrawing& d, CDrawingAutomation& a) {
-  if (!a.Start()) {
-    ShowStartFailure();
-    return false;
-  }
+  if (!a.Start()) return false;
   a.SetVisible(true);
   a.NewDocument("Basic Diagram.vst");
   a.ActivePage();
@@ -94,9 +87,7 @@ bool DrawInVisio(const CSchemeDrawing& d, CDrawingAutomation& a) {
     for (size_t i = 0; i < e.pins.size() && i < e.mask.size(); ++i)
       if (e.mask[i] == '1') Oval(a, e.pins[i].pinX - 4, e.pins[i].pinY - 4, e.pins[i].pinX + 4, e.pins[i].pinY + 4);
   }
-  if (a.Finish()) return true;
-  ShowStartFailure();
-  return false;
+  return a.Finish();
 }
 
 bool DrawSchemeInVisio(const CLogicalScheme& scheme, bool libraryBlocks, CDrawingAutomation& automation) {

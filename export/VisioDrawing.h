@@ -17,10 +17,9 @@ double PageX(int x);
 double PageY(int y);
 
 // Draws the laid-out diagram: blocks, extra pieces, junctions, straight
-// segments, wires, weight text boxes and inversion marks. When the program
-// cannot be started, shows kDrawingStartFailure and draws nothing; when it
-// cannot take the finished drawing, shows the same message. Returns true
-// when the program took the drawing.
+// segments, wires, weight text boxes and inversion marks. False when the
+// program cannot be started (nothing is drawn) or cannot take the finished
+// drawing; the caller reports kDrawingStartFailure.
 bool DrawInVisio(const CSchemeDrawing& drawing, CDrawingAutomation& automation);
 
 // Lays the scheme out as the view would (library labels when

@@ -105,14 +105,14 @@ struct DocState {
   int32_t counter;
 
   explicit DocState(const CLodexDoc& d)
-      : scheme(d.m_scheme),
-        history(d.m_history),
-        historyPos(d.m_historyPos),
-        selected(d.m_selectedBlock),
+      : scheme(d.Scheme()),
+        history(d.History()),
+        historyPos(d.HistoryPos()),
+        selected(d.SelectedBlock()),
         modified(d.IsModified()),
-        serialEnabled(d.m_serialEnabled),
-        parallelEnabled(d.m_parallelEnabled),
-        counter(d.m_scheme.m_blockCounter) {}
+        serialEnabled(d.SerialEnabled()),
+        parallelEnabled(d.ParallelEnabled()),
+        counter(d.Scheme().m_blockCounter) {}
   bool operator==(const DocState&) const = default;
 };
 

@@ -94,17 +94,17 @@ TEST_F(DocumentTest, EnableTableOfNewDocumentAndProject) {
   for (CommandId id : {CommandId::New, CommandId::Open, CommandId::Settings, CommandId::About, CommandId::CoverNand,
                        CommandId::CoverNor, CommandId::Optimize})
     EXPECT_TRUE(doc.IsEnabled(id)) << static_cast<int>(id);
-  EXPECT_TRUE(doc.m_history.empty());
+  EXPECT_TRUE(doc.History().empty());
   // The commands enabled on an empty document run without a scheme.
   EXPECT_TRUE(doc.OnCommand(CommandId::CoverNand));
   EXPECT_TRUE(doc.OnCommand(CommandId::Optimize));
   EXPECT_EQ(host.MessageTexts(), (std::vector<std::string>{"количество ярусов в схеме = 0"}));
-  EXPECT_TRUE(doc.m_scheme.IsEmpty());
+  EXPECT_TRUE(doc.Scheme().IsEmpty());
   EXPECT_FALSE(doc.IsEnabled(CommandId::Undo));
 
   NewProject();
-  ASSERT_EQ(doc.m_history.size(), 1u);
-  EXPECT_EQ(doc.m_historyPos, 0);
+  ASSERT_EQ(doc.History().size(), 1u);
+  EXPECT_EQ(doc.HistoryPos(), 0);
   EXPECT_EQ(doc.GetTitle(), "Схема1");
   EXPECT_FALSE(doc.IsEnabled(CommandId::Undo));
   EXPECT_FALSE(doc.IsEnabled(CommandId::Redo));
@@ -139,40 +139,40 @@ TEST_F(DocumentTest, HistoryAfterSerialSerialUndoParallel) {
   NewProject();
   EXPECT_TRUE(doc.IsFirstState());
   Serial(1, 3);
-  ASSERT_EQ(doc.m_history.size(), 2u);
+  ASSERT_EQ(doc.History().size(), 2u);
   EXPECT_FALSE(doc.IsFirstState());  // the source pane keeps the project's sequence
   Serial(1, 3);
-  ASSERT_EQ(doc.m_history.size(), 3u);
-  const CLogicalScheme afterFirst = doc.m_history[1];
+  ASSERT_EQ(doc.History().size(), 3u);
+  const CLogicalScheme afterFirst = doc.History()[1];
   doc.OnCommand(CommandId::Undo);
-  EXPECT_EQ(doc.m_historyPos, 1);
-  EXPECT_EQ(doc.m_scheme.m_blocks, afterFirst.m_blocks);
-  EXPECT_EQ(doc.m_scheme.m_blockCounter, 3);  // identifiers are never handed out twice
+  EXPECT_EQ(doc.HistoryPos(), 1);
+  EXPECT_EQ(doc.Scheme().m_blocks, afterFirst.m_blocks);
+  EXPECT_EQ(doc.Scheme().m_blockCounter, 3);  // identifiers are never handed out twice
   EXPECT_TRUE(doc.IsEnabled(CommandId::Redo));
   doc.SelectBlock(1);
   host.parallel = [](const CLogicalBlock&) { return SplitRequest{7, 1, 7, 2}; };
   ASSERT_TRUE(doc.OnCommand(CommandId::Parallel));
-  ASSERT_EQ(doc.m_history.size(), 3u);
-  EXPECT_EQ(doc.m_historyPos, 2);
-  EXPECT_EQ(doc.m_history[1], afterFirst);
-  EXPECT_EQ(doc.m_history[2], doc.m_scheme);
+  ASSERT_EQ(doc.History().size(), 3u);
+  EXPECT_EQ(doc.HistoryPos(), 2);
+  EXPECT_EQ(doc.History()[1], afterFirst);
+  EXPECT_EQ(doc.History()[2], doc.Scheme());
   EXPECT_FALSE(doc.IsEnabled(CommandId::Redo));
   EXPECT_TRUE(doc.IsEnabled(CommandId::Undo));
-  EXPECT_EQ(ValidateScheme(doc.m_scheme), "");
+  EXPECT_EQ(ValidateScheme(doc.Scheme()), "");
 }
 
 TEST_F(DocumentTest, AutoSynthesisSplitsEveryEqualBlockAndKeepsTheSelection) {
   Load(ThreeEqualBlocks());
   Serial(3, 3);
-  const CLogicalScheme& s = doc.m_scheme;
+  const CLogicalScheme& s = doc.Scheme();
   ASSERT_EQ(s.GetBlockCount(), 8);
   for (int i = 1; i < 7; ++i) EXPECT_NE(s.GetBlock(i).m_lp, kOrAnd) << i;
-  EXPECT_EQ(doc.m_selectedBlock, 5);
+  EXPECT_EQ(doc.SelectedBlock(), 5);
   EXPECT_EQ(s.GetBlock(5).m_id, "Bl_3");  // the higher block keeps the identifier
   EXPECT_EQ(s.GetBlock(5).m_caption, "Блок 5");
   EXPECT_EQ(ValidateScheme(s), "");
   EXPECT_EQ(Analize(s).sequence, "00077777");
-  EXPECT_EQ(doc.m_history.size(), 2u);
+  EXPECT_EQ(doc.History().size(), 2u);
 }
 
 TEST_F(DocumentTest, WithoutAutoSynthesisOnlyTheSelectedBlockIsSplit) {
@@ -180,22 +180,22 @@ TEST_F(DocumentTest, WithoutAutoSynthesisOnlyTheSelectedBlockIsSplit) {
   host.settings = SettingsChoice{false, true};
   doc.OnCommand(CommandId::Settings);
   Serial(2, 3);
-  EXPECT_EQ(doc.m_scheme.GetBlockCount(), 6);
-  EXPECT_EQ(doc.m_scheme.GetBlock(1).m_lp, kOrAnd);
-  EXPECT_EQ(doc.m_scheme.GetBlock(4).m_lp, kOrAnd);
-  EXPECT_EQ(doc.m_selectedBlock, 2);
+  EXPECT_EQ(doc.Scheme().GetBlockCount(), 6);
+  EXPECT_EQ(doc.Scheme().GetBlock(1).m_lp, kOrAnd);
+  EXPECT_EQ(doc.Scheme().GetBlock(4).m_lp, kOrAnd);
+  EXPECT_EQ(doc.SelectedBlock(), 2);
 }
 
 TEST_F(DocumentTest, SettingsMarkTheLayoutButNotTheDocument) {
   Load(ThreeEqualBlocks());
-  doc.m_layoutDirty = false;
+  doc.ClearLayoutDirty();
   host.settings = SettingsChoice{false, false};
   doc.OnCommand(CommandId::Settings);
-  EXPECT_FALSE(doc.m_autoSynthesis);
-  EXPECT_FALSE(doc.m_libraryBlocks);
-  EXPECT_TRUE(doc.m_layoutDirty);
+  EXPECT_FALSE(doc.AutoSynthesis());
+  EXPECT_FALSE(doc.LibraryBlocks());
+  EXPECT_TRUE(doc.IsLayoutDirty());
   EXPECT_FALSE(doc.IsModified());
-  EXPECT_EQ(doc.m_history.size(), 1u);
+  EXPECT_EQ(doc.History().size(), 1u);
   EXPECT_TRUE(doc.SaveModified());
   EXPECT_EQ(host.saveChangesAsked, 0);
 }
@@ -222,10 +222,10 @@ TEST_F(DocumentTest, OpenWhileModifiedSavesThenOpens) {
   CLogicalScheme saved;
   ASSERT_TRUE(LoadSchemeFile(Path("in.shc"), saved).ok());  // saved under its own path
   EXPECT_EQ(saved.GetBlockCount(), 8);
-  EXPECT_EQ(doc.m_scheme.GetBlockCount(), 3);
+  EXPECT_EQ(doc.Scheme().GetBlockCount(), 3);
   EXPECT_EQ(doc.GetPathName(), Path("other.shc"));
   EXPECT_EQ(doc.GetTitle(), "other");
-  EXPECT_EQ(doc.m_history.size(), 1u);
+  EXPECT_EQ(doc.History().size(), 1u);
   EXPECT_FALSE(doc.IsModified());
   EXPECT_EQ(host.fileDialogs.back(), kOpenSchemeDialog);
 }
@@ -252,25 +252,25 @@ TEST_F(DocumentTest, OpenWithAnotherExtensionReadsNothing) {
   ASSERT_TRUE(SaveSchemeFile(Path("x.txt"), ThreeEqualBlocks()).ok());
   host.openFile = Path("x.txt");
   doc.OnCommand(CommandId::Open);
-  EXPECT_EQ(doc.m_scheme.GetBlockCount(), 3);
+  EXPECT_EQ(doc.Scheme().GetBlockCount(), 3);
   EXPECT_TRUE(host.messages.empty());
-  EXPECT_EQ(doc.m_history.size(), 1u);
+  EXPECT_EQ(doc.History().size(), 1u);
 }
 
 TEST_F(DocumentTest, UndoClearsASelectionBeyondTheRestoredScheme) {
   Load(ThreeEqualBlocks());
   Serial(3, 3);
   doc.SelectBlock(6);
-  ASSERT_EQ(doc.m_selectedBlock, 6);
+  ASSERT_EQ(doc.SelectedBlock(), 6);
   doc.OnCommand(CommandId::Undo);
-  EXPECT_EQ(doc.m_scheme.GetBlockCount(), 5);
-  EXPECT_EQ(doc.m_selectedBlock, -1);
+  EXPECT_EQ(doc.Scheme().GetBlockCount(), 5);
+  EXPECT_EQ(doc.SelectedBlock(), -1);
   EXPECT_TRUE(doc.IsModified());
   doc.OnCommand(CommandId::Redo);
-  EXPECT_EQ(doc.m_scheme.GetBlockCount(), 8);
+  EXPECT_EQ(doc.Scheme().GetBlockCount(), 8);
   doc.SelectBlock(2);
   doc.OnCommand(CommandId::Undo);
-  EXPECT_EQ(doc.m_selectedBlock, 2);  // still a logic block: kept
+  EXPECT_EQ(doc.SelectedBlock(), 2);  // still a logic block: kept
 }
 
 TEST_F(DocumentTest, EveryCancelLeavesTheDocumentUnchanged) {
@@ -308,7 +308,7 @@ TEST_F(DocumentTest, NewStopsWhenTheSavePromptIsCancelled) {
 
 TEST_F(DocumentTest, NewProjectRefusesASequenceOfTheWrongLength) {
   NewProject({"p", 3, 1, "0001"});
-  EXPECT_TRUE(doc.m_scheme.IsEmpty());
+  EXPECT_TRUE(doc.Scheme().IsEmpty());
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_NE(host.messages[0].text.find("Длина логической последовательности"), std::string::npos);
 }
@@ -354,11 +354,11 @@ TEST_F(DocumentTest, ParallelSerialOfferMergesOnYes) {
   EXPECT_EQ(host.messages[0].caption, "Выделение параллельно-последовательного блока");
   EXPECT_EQ(host.messages[0].buttons, MessageButtons::YesNo);
   EXPECT_EQ(host.messages[0].icon, MessageIcon::Question);
-  EXPECT_EQ(ValidateScheme(doc.m_scheme), "");
-  EXPECT_EQ(Analize(doc.m_scheme).sequence, lp);
-  ASSERT_EQ(doc.m_scheme.GetBlockCount(), 4);
-  EXPECT_EQ(doc.m_scheme.GetBlock(2).m_outputCount, 2);  // group 2 and the lower block's output
-  EXPECT_EQ(doc.m_history.size(), 2u);
+  EXPECT_EQ(ValidateScheme(doc.Scheme()), "");
+  EXPECT_EQ(Analize(doc.Scheme()).sequence, lp);
+  ASSERT_EQ(doc.Scheme().GetBlockCount(), 4);
+  EXPECT_EQ(doc.Scheme().GetBlock(2).m_outputCount, 2);  // group 2 and the lower block's output
+  EXPECT_EQ(doc.History().size(), 2u);
 }
 
 TEST_F(DocumentTest, FictitiousAndThreeInputCommands) {
@@ -370,10 +370,10 @@ TEST_F(DocumentTest, FictitiousAndThreeInputCommands) {
     return std::optional<SplitRequest>(model.Choice());
   };
   doc.OnCommand(CommandId::Fictitious);
-  ASSERT_EQ(doc.m_scheme.GetBlockCount(), 3);
-  EXPECT_EQ(doc.m_scheme.GetBlock(1).m_inputCount, 2);
-  EXPECT_EQ(doc.m_scheme.GetBlock(1).m_lp, "0001");
-  EXPECT_EQ(Analize(doc.m_scheme).sequence, "00000101");
+  ASSERT_EQ(doc.Scheme().GetBlockCount(), 3);
+  EXPECT_EQ(doc.Scheme().GetBlock(1).m_inputCount, 2);
+  EXPECT_EQ(doc.Scheme().GetBlock(1).m_lp, "0001");
+  EXPECT_EQ(Analize(doc.Scheme()).sequence, "00000101");
 
   NewProject({"p", 3, 1, "00000001"});  // AND of three inputs
   doc.SelectBlock(1);
@@ -383,8 +383,8 @@ TEST_F(DocumentTest, FictitiousAndThreeInputCommands) {
     return model.Choice();
   };
   doc.OnCommand(CommandId::ThreeInput);
-  EXPECT_EQ(doc.m_scheme.GetBlock(1).m_lp, "001*010*");
-  EXPECT_EQ(Analize(doc.m_scheme).sequence, "00000001");
+  EXPECT_EQ(doc.Scheme().GetBlock(1).m_lp, "001*010*");
+  EXPECT_EQ(Analize(doc.Scheme()).sequence, "00000001");
 }
 
 TEST_F(DocumentTest, AChoiceTheDialogCannotGiveIsRefused) {
@@ -404,8 +404,8 @@ TEST_F(DocumentTest, AChoiceTheDialogCannotGiveIsRefused) {
 TEST_F(DocumentTest, CoveringAndAnalysisOfTheResult) {
   NewProject({"p", 2, 1, "0110"});
   doc.OnCommand(CommandId::CoverNand);
-  EXPECT_EQ(doc.m_scheme.GetBlockCount(), 6);
-  EXPECT_EQ(doc.m_history.size(), 2u);
+  EXPECT_EQ(doc.Scheme().GetBlockCount(), 6);
+  EXPECT_EQ(doc.History().size(), 2u);
   doc.OnCommand(CommandId::Analysis);
   EXPECT_TRUE(host.messages.empty());
   EXPECT_EQ(host.analysisRows, (std::vector<std::string>{"OK"}));
@@ -428,8 +428,8 @@ TEST_F(DocumentTest, OptimisationReportsTheTiers) {
   ASSERT_GE(host.messages.size(), 2u);
   EXPECT_EQ(host.messages[0].text, "количество ярусов в схеме = 2");
   EXPECT_EQ(host.messages[1].text, "");  // the empty candidate list
-  EXPECT_EQ(doc.m_history.size(), 1u);
-  EXPECT_EQ(doc.m_scheme.GetBlock(0).m_lp, "0123");
+  EXPECT_EQ(doc.History().size(), 1u);
+  EXPECT_EQ(doc.Scheme().GetBlock(0).m_lp, "0123");
 }
 
 TEST_F(DocumentTest, OptimisationAppliesTheSubstitutionThatFreesMostBlocks) {
@@ -451,12 +451,12 @@ TEST_F(DocumentTest, OptimisationAppliesTheSubstitutionThatFreesMostBlocks) {
   EXPECT_EQ(texts[0], "количество ярусов в схеме = 4");
   EXPECT_EQ(std::count(texts[1].begin(), texts[1].end(), '\n'), 2);  // two candidates
   EXPECT_EQ(texts[2], "3  номер #1");  // equal dead sets: the later candidate
-  EXPECT_EQ(doc.m_scheme.GetBlockCount(), 4);
-  EXPECT_EQ(doc.m_scheme.GetBlock(2).m_inputs[0], (CBlockInput{1, "I"}));
-  EXPECT_EQ(doc.m_scheme.GetBlock(2).m_caption, "Блок 2");
-  EXPECT_EQ(Analize(doc.m_scheme).sequence, "0001");
-  ASSERT_EQ(doc.m_history.size(), 2u);
-  EXPECT_EQ(doc.m_history[1], doc.m_scheme);
+  EXPECT_EQ(doc.Scheme().GetBlockCount(), 4);
+  EXPECT_EQ(doc.Scheme().GetBlock(2).m_inputs[0], (CBlockInput{1, "I"}));
+  EXPECT_EQ(doc.Scheme().GetBlock(2).m_caption, "Блок 2");
+  EXPECT_EQ(Analize(doc.Scheme()).sequence, "0001");
+  ASSERT_EQ(doc.History().size(), 2u);
+  EXPECT_EQ(doc.History()[1], doc.Scheme());
   EXPECT_TRUE(doc.IsModified());
 }
 

@@ -43,12 +43,14 @@ TEST(VhdlCommand, AsksForThePathAndWrites) {
   EXPECT_EQ(host.messages[0].caption, "Lodex 2.2");
 }
 
-TEST(VhdlCommand, GenerateCanAlsoWriteATestbench) {
+TEST(VhdlCommand, CanAlsoWriteATestbench) {
   testing::CTempDir dir;
   CScriptedHost host;
+  CLodexDoc doc(host);
+  ASSERT_TRUE(doc.FinishNewProject({"wire.shc", 1, 1, "01"}));
   // Both dialogs get the same answer, so the testbench, written last, wins.
   host.saveFile = dir.File("design.vhd");
-  CVhdlGenerator::Generate(CLogicalScheme(1, 1, "Bl_1", "01"), "wire.shc", host, true);
+  doc.OnVhdl(true);
   ASSERT_EQ(host.fileDialogs.size(), 2u);
   EXPECT_EQ(host.fileDialogs[1].fileName, "wire_tb.vhd");
   EXPECT_NE(testing::ReadBytes(dir.File("design.vhd")).find("entity wire_tb is"), std::string::npos);

@@ -32,9 +32,7 @@ TEST(DrawingViewer, TheFinishedDrawingIsHandedToTheOpener) {
   std::filesystem::remove(path);
 }
 
-TEST(DrawingViewer, NoOpenerOrAFailingOneShowsTheStartMessage) {
-  testing::CRecordingSink sink;
-  CScopedMessageSink scope(sink);
+TEST(DrawingViewer, NoOpenerOrAFailingOneFails) {
   CVdxViewer missing("lodex-no-such-viewer");
   EXPECT_FALSE(DrawSchemeInVisio(CLogicalScheme(2, 1, "Bl_1", "0110"), true, missing));
   EXPECT_TRUE(missing.FilePath().empty());
@@ -42,8 +40,7 @@ TEST(DrawingViewer, NoOpenerOrAFailingOneShowsTheStartMessage) {
 
   CVdxViewer failing("false");
   EXPECT_FALSE(DrawSchemeInVisio(CLogicalScheme(2, 1, "Bl_1", "0110"), true, failing));
-  ASSERT_EQ(sink.messages.size(), 2u);
-  for (const Message& m : sink.messages) EXPECT_EQ(m.text, "Ошибка при старте Visio!");
+  EXPECT_FALSE(failing.FilePath().empty());
   std::filesystem::remove(failing.FilePath());
 }
 

@@ -8,7 +8,6 @@
 #include "app/ScriptedHost.h"
 #include "drawing/SchemeBuilders.h"
 #include "export/VisioDrawing.h"
-#include "model/RecordingSink.h"
 
 namespace lodex {
 namespace {
@@ -78,23 +77,6 @@ TEST(VisioDrawing, JunctionsAreBlackCirclesAndInversionsPlainOnes) {
   EXPECT_EQ(a.Count("Cell FillForegnd RGB(0; 0; 0)"), 1u);
 }
 
-TEST(VisioDrawing, AProgramThatCannotStartOrTakeTheDrawingIsReported) {
-  testing::CRecordingSink sink;
-  CScopedMessageSink scope(sink);
-  CRecordingAutomation missing;
-  missing.startable = false;
-  EXPECT_FALSE(DrawSchemeInVisio(CLogicalScheme(2, 1, "Bl_1", "0110"), true, missing));
-  EXPECT_EQ(missing.calls, std::vector<std::string>{"Start"});
-  ASSERT_EQ(sink.messages.size(), 1u);
-  EXPECT_EQ(sink.messages[0].text, "Ошибка при старте Visio!");
-  EXPECT_EQ(sink.messages[0].caption, "Lodex 2.2");
-  EXPECT_EQ(sink.messages[0].buttons, MessageButtons::Ok);
-
-  CRecordingAutomation refusing;
-  refusing.finishes = false;
-  EXPECT_FALSE(DrawSchemeInVisio(CLogicalScheme(2, 1, "Bl_1", "0110"), true, refusing));
-  EXPECT_EQ(sink.messages.size(), 2u);
-}
 
 // A host whose drawing program is a recording that outlives the command.
 class CDrawingHost : public test::CScriptedHost {
@@ -107,6 +89,39 @@ class CDrawingHost : public test::CScriptedHost {
   std::deque<std::vector<std::string>> programs;  // the calls each program received
 };
 
+// A host whose drawing program is a recording that fails to start or to
+// take the drawing.
+class CFailingDrawingHost : public test::CScriptedHost {
+ public:
+  bool startable = true;
+  std::unique_ptr<CDrawingAutomation> CreateDrawingProgram() override {
+    auto program = std::make_unique<CRecordingAutomation>();
+    program->startable = startable;
+    program->finishes = false;
+    return program;
+  }
+};
+
+TEST(VisioDrawing, AProgramThatCannotStartOrTakeTheDrawingIsReported) {
+  CRecordingAutomation missing;
+  missing.startable = false;
+  EXPECT_FALSE(DrawSchemeInVisio(CLogicalScheme(2, 1, "Bl_1", "0110"), true, missing));
+  EXPECT_EQ(missing.calls, std::vector<std::string>{"Start"});
+
+  CFailingDrawingHost host;
+  CLodexDoc doc(host);
+  ASSERT_TRUE(doc.FinishNewProject({"xor", 2, 1, "0110"}));
+  for (bool startable : {false, true}) {
+    host.startable = startable;
+    host.messages.clear();
+    EXPECT_TRUE(doc.OnCommand(CommandId::Visio));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, "Ошибка при старте Visio!");
+    EXPECT_EQ(host.messages[0].caption, "Lodex 2.2");
+    EXPECT_EQ(host.messages[0].buttons, MessageButtons::Ok);
+  }
+}
+
 TEST(VisioDrawing, DocumentCommandDrawsANewDrawingEachTime) {
   CDrawingHost host;
   CLodexDoc doc(host);
@@ -115,9 +130,11 @@ TEST(VisioDrawing, DocumentCommandDrawsANewDrawingEachTime) {
   EXPECT_FALSE(doc.OnCommand(CommandId::Visio));
   EXPECT_TRUE(host.programs.empty());
 
-  doc.m_scheme = CLogicalScheme(2, 1, "Bl_1", "0110");
-  doc.m_libraryBlocks = false;
-  const CLogicalScheme before = doc.m_scheme;
+  ASSERT_TRUE(doc.FinishNewProject({"xor", 2, 1, "0110"}));
+  doc.SetModifiedFlag(false);
+  host.settings = SettingsChoice{true, false};
+  doc.OnCommand(CommandId::Settings);
+  const CLogicalScheme before = doc.Scheme();
   ASSERT_TRUE(doc.IsEnabled(CommandId::Visio));
   EXPECT_TRUE(doc.OnCommand(CommandId::Visio));
   EXPECT_TRUE(doc.OnCommand(CommandId::Visio));
@@ -129,7 +146,7 @@ TEST(VisioDrawing, DocumentCommandDrawsANewDrawingEachTime) {
     EXPECT_EQ(calls.back(), "Finish");
   }
   EXPECT_TRUE(host.messages.empty());
-  EXPECT_EQ(doc.m_scheme, before);
+  EXPECT_EQ(doc.Scheme(), before);
   EXPECT_FALSE(doc.IsModified());
 }
 
