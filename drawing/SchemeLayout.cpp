@@ -10,8 +10,6 @@
 namespace lodex {
 namespace {
 
-constexpr int kPitch = CSchemeDrawing::kPitch;
-
 // The source of one input: an inner block's output, or a primary input. A
 // link that names no logic block after its consumer (any logic block for the
 // output block), or an output the block does not have, is drawn as a
