@@ -45,11 +45,9 @@ MessageAnswer CCliHost::Show(const Message& message) {
   std::cout << message.text << '\n';
   switch (message.buttons) {
     case MessageButtons::YesNo:
-    case MessageButtons::YesNoCancel:
-      return question;
+    case MessageButtons::YesNoCancel: return question;
     case MessageButtons::OkCancel:
-    case MessageButtons::Ok:
-      break;
+    case MessageButtons::Ok: break;
   }
   return MessageAnswer::Ok;
 }

@@ -2,9 +2,9 @@
 
 #include <charconv>
 #include <iostream>
-#include <vector>
-
+#include <sstream>
 #include <nlohmann/json.hpp>
+#include <vector>
 
 #include "model/SchemeFile.h"
 
@@ -31,6 +31,27 @@ CommandRegistration::CommandRegistration(Registrar registrar) { Registrars().pus
 
 void RegisterAll(CLI::App& app) {
   for (const Registrar& r : Registrars()) r(app);
+}
+
+namespace {
+
+std::string WrapText(const std::string& text, size_t width) {
+  std::string out, line;
+  std::istringstream words(text);
+  for (std::string word; words >> word;) {
+    if (!line.empty() && line.size() + 1 + word.size() > width) {
+      out += line + '\n';
+      line.clear();
+    }
+    line += (line.empty() ? "" : " ") + word;
+  }
+  return out + line;
+}
+
+}  // namespace
+
+void Explain(CLI::App* cmd, const std::string& paragraph, const std::string& example) {
+  cmd->footer("\n" + WrapText(paragraph, 78) + "\n\nExample:\n  " + example + "\n");
 }
 
 CLogicalScheme LoadOrRefuse(const std::string& path) {
@@ -67,7 +88,8 @@ uint32_t ParseMask(const std::string& text, const std::string& what) {
   const char* begin = text.data() + (hex ? 2 : 0);
   const char* end = text.data() + text.size();
   auto [p, ec] = std::from_chars(begin, end, value, hex ? 16 : 10);
-  if (ec != std::errc() || p != end || begin == end) Refuse(what + " '" + text + "' is not a decimal or 0x hexadecimal number");
+  if (ec != std::errc() || p != end || begin == end)
+    Refuse(what + " '" + text + "' is not a decimal or 0x hexadecimal number");
   return value;
 }
 

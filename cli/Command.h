@@ -2,11 +2,10 @@
 // exit status, and reading and writing schemes.
 #pragma once
 
+#include <CLI/CLI.hpp>
 #include <functional>
 #include <stdexcept>
 #include <string>
-
-#include <CLI/CLI.hpp>
 
 #include "model/LogicalScheme.h"
 
@@ -33,6 +32,10 @@ struct CommandRegistration {
   explicit CommandRegistration(Registrar registrar);
 };
 void RegisterAll(CLI::App& app);
+
+// The paragraph of a command's --help: what it does and prints (wrapped to
+// the terminal's usual width), then one example.
+void Explain(CLI::App* cmd, const std::string& paragraph, const std::string& example);
 
 CLogicalScheme LoadOrRefuse(const std::string& path);
 // Writes the scheme to `out`, or prints it as `show` does when `out` is empty.

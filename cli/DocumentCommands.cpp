@@ -2,7 +2,6 @@
 // lof: the document's commands, each dialog answered from the arguments.
 #include <iostream>
 #include <memory>
-
 #include <nlohmann/json.hpp>
 
 #include "cli/CliHost.h"
@@ -27,7 +26,6 @@ void AddBlockOptions(CLI::App* cmd, BlockArgs& a, bool withOut = true) {
     cmd->add_flag("--no-auto", a.noAuto, "switch auto-synthesis over equal blocks off");
   }
 }
-
 
 // --- serial ----------------------------------------------------------------
 
@@ -83,6 +81,9 @@ void RunSerial(const SerialArgs& a) {
 const CommandRegistration kSerial([](CLI::App& app) {
   auto a = std::make_shared<SerialArgs>();
   CLI::App* cmd = app.add_subcommand("serial", "Serial decomposition of a block: list the splits or apply one");
+  Explain(cmd,
+          "Serial decomposition of one logic block into a lower and a higher block. --list runs the serial search and prints every accepted split in the order of the program's dialog, one line each: MASK, COMPLEXITY and the two weight columns, separated by tabs (--json: a JSON array). --mask applies the split with that mask, to every block with the same sequence unless --no-auto is given, and writes the scheme to -o (or prints it).",
+          "lodex-cli serial adder.shc --block 1 --list");
   AddBlockOptions(cmd, *a);
   auto* list = cmd->add_flag("--list", a->list, "list the accepted splits: MASK, COMPLEXITY and the weight columns");
   cmd->add_flag("--json", a->json, "with --list: print a JSON array");
@@ -120,8 +121,8 @@ void RunParallel(const ParallelArgs& a) {
   host.question = a.merge == "yes" ? MessageAnswer::Yes : MessageAnswer::No;
   host.parallel = [&](const CLogicalBlock& block) -> std::optional<SplitRequest> {
     if (!FitsPins(in2, block.m_inputCount) || !FitsPins(out2, block.m_outputCount)) {
-      host.Refuse("the masks name pins the block does not have (" + std::to_string(block.m_inputCount) +
-                  " inputs, " + std::to_string(block.m_outputCount) + " outputs)");
+      host.Refuse("the masks name pins the block does not have (" + std::to_string(block.m_inputCount) + " inputs, " +
+                  std::to_string(block.m_outputCount) + " outputs)");
       return std::nullopt;
     }
     CParallelDialogModel model(block);
@@ -138,8 +139,12 @@ void RunParallel(const ParallelArgs& a) {
 
 const CommandRegistration kParallel([](CLI::App& app) {
   auto a = std::make_shared<ParallelArgs>();
-  CLI::App* cmd = app.add_subcommand("parallel", "Parallel decomposition: move the marked outputs into a block of "
-                                                 "the marked inputs");
+  CLI::App* cmd = app.add_subcommand("parallel",
+                                     "Parallel decomposition: move the marked outputs into a block of "
+                                     "the marked inputs");
+  Explain(cmd,
+          "Parallel decomposition of one logic block by groups of outputs: the outputs marked in --out2 move into a block of the inputs marked in --in2; the other outputs keep every input. When the result allows a parallel-serial block, the program's question is printed and answered by --merge. Writes the scheme to -o (or prints it).",
+          "lodex-cli parallel adder.shc --block 1 --in2 7 --out2 2 -o adder.shc");
   AddBlockOptions(cmd, *a);
   cmd->add_option("--in2", a->in2, "inputs of the second group (mask)")->required();
   cmd->add_option("--out2", a->out2, "outputs of the second group (mask)")->required();
@@ -190,8 +195,12 @@ void RunFictitious(const FictitiousArgs& a) {
 
 const CommandRegistration kFictitious([](CLI::App& app) {
   auto a = std::make_shared<FictitiousArgs>();
-  CLI::App* cmd = app.add_subcommand("fictitious", "Fictitious-input check: print the dependency column or remove "
-                                                   "a fictitious input");
+  CLI::App* cmd = app.add_subcommand("fictitious",
+                                     "Fictitious-input check: print the dependency column or remove "
+                                     "a fictitious input");
+  Explain(cmd,
+          "Fictitious-input check of a one-output block: prints, for every input, whether the output depends on it, as the program's grid shows it. --remove K rebuilds the block without input K, which must be fictitious, and writes the scheme to -o (or prints it).",
+          "lodex-cli fictitious adder.shc --block 2 --remove 0 -o adder.shc");
   AddBlockOptions(cmd, *a);
   cmd->add_option("--remove", a->remove, "remove this input (0 = weight 1)");
   cmd->callback([a] { RunFictitious(*a); });
@@ -208,7 +217,8 @@ void RunThreeInput(const ThreeInputArgs& a) {
   CCliHost& host = session.host;
   CLodexDoc& doc = session.doc;
   SelectBlock(doc, a.block);
-  host.threeInput = [&](const CLogicalBlock& block, const std::vector<int32_t>& types) -> std::optional<ThreeInputChoice> {
+  host.threeInput = [&](const CLogicalBlock& block,
+                        const std::vector<int32_t>& types) -> std::optional<ThreeInputChoice> {
     CThreeInDialogModel model(types);
     if (!a.input) {
       for (const std::string& line : model.Lines()) std::cout << line << '\n';
@@ -228,8 +238,12 @@ void RunThreeInput(const ThreeInputArgs& a) {
 
 const CommandRegistration kThreeInput([](CLI::App& app) {
   auto a = std::make_shared<ThreeInputArgs>();
-  CLI::App* cmd = app.add_subcommand("three-input", "Three-input block extraction: print the types or extract on "
-                                                    "an input");
+  CLI::App* cmd = app.add_subcommand("three-input",
+                                     "Three-input block extraction: print the types or extract on "
+                                     "an input");
+  Explain(cmd,
+          "Three-input block extraction from a one-output block: prints, for every input, the type of the selector block that splitting on it gives, as the program's dialog lists them. --input X extracts the three-input block on input X and writes the scheme to -o (or prints it).",
+          "lodex-cli three-input adder.shc --block 1 --input 2 -o adder.shc");
   AddBlockOptions(cmd, *a);
   cmd->add_option("--input", a->input, "extract on this input (0 = weight 1)");
   cmd->callback([a] { RunThreeInput(*a); });
@@ -255,6 +269,9 @@ void RunCover(const SchemeArgs& a) {
 const CommandRegistration kCover([](CLI::App& app) {
   auto a = std::make_shared<SchemeArgs>();
   CLI::App* cmd = app.add_subcommand("cover", "Cover the scheme's two-input blocks by NAND or NOR elements");
+  Explain(cmd,
+          "Covers every two-input, one-output block of the scheme by two-input NAND (--nand) or NOR (--nor) elements, as the program's covering commands do. Writes the scheme to -o (or prints it).",
+          "lodex-cli cover adder.shc --nand -o adder.shc");
   cmd->add_option("IN", a->in, "scheme file (*.shc)")->required();
   auto* nand = cmd->add_flag("--nand", a->nand, "NAND elements");
   auto* nor = cmd->add_flag("--nor", a->nor, "NOR elements");
@@ -280,6 +297,9 @@ void RunOptimize(const SchemeArgs& a) {
 const CommandRegistration kOptimize([](CLI::App& app) {
   auto a = std::make_shared<SchemeArgs>();
   CLI::App* cmd = app.add_subcommand("optimize", "Optimise an elementary scheme across its tiers");
+  Explain(cmd,
+          "Optimises an elementary scheme (every logic block with at most two inputs and one output) across its tiers: prints the program's messages in order and applies the substitution they offer. Writes the scheme to -o (or prints it).",
+          "lodex-cli optimize adder.shc -o adder.shc");
   cmd->add_option("IN", a->in, "scheme file (*.shc)")->required();
   cmd->add_option("-o", a->out, "scheme file to write; without it the scheme is printed");
   cmd->callback([a] { RunOptimize(*a); });
@@ -305,6 +325,9 @@ void RunAnalyze(const SchemeArgs& a) {
 const CommandRegistration kAnalyze([](CLI::App& app) {
   auto a = std::make_shared<SchemeArgs>();
   CLI::App* cmd = app.add_subcommand("analyze", "Simulate the scheme and compare it with the project's sequence");
+  Explain(cmd,
+          "Simulates the scheme for every input combination and compares the result with the project's sequence: prints the computed sequence, then one grid row per combination (OK or НЕСОВПАДЕНИЕ) and the program's message when a defined word differs. Exits with status 3 on a mismatch.",
+          "lodex-cli analyze adder.shc");
   cmd->add_option("IN", a->in, "scheme file (*.shc)")->required();
   cmd->callback([a] { RunAnalyze(*a); });
 });
@@ -323,6 +346,9 @@ void RunLof(const BlockArgs& a) {
 const CommandRegistration kLof([](CLI::App& app) {
   auto a = std::make_shared<BlockArgs>();
   CLI::App* cmd = app.add_subcommand("lof", "Save a block's logic sequence as a *.lof file");
+  Explain(cmd,
+          "Saves the logic sequence of one block as a *.lof file, as the program's \"save sequence\" command does.",
+          "lodex-cli lof adder.shc --block 1 -o block1.lof");
   AddBlockOptions(cmd, *a, false);
   cmd->add_option("-o", a->out, "sequence file to write (*.lof)")->required();
   cmd->callback([a] { RunLof(*a); });

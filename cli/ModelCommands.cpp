@@ -20,15 +20,16 @@ struct NewArgs {
 
 void RunNew(const NewArgs& a) {
   if (a.inputs < 1 || a.inputs > 16) Refuse("the number of inputs must lie in 1..16, not " + std::to_string(a.inputs));
-  if (a.outputs < 1 || a.outputs > 12) Refuse("the number of outputs must lie in 1..12, not " + std::to_string(a.outputs));
+  if (a.outputs < 1 || a.outputs > 12)
+    Refuse("the number of outputs must lie in 1..12, not " + std::to_string(a.outputs));
   if (a.name.empty()) Refuse("the project name is empty");
   std::string lp = a.lp;
   if (!a.lof.empty())
     if (Status s = ReadSequenceFile(a.lof, lp); !s) Refuse(s.message());
   const size_t expected = (size_t{1} << a.inputs) * static_cast<size_t>(WordDigitsFor(a.outputs));
   if (lp.size() != expected)
-    Refuse("the sequence has " + std::to_string(lp.size()) + " characters; " + std::to_string(a.inputs) + " inputs and " +
-           std::to_string(a.outputs) + " outputs need " + std::to_string(expected));
+    Refuse("the sequence has " + std::to_string(lp.size()) + " characters; " + std::to_string(a.inputs) +
+           " inputs and " + std::to_string(a.outputs) + " outputs need " + std::to_string(expected));
   for (size_t i = 0; i < lp.size(); ++i)
     if (!IsSequenceChar(lp[i])) Refuse("sequence character " + std::to_string(i) + " is not a hexadecimal digit or *");
   const CLogicalScheme scheme(static_cast<int16_t>(a.inputs), static_cast<int16_t>(a.outputs), "Bl_1", lp);
@@ -38,6 +39,9 @@ void RunNew(const NewArgs& a) {
 const CommandRegistration kNew([](CLI::App& app) {
   auto args = std::make_shared<NewArgs>();
   CLI::App* cmd = app.add_subcommand("new", "Create a project: one block between the input and output blocks");
+  Explain(cmd,
+          "Creates a project as the program's wizard does: one logic block Bl_1 between the input block and the output block, holding the whole logic sequence. The sequence is typed in with --lp, read from a *.lof file with --lof, or computed from a schematic with --sch (N and M then come from the schematic). The counts are checked as the wizard checks them (1..16 inputs, 1..12 outputs, 2^N words of ceil(M/4) hex digits or *). Writes the scheme to -o, or prints it as show does.",
+          "lodex-cli new -n 3 -m 2 --lof examples/full-adder.lof --name Adder -o adder.shc");
   auto* n = cmd->add_option("-n", args->inputs, "number of inputs (1..16); with --sch taken from the schematic");
   auto* m = cmd->add_option("-m", args->outputs, "number of outputs (1..12); with --sch taken from the schematic");
   auto* lp = cmd->add_option("--lp", args->lp, "the logic sequence, 2^N words of ceil(M/4) hex digits or *");
@@ -72,6 +76,9 @@ struct ShowArgs {
 const CommandRegistration kShow([](CLI::App& app) {
   auto args = std::make_shared<ShowArgs>();
   CLI::App* cmd = app.add_subcommand("show", "Print a scheme: header and one line per block");
+  Explain(cmd,
+          "Prints a scheme file: a header with the project's sequence, its word digits and the block counter, then one line per block with its index, identifier, caption, input and output counts, input links and logic sequence. --json prints the same as one JSON object.",
+          "lodex-cli show adder.shc --json");
   cmd->add_option("IN", args->in, "scheme file (*.shc)")->required();
   cmd->add_flag("--json", args->json, "print one JSON object");
   cmd->callback([args] {

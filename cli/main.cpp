@@ -7,6 +7,16 @@ int main(int argc, char** argv) {
   CLI::App app{"Lodex: structural synthesis of combinational logic, from the command line."};
   app.set_version_flag("--version", std::string("lodex-cli ") + LODEX_VERSION);
   app.require_subcommand(1);
+  app.footer(
+      "\nEach command reads a scheme file (*.shc), runs one of the program's commands on it with the\n"
+      "dialog's choice taken from its arguments, and writes the result with -o (or prints it). The\n"
+      "program's messages are printed as it would show them. Exit status: 0 success, 1 wrong usage,\n"
+      "2 input refused (one line on standard error, nothing written), 3 analyze found a mismatch.\n"
+      "COMMAND --help explains each command, with an example.\n\n"
+      "Example: a project from a sequence file, decomposed, covered and checked\n"
+      "  lodex-cli new -n 3 -m 2 --lof examples/full-adder.lof -o adder.shc\n"
+      "  lodex-cli serial adder.shc --block 1 --list\n"
+      "  lodex-cli cover adder.shc --nand -o adder.shc && lodex-cli analyze adder.shc\n");
   lodex::cli::RegisterAll(app);
   try {
     app.parse(argc, argv);
