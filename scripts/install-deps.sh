@@ -9,6 +9,11 @@ PACKAGES=(
   cmake ninja-build g++ make pkg-config
   # libraries
   libcli11-dev nlohmann-json3-dev
+  # the desktop program: Qt 6 Widgets and SVG (with its icon plug-in), Qt's
+  # own Russian texts
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n
+  # a virtual display for looking at the program on a machine without one
+  xvfb xauth
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # fuzzing (clang with libFuzzer)
