@@ -82,12 +82,9 @@ bool CLodexDoc::OnSaveDocument(const std::string& path) {
 bool CLodexDoc::SaveModified() {
   if (!m_modified) return true;
   switch (m_host.AskSaveChanges(m_title)) {
-    case MessageAnswer::Yes:
-      return OnFileSave();
-    case MessageAnswer::No:
-      return true;
-    default:
-      return false;
+    case MessageAnswer::Yes: return OnFileSave();
+    case MessageAnswer::No: return true;
+    default: return false;
   }
 }
 
@@ -146,31 +143,22 @@ bool CLodexDoc::IsEnabled(CommandId id) const {
     case CommandId::CoverNand:
     case CommandId::CoverNor:
     case CommandId::Settings:
-    case CommandId::About:
-      return true;
+    case CommandId::About: return true;
     case CommandId::Save:
-    case CommandId::SaveAs:
-      return m_modified;
-    case CommandId::Serial:
-      return m_serialEnabled && block != nullptr;
-    case CommandId::Parallel:
-      return m_parallelEnabled && block != nullptr && block->m_outputCount > 1;
+    case CommandId::SaveAs: return m_modified;
+    case CommandId::Serial: return m_serialEnabled && block != nullptr;
+    case CommandId::Parallel: return m_parallelEnabled && block != nullptr && block->m_outputCount > 1;
     case CommandId::Fictitious:
       return loaded && block != nullptr && block->m_outputCount == 1 && block->m_inputCount > 2;
     case CommandId::ThreeInput:
       return loaded && block != nullptr && block->m_outputCount == 1 && block->m_inputCount >= 3;
-    case CommandId::SaveSequence:
-      return loaded && block != nullptr;
+    case CommandId::SaveSequence: return loaded && block != nullptr;
     case CommandId::Analysis:
     case CommandId::Vhdl:
-    case CommandId::Visio:
-      return loaded;
-    case CommandId::Optimize:
-      return IsElementary(m_scheme);
-    case CommandId::Undo:
-      return loaded && m_historyPos >= 1;
-    case CommandId::Redo:
-      return loaded && m_historyPos < static_cast<int32_t>(m_history.size()) - 1;
+    case CommandId::Visio: return loaded;
+    case CommandId::Optimize: return IsElementary(m_scheme);
+    case CommandId::Undo: return loaded && m_historyPos >= 1;
+    case CommandId::Redo: return loaded && m_historyPos < static_cast<int32_t>(m_history.size()) - 1;
   }
   return false;
 }
@@ -181,14 +169,10 @@ bool CLodexDoc::IsContextEnabled(CommandId id) const {
   const CLogicalBlock& block = m_scheme.GetBlock(sel);
   switch (id) {
     case CommandId::Serial:
-    case CommandId::SaveSequence:
-      return true;
-    case CommandId::Parallel:
-      return block.m_outputCount != 1;
-    case CommandId::ThreeInput:
-      return block.m_outputCount == 1 && block.m_inputCount >= 3;
-    default:
-      return false;
+    case CommandId::SaveSequence: return true;
+    case CommandId::Parallel: return block.m_outputCount != 1;
+    case CommandId::ThreeInput: return block.m_outputCount == 1 && block.m_inputCount >= 3;
+    default: return false;
   }
 }
 
@@ -237,9 +221,12 @@ void CLodexDoc::OnFileNew() {
 bool CLodexDoc::FinishNewProject(const WizardResult& r) {
   CScopedMessageSink sink(m_host);
   std::string reason;
-  if (r.inputs < 1 || r.inputs > 16) reason = "Число входов должно лежать в пределах 1..16";
-  else if (r.outputs < 1 || r.outputs > 12) reason = "Число выходов должно лежать в пределах 1..12";
-  else if (r.name.empty() || !SequenceLengthMatches(r.inputs, r.outputs, r.lp)) reason = kSequenceLengthText;
+  if (r.inputs < 1 || r.inputs > 16)
+    reason = "Число входов должно лежать в пределах 1..16";
+  else if (r.outputs < 1 || r.outputs > 12)
+    reason = "Число выходов должно лежать в пределах 1..12";
+  else if (r.name.empty() || !SequenceLengthMatches(r.inputs, r.outputs, r.lp))
+    reason = kSequenceLengthText;
   else
     for (char c : r.lp)
       if (!IsSequenceChar(c)) reason = "Логическая последовательность содержит недопустимый символ";

@@ -2,7 +2,6 @@
 // parallel-serial offer), fictitious-input removal, three-input extraction,
 // NAND and NOR covering, optimisation and analysis.
 #include "app/LodexDoc.h"
-
 #include "synthesis/Analysis.h"
 #include "synthesis/Covering.h"
 #include "synthesis/Dependency.h"
@@ -31,8 +30,8 @@ bool SameFunction(const CLogicalBlock& a, const CLogicalBlock& b) {
 // exactly one group, inputs within the block's.
 bool ValidSplitRequest(const CLogicalBlock& block, const SplitRequest& r) {
   const int32_t inputs = AllPinsMask(block.m_inputCount), outputs = AllPinsMask(block.m_outputCount);
-  return r.in1 >= 0 && r.in2 >= 0 && r.out1 >= 0 && r.out2 >= 0 && (r.in1 & ~inputs) == 0 &&
-         (r.in2 & ~inputs) == 0 && (r.out1 & r.out2) == 0 && (r.out1 | r.out2) == outputs;
+  return r.in1 >= 0 && r.in2 >= 0 && r.out1 >= 0 && r.out2 >= 0 && (r.in1 & ~inputs) == 0 && (r.in2 & ~inputs) == 0 &&
+         (r.out1 & r.out2) == 0 && (r.out1 | r.out2) == outputs;
 }
 
 // The links of `block` for the set bits of `mask`, ascending.
@@ -126,8 +125,8 @@ void CLodexDoc::ParallelSerialOffer(const SplitRequest& request) {
   const CLogicalBlock selected = m_scheme.GetBlock(s);
   if (request.in2 < 1 || request.in2 > AllPinsMask(selected.m_inputCount) - 1) return;  // no serial mask
   if (!EvaluateSplit(m_scheme, request.in2, s)) return;
-  if (m_host.Show(Message{kParallelSerialText, kParallelSerialCaption, MessageButtons::YesNo,
-                          MessageIcon::Question}) != MessageAnswer::Yes)
+  if (m_host.Show(Message{kParallelSerialText, kParallelSerialCaption, MessageButtons::YesNo, MessageIcon::Question}) !=
+      MessageAnswer::Yes)
     return;
   // Merges into the block after i only where it reads exactly the inputs of
   // the mask, as the group-2 block of the same split does.

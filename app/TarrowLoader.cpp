@@ -79,16 +79,16 @@ SchematicSequence CTarrowLoader::Run(const char* computeExport, const std::strin
   void* compute = library.Find(computeExport);
   void* inputs = library.Find("ICount");
   void* outputs = library.Find("OCount");
-  for (auto [symbol, name] : {std::pair{compute, computeExport}, std::pair{inputs, "ICount"},
-                              std::pair{outputs, "OCount"}}) {
+  for (auto [symbol, name] :
+       {std::pair{compute, computeExport}, std::pair{inputs, "ICount"}, std::pair{outputs, "OCount"}}) {
     if (symbol == nullptr) {
       result.error = "В библиотеке импорта схем " + m_libraryPath + " нет функции " + name;
       return result;
     }
   }
   // The text belongs to the library: copy it before anything else runs there.
-  const char* text = path ? reinterpret_cast<ComputeFromFile>(compute)(path->c_str())
-                          : reinterpret_cast<ComputeFromDialog>(compute)();
+  const char* text =
+      path ? reinterpret_cast<ComputeFromFile>(compute)(path->c_str()) : reinterpret_cast<ComputeFromDialog>(compute)();
   result.lp = text ? text : "";
   result.inputs = reinterpret_cast<Count>(inputs)();
   result.outputs = reinterpret_cast<Count>(outputs)();

@@ -14,7 +14,7 @@ inline constexpr const char* kTarrowFileName = "libtarrow.so";
 
 // What one use of the library gives.
 struct SchematicSequence {
-  std::string lp;     // the logic sequence; empty when the schematic gave none
+  std::string lp;  // the logic sequence; empty when the schematic gave none
   int32_t inputs = 0;
   int32_t outputs = 0;
   std::string error;  // why the library could not be used; empty when it ran

@@ -37,9 +37,11 @@ uint32_t Lower(uint32_t cp) {
 }
 
 // Latin spelling of the lower-case Cyrillic letters а..я, in order.
+// clang-format off
 constexpr std::array<const char*, 32> kCyrillic = {
     "a", "b", "v", "g", "d", "e", "g", "z", "i", "y", "k", "l", "m", "n", "o", "p",
     "r", "s", "t", "u", "f", "x", "c", "ch", "sh", "sh", "y", "i", "b", "e", "yu", "ya"};
+// clang-format on
 
 std::string Transliterate(const std::string& stem) {
   std::string out;
@@ -59,6 +61,7 @@ std::string Transliterate(const std::string& stem) {
 }
 
 const std::set<std::string>& ReservedWords() {
+  // clang-format off
   static const std::set<std::string> words = {
       "abs", "access", "after", "alias", "all", "and", "architecture", "array", "assert", "attribute", "begin",
       "block", "body", "buffer", "bus", "case", "component", "configuration", "constant", "disconnect", "downto",
@@ -69,6 +72,7 @@ const std::set<std::string>& ReservedWords() {
       "rem", "report", "return", "rol", "ror", "select", "severity", "signal", "shared", "sla", "sll", "sra",
       "srl", "subtype", "then", "to", "transport", "type", "unaffected", "units", "until", "use", "variable",
       "wait", "when", "while", "with", "xnor", "xor"};
+  // clang-format on
   return words;
 }
 
@@ -180,11 +184,14 @@ std::string CVhdlGenerator::Text(const CLogicalScheme& scheme, const std::string
     out += "library IEEE;\nuse IEEE.STD_LOGIC_1164.ALL;\n";
     out += Format("entity %s_%s is\n\tPort(in_%s: in std_logic_vector(%d downto 0);\n", T, B, B, n - 1);
     out += Format("\t\tout_%s: out std_logic_vector(%d downto 0));\nend %s_%s;", B, m - 1, T, B);
-    out += Format("\n\narchitecture Behavioral of %s_%s is\n\tsignal t: std_logic_vector(%d downto 0);\nbegin\n\twith in_%s select t <=\n",
-                  T, B, m - 1, B);
+    out += Format(
+        "\n\narchitecture Behavioral of %s_%s is\n\tsignal t: std_logic_vector(%d downto 0);\nbegin\n\twith in_%s "
+        "select t <=\n",
+        T, B, m - 1, B);
     for (size_t i = 0; i < (size_t{1} << n); ++i) {
       const size_t at = i * static_cast<size_t>(d);
-      const std::string word = at < block.m_lp.size() ? block.m_lp.substr(at, static_cast<size_t>(d)) : std::string("*");
+      const std::string word =
+          at < block.m_lp.size() ? block.m_lp.substr(at, static_cast<size_t>(d)) : std::string("*");
       const std::string value = VhdlWordBits(word, m);
       // A value with '*' is no bit literal: the row stays as a comment.
       const bool undefined = value.find('*') != std::string::npos;
@@ -196,7 +203,8 @@ std::string CVhdlGenerator::Text(const CLogicalScheme& scheme, const std::string
   }
 
   out += "\n" + kRule51 + "\n-------------<<<<<ОПИСАНИЕ СВЯЗЕЙ>>>>>-------------\n" + kRule51 + "\n";
-  out += "\nlibrary IEEE;\nuse IEEE.STD_LOGIC_1164.ALL;\nuse IEEE.STD_LOGIC_ARITH.ALL;\nuse IEEE.STD_LOGIC_UNSIGNED.ALL;";
+  out +=
+      "\nlibrary IEEE;\nuse IEEE.STD_LOGIC_1164.ALL;\nuse IEEE.STD_LOGIC_ARITH.ALL;\nuse IEEE.STD_LOGIC_UNSIGNED.ALL;";
 
   const CLogicalBlock& in = scheme.GetBlock(0);
   const CLogicalBlock& outBlock = scheme.GetBlock(count - 1);
@@ -208,8 +216,10 @@ std::string CVhdlGenerator::Text(const CLogicalScheme& scheme, const std::string
   for (int b = 1; b < count - 1; ++b) {
     const CLogicalBlock& block = scheme.GetBlock(b);
     const char* B = block.m_id.c_str();
-    out += Format("\tcomponent %s_%s is\n\t\tPort(in_%s: in std_logic_vector(%d downto 0);\n", T, B, B, block.m_inputCount - 1);
-    out += Format("\t\t\tout_%s: out std_logic_vector(%d downto 0));\n\tend component;\n\n", B, block.m_outputCount - 1);
+    out += Format("\tcomponent %s_%s is\n\t\tPort(in_%s: in std_logic_vector(%d downto 0);\n", T, B, B,
+                  block.m_inputCount - 1);
+    out +=
+        Format("\t\t\tout_%s: out std_logic_vector(%d downto 0));\n\tend component;\n\n", B, block.m_outputCount - 1);
   }
   for (int b = 1; b < count - 1; ++b) {
     const CLogicalBlock& block = scheme.GetBlock(b);
@@ -240,11 +250,13 @@ std::string CVhdlGenerator::Testbench(const CLogicalScheme& scheme, const std::s
   const int d = scheme.m_wordDigits;
   const size_t combinations = size_t{1} << n;
 
-  std::string out = "-- Self-checking testbench for " + t + ": applies every input combination and\n"
+  std::string out = "-- Self-checking testbench for " + t +
+                    ": applies every input combination and\n"
                     "-- compares each defined output word with the project's truth table.\n";
   out += "library IEEE;\nuse IEEE.STD_LOGIC_1164.ALL;\nuse IEEE.NUMERIC_STD.ALL;\n\n";
   out += Format("entity %s is\nend %s;\n\narchitecture Test of %s is\n", tb.c_str(), tb.c_str(), tb.c_str());
-  out += Format("\tsignal I: std_logic_vector(%d downto 0);\n\tsignal O: std_logic_vector(%d downto 0);\n", n - 1, m - 1);
+  out +=
+      Format("\tsignal I: std_logic_vector(%d downto 0);\n\tsignal O: std_logic_vector(%d downto 0);\n", n - 1, m - 1);
   out += Format("\ttype words is array (0 to %zu) of std_logic_vector(%d downto 0);\n", combinations - 1, m - 1);
   out += "\t-- '-' marks an undefined word: any value is accepted there.\n\tconstant expected: words := (\n";
   for (size_t i = 0; i < combinations; ++i) {
@@ -256,46 +268,52 @@ std::string CVhdlGenerator::Testbench(const CLogicalScheme& scheme, const std::s
     out += Format("\t\t%zu => \"%s\"%s\n", i, bits.c_str(), i + 1 < combinations ? "," : "");
   }
   out += "\t);\n\n";
-  out += "\tfunction image(v: std_logic_vector) return string is\n"
-         "\t\tconstant letters: string(1 to 9) := \"UX01ZWLH-\";\n"
-         "\t\tvariable s: string(1 to v'length);\n"
-         "\t\tvariable k: positive := 1;\n"
-         "\tbegin\n"
-         "\t\tfor j in v'range loop\n"
-         "\t\t\ts(k) := letters(std_ulogic'pos(v(j)) + 1);\n"
-         "\t\t\tk := k + 1;\n"
-         "\t\tend loop;\n"
-         "\t\treturn s;\n"
-         "\tend function;\n";
+  out +=
+      "\tfunction image(v: std_logic_vector) return string is\n"
+      "\t\tconstant letters: string(1 to 9) := \"UX01ZWLH-\";\n"
+      "\t\tvariable s: string(1 to v'length);\n"
+      "\t\tvariable k: positive := 1;\n"
+      "\tbegin\n"
+      "\t\tfor j in v'range loop\n"
+      "\t\t\ts(k) := letters(std_ulogic'pos(v(j)) + 1);\n"
+      "\t\t\tk := k + 1;\n"
+      "\t\tend loop;\n"
+      "\t\treturn s;\n"
+      "\tend function;\n";
   out += "begin\n";
   out += Format("\tuut: entity work.%s port map(I => I, O => O);\n\n", t.c_str());
   out += "\tprocess\n\t\tvariable mismatches: natural := 0;\n\t\tvariable differs: boolean;\n\tbegin\n";
   out += Format("\t\tfor c in 0 to %zu loop\n", combinations - 1);
   out += Format("\t\t\tI <= std_logic_vector(to_unsigned(c, %d));\n", n);
-  out += "\t\t\twait for 10 ns;\n"
-         "\t\t\tdiffers := false;\n"
-         "\t\t\tfor b in O'range loop\n"
-         "\t\t\t\tif expected(c)(b) /= '-' and O(b) /= expected(c)(b) then\n"
-         "\t\t\t\t\tdiffers := true;\n"
-         "\t\t\t\tend if;\n"
-         "\t\t\tend loop;\n"
-         "\t\t\tif differs then\n"
-         "\t\t\t\tmismatches := mismatches + 1;\n"
-         "\t\t\t\treport \"combination \" & integer'image(c) & \" (I=\" & image(I) & \"): expected \" &\n"
-         "\t\t\t\t\timage(expected(c)) & \", obtained \" & image(O) severity error;\n"
-         "\t\t\tend if;\n"
-         "\t\tend loop;\n";
-  out += Format("\t\tif mismatches = 0 then\n\t\t\treport \"%s: %zu combinations checked, 0 mismatches\" severity note;\n", tb.c_str(),
-                combinations);
-  out += Format("\t\telse\n\t\t\treport \"%s: %zu combinations checked, \" & integer'image(mismatches) & \" mismatches\" severity failure;\n",
-                tb.c_str(), combinations);
+  out +=
+      "\t\t\twait for 10 ns;\n"
+      "\t\t\tdiffers := false;\n"
+      "\t\t\tfor b in O'range loop\n"
+      "\t\t\t\tif expected(c)(b) /= '-' and O(b) /= expected(c)(b) then\n"
+      "\t\t\t\t\tdiffers := true;\n"
+      "\t\t\t\tend if;\n"
+      "\t\t\tend loop;\n"
+      "\t\t\tif differs then\n"
+      "\t\t\t\tmismatches := mismatches + 1;\n"
+      "\t\t\t\treport \"combination \" & integer'image(c) & \" (I=\" & image(I) & \"): expected \" &\n"
+      "\t\t\t\t\timage(expected(c)) & \", obtained \" & image(O) severity error;\n"
+      "\t\t\tend if;\n"
+      "\t\tend loop;\n";
+  out +=
+      Format("\t\tif mismatches = 0 then\n\t\t\treport \"%s: %zu combinations checked, 0 mismatches\" severity note;\n",
+             tb.c_str(), combinations);
+  out += Format(
+      "\t\telse\n\t\t\treport \"%s: %zu combinations checked, \" & integer'image(mismatches) & \" mismatches\" "
+      "severity failure;\n",
+      tb.c_str(), combinations);
   out += "\t\tend if;\n\t\twait;\n\tend process;\nend Test;\n";
   return out;
 }
 
 Status CVhdlGenerator::WriteFile(const std::string& path, const std::string& text) {
   const auto bytes = Utf8ToCp1251(text);
-  if (!bytes) return Status::Error("cannot write '" + path + "': the text holds a character that Windows-1251 cannot hold");
+  if (!bytes)
+    return Status::Error("cannot write '" + path + "': the text holds a character that Windows-1251 cannot hold");
   std::string crlf;
   crlf.reserve(bytes->size() + bytes->size() / 16);
   for (char c : *bytes) {
@@ -304,6 +322,5 @@ Status CVhdlGenerator::WriteFile(const std::string& path, const std::string& tex
   }
   return WriteFileAtomically(path, crlf);
 }
-
 
 }  // namespace lodex

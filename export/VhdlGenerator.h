@@ -46,7 +46,9 @@ class CVhdlGenerator {
   static constexpr const char* kDialogTitle = "Сохранить VHDL-код";
   static constexpr const char* kFilter = "VHDL Design File (Xilinx) (*.vhd)|*.vhd|Все файлы (*.*)|*.*||";
   static constexpr const char* kExtension = "vhd";
-  static std::string ProposedFileName(const std::string& title) { return VhdlDesignName(VhdlTitleStem(title)) + ".vhd"; }
+  static std::string ProposedFileName(const std::string& title) {
+    return VhdlDesignName(VhdlTitleStem(title)) + ".vhd";
+  }
   static std::string ProposedTestbenchName(const std::string& title) {
     return VhdlDesignName(VhdlTitleStem(title)) + "_tb.vhd";
   }

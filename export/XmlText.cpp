@@ -38,21 +38,11 @@ std::string XmlEscape(std::string_view text) {
     }
     if (n == 1) {
       switch (c) {
-        case '&':
-          out += "&amp;";
-          break;
-        case '<':
-          out += "&lt;";
-          break;
-        case '>':
-          out += "&gt;";
-          break;
-        case '"':
-          out += "&quot;";
-          break;
-        case '\'':
-          out += "&apos;";
-          break;
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        case '\'': out += "&apos;"; break;
         default:
           if (static_cast<uint8_t>(c) >= 0x20 || c == '\t' || c == '\n')
             out += c;

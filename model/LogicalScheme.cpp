@@ -22,8 +22,7 @@ void LinkAll(CLogicalBlock& block, int32_t count, const std::string& source) {
 
 }  // namespace
 
-CLogicalScheme::CLogicalScheme(int16_t inputs, int16_t outputs, const std::string& id,
-                               const std::string& lp) {
+CLogicalScheme::CLogicalScheme(int16_t inputs, int16_t outputs, const std::string& id, const std::string& lp) {
   InitFromProject(inputs, outputs, id, lp);
 }
 
@@ -36,8 +35,7 @@ CLogicalScheme& CLogicalScheme::operator=(const CLogicalScheme& other) {
   return *this;
 }
 
-void CLogicalScheme::InitFromProject(int16_t inputs, int16_t outputs, const std::string& id,
-                                     const std::string& lp) {
+void CLogicalScheme::InitFromProject(int16_t inputs, int16_t outputs, const std::string& id, const std::string& lp) {
   m_sourceLP = lp;
   m_wordDigits = WordDigitsFor(outputs);
   CLogicalBlock block;
@@ -103,8 +101,7 @@ SplitTable CLogicalScheme::BuildSplitTable(int index, int32_t mask) const {
   const CLogicalBlock& block = GetBlock(index);
   const Words w = LPToWords(block.m_lp, block.m_wordDigits);
   std::vector<size_t> bound, free;
-  for (int k = 0; k < block.m_inputCount; ++k)
-    ((mask >> k) & 1 ? bound : free).push_back(size_t{1} << k);
+  for (int k = 0; k < block.m_inputCount; ++k) ((mask >> k) & 1 ? bound : free).push_back(size_t{1} << k);
   auto offsets = [](const std::vector<size_t>& weights) {
     std::vector<size_t> sums(size_t{1} << weights.size(), 0);
     for (size_t t = 0; t < sums.size(); ++t)
@@ -121,7 +118,8 @@ SplitTable CLogicalScheme::BuildSplitTable(int index, int32_t mask) const {
 }
 
 void CLogicalScheme::RenumberCaptions() {
-  for (int i = 1; i < GetBlockCount() - 1; ++i) m_blocks[static_cast<size_t>(i)].m_caption = "Блок " + std::to_string(i);
+  for (int i = 1; i < GetBlockCount() - 1; ++i)
+    m_blocks[static_cast<size_t>(i)].m_caption = "Блок " + std::to_string(i);
 }
 
 std::string CLogicalScheme::NextBlockId() { return "Bl_" + std::to_string(++m_blockCounter); }

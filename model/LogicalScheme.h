@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "model/LogicalBlock.h"
 #include "model/LogicSequence.h"
+#include "model/LogicalBlock.h"
 
 namespace lodex {
 

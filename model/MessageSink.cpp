@@ -11,10 +11,8 @@ class CStderrSink : public CMessageSink {
     std::fprintf(stderr, "%s: %s\n", message.caption.c_str(), message.text.c_str());
     switch (message.buttons) {
       case MessageButtons::YesNo:
-      case MessageButtons::YesNoCancel:
-        return MessageAnswer::Yes;
-      default:
-        return MessageAnswer::Ok;
+      case MessageButtons::YesNoCancel: return MessageAnswer::Yes;
+      default: return MessageAnswer::Ok;
     }
   }
 };
@@ -31,9 +29,7 @@ CMessageSink& CurrentMessageSink() { return *Installed(); }
 
 MessageAnswer ShowMessage(const Message& message) { return Installed()->Show(message); }
 
-CScopedMessageSink::CScopedMessageSink(CMessageSink& sink) : m_previous(Installed()) {
-  Installed() = &sink;
-}
+CScopedMessageSink::CScopedMessageSink(CMessageSink& sink) : m_previous(Installed()) { Installed() = &sink; }
 
 CScopedMessageSink::~CScopedMessageSink() { Installed() = m_previous; }
 

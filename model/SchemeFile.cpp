@@ -38,7 +38,8 @@ std::string ValidateSequence(const CLogicalBlock& b, const std::string& where) {
   if (b.m_inputCount < 0 || b.m_inputCount > kMaxInputs)
     return where + ": input count " + std::to_string(b.m_inputCount) + " is outside 0.." + std::to_string(kMaxInputs);
   if (b.m_outputCount < 1 || b.m_outputCount > kMaxOutputs)
-    return where + ": output count " + std::to_string(b.m_outputCount) + " is outside 1.." + std::to_string(kMaxOutputs);
+    return where + ": output count " + std::to_string(b.m_outputCount) + " is outside 1.." +
+           std::to_string(kMaxOutputs);
   const int digits = WordDigitsFor(b.m_outputCount);
   if (b.m_wordDigits != digits)
     return where + ": word digits " + std::to_string(b.m_wordDigits) + " do not fit " +
@@ -159,9 +160,11 @@ void CLogicalScheme::Serialize(CArchive& ar) {
     b.m_wordDigits = ar.ReadInt32(named + ": word digits");
     b.m_reserved = ar.ReadInt32(named + ": reserved field");
     b.m_inputCount = ar.ReadInt32(named + ": input count");
-    if (b.m_inputCount < 0) throw CArchiveError(named + ": input count " + std::to_string(b.m_inputCount) + " is negative");
+    if (b.m_inputCount < 0)
+      throw CArchiveError(named + ": input count " + std::to_string(b.m_inputCount) + " is negative");
     if (static_cast<size_t>(b.m_inputCount) > ar.Remaining() / kMinLinkBytes)
-      throw CArchiveError(named + ": input count " + std::to_string(b.m_inputCount) + " exceeds what the file can hold");
+      throw CArchiveError(named + ": input count " + std::to_string(b.m_inputCount) +
+                          " exceeds what the file can hold");
     b.m_inputs.resize(static_cast<size_t>(b.m_inputCount));
     for (int32_t k = 0; k < b.m_inputCount; ++k) {
       const std::string input = named + ": input " + std::to_string(k);

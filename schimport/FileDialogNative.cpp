@@ -1,8 +1,6 @@
 // The desktop's own open-file dialog: its file chooser program (zenity, or
 // kdialog on KDE) run as a child process with its arguments passed directly,
 // never through a shell.
-#include "schimport/FileDialog.h"
-
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -12,6 +10,8 @@
 #include <cstdlib>
 #include <string_view>
 #include <vector>
+
+#include "schimport/FileDialog.h"
 
 extern char** environ;
 
@@ -92,4 +92,3 @@ std::string AskSchematicFile() {
 }
 
 }  // namespace tarrow
-

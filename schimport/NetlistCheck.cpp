@@ -17,17 +17,18 @@ std::string NetText(const SchNetlist& n, int32_t net) {
 
 bool CheckBlock(const SchNetlist& n, const SchBlock& b, SchLog& log) {
   const std::optional<GateType> gate = ParseGateType(b.Type);
-  if (!gate) return LogFailure(log, "the block " + b.Name + " has the type " + b.Type + ", which is not a supported gate");
+  if (!gate)
+    return LogFailure(log, "the block " + b.Name + " has the type " + b.Type + ", which is not a supported gate");
   if (b.Outputs.empty()) return LogFailure(log, "the gate " + b.Name + " has no output pin");
   for (int32_t net : b.Outputs)
     if (!InRange(n, net)) return LogFailure(log, "an output pin of " + b.Name + " names no declared net");
   if (b.Inputs.size() > static_cast<size_t>(gate->inputs))
-    return LogFailure(log, "the gate " + b.Name + " has more input pins than the " + std::to_string(gate->inputs) +
-                               " of " + b.Type);
+    return LogFailure(
+        log, "the gate " + b.Name + " has more input pins than the " + std::to_string(gate->inputs) + " of " + b.Type);
   for (size_t pin = 0; pin < b.Inputs.size(); ++pin) {
     if (b.Inputs[pin] == kUnconnected)
-      return LogFailure(log, "the input pin I" + std::to_string(pin) + " of " + b.Name +
-                                 " is not connected, but a higher pin is");
+      return LogFailure(
+          log, "the input pin I" + std::to_string(pin) + " of " + b.Name + " is not connected, but a higher pin is");
     if (!InRange(n, b.Inputs[pin]))
       return LogFailure(log, "the input pin I" + std::to_string(pin) + " of " + b.Name + " names no declared net");
   }
@@ -58,8 +59,8 @@ bool CheckNetlist(const SchNetlist& n, SchLog& log) {
     if (!CheckBlock(n, b, log)) return false;
     int& d = driver[static_cast<size_t>(b.Outputs.front())];
     if (d == -2)
-      return LogFailure(log, "the gate " + b.Name + " drives the net " + NetText(n, b.Outputs.front()) +
-                                 " of an input port");
+      return LogFailure(
+          log, "the gate " + b.Name + " drives the net " + NetText(n, b.Outputs.front()) + " of an input port");
     if (d >= 0)
       return LogFailure(log, "the net " + NetText(n, b.Outputs.front()) + " is driven by both " +
                                  n.Blocks[static_cast<size_t>(d)].Name + " and " + b.Name);

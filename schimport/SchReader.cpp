@@ -183,9 +183,10 @@ class Reader {
       return LogFailure(m_log, "the pin I" + number + " of " + block.Name + " lies beyond the " +
                                    std::to_string(m_gate->inputs) + " inputs of " + block.Type);
     if (net < 0)
-      return LogFailure(m_log, "the pin I" + number + " of " + block.Name + " names the net " + netName +
-                                   ", which is not declared");
-    if (block.Inputs.size() <= static_cast<size_t>(*pin)) block.Inputs.resize(static_cast<size_t>(*pin) + 1, kUnconnected);
+      return LogFailure(
+          m_log, "the pin I" + number + " of " + block.Name + " names the net " + netName + ", which is not declared");
+    if (block.Inputs.size() <= static_cast<size_t>(*pin))
+      block.Inputs.resize(static_cast<size_t>(*pin) + 1, kUnconnected);
     block.Inputs[static_cast<size_t>(*pin)] = net;
     return true;
   }
@@ -200,7 +201,8 @@ class Reader {
     block.Outputs.push_back(net);
     m_log.Line("Out: " + std::to_string(block.Outputs.front()) + "   *" + netName + "*");
     if (net < 0)
-      return LogFailure(m_log, "the output pin of " + block.Name + " names the net " + netName + ", which is not declared");
+      return LogFailure(m_log,
+                        "the output pin of " + block.Name + " names the net " + netName + ", which is not declared");
     return true;
   }
 
@@ -240,8 +242,8 @@ bool ReadSchematic(std::istream& in, const std::string& fullPath, SchNetlist& ne
     const LineRead read = ReadLine(in, line);
     if (read == LineRead::End) break;
     if (read == LineRead::TooLong)
-      return LogFailure(log, "line " + std::to_string(number) + " is longer than " + std::to_string(kMaxLineLength) +
-                                 " characters");
+      return LogFailure(
+          log, "line " + std::to_string(number) + " is longer than " + std::to_string(kMaxLineLength) + " characters");
     if (!reader.Scan(line)) return false;
   }
   if (in.bad()) return LogFailure(log, "the schematic could not be read to its end");

@@ -1,12 +1,11 @@
 // The C exports of tarrow over the computation, with the state that lives
 // while the library stays loaded: the last result text and the two counts.
-#include "schimport/tarrow.h"
-
 #include <optional>
 #include <string>
 
 #include "schimport/FileDialog.h"
 #include "schimport/SchImport.h"
+#include "schimport/tarrow.h"
 
 namespace {
 

@@ -6,7 +6,8 @@ DependencyMatrix EssentialDependencies(const CLogicalBlock& block) {
   const int n = block.m_inputCount;
   const int m = block.m_outputCount;
   const size_t digits = static_cast<size_t>(block.m_wordDigits > 0 ? block.m_wordDigits : 1);
-  DependencyMatrix matrix(static_cast<size_t>(n > 0 ? n : 0), std::vector<int32_t>(static_cast<size_t>(m > 0 ? m : 0), 0));
+  DependencyMatrix matrix(static_cast<size_t>(n > 0 ? n : 0),
+                          std::vector<int32_t>(static_cast<size_t>(m > 0 ? m : 0), 0));
   const std::string& lp = block.m_lp;
   for (int i = 0; i < n; ++i) {
     // Runs of 2^i words alternate between input i = 0 and input i = 1.

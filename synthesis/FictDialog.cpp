@@ -4,7 +4,8 @@
 
 namespace lodex {
 
-CFictDialogModel::CFictDialogModel(int inputs, DependencyMatrix matrix) : m_inputs(inputs), m_matrix(std::move(matrix)) {
+CFictDialogModel::CFictDialogModel(int inputs, DependencyMatrix matrix)
+    : m_inputs(inputs), m_matrix(std::move(matrix)) {
   for (int i = 0; i < m_inputs; ++i)
     if (!Essential(i)) m_found = true;
 }

@@ -35,8 +35,8 @@ class CFictDialogModel {
   bool FictitiousFound() const { return m_found; }
 
   struct PickResult {
-    int checkedItem = -1;                 // the only item that keeps a mark
-    std::optional<std::string> message;   // a message box to show first
+    int checkedItem = -1;                // the only item that keeps a mark
+    std::optional<std::string> message;  // a message box to show first
   };
   // A pick of item t: marks it when its input is fictitious; without any
   // fictitious input the pick only produces the message.

@@ -43,9 +43,7 @@ bool Delivers(const Words& care, const Words& signal) {
 
 BlockTables TabulateBlocks(CLogicalScheme& scheme) { return Tabulate(scheme, SimulateScheme(scheme, true)); }
 
-BlockTables TabulateBlocksPlain(CLogicalScheme& scheme) {
-  return Tabulate(scheme, SimulateSchemePlain(scheme, true));
-}
+BlockTables TabulateBlocksPlain(CLogicalScheme& scheme) { return Tabulate(scheme, SimulateSchemePlain(scheme, true)); }
 
 std::optional<RequiredSignalResult> RequiredSignal(const CLogicalScheme& scheme, const std::vector<Words>& tables,
                                                    int pathLength, int32_t code, int start) {
@@ -71,7 +69,8 @@ std::optional<RequiredSignalResult> RequiredSignal(const CLogicalScheme& scheme,
     const CBlockInput& otherLink = block.m_inputs[static_cast<size_t>(1 - g)];
     const int other = scheme.FindBlock(otherLink.m_source);
     if (other < 0 || static_cast<size_t>(std::max(v, other)) >= tables.size()) return std::nullopt;
-    const Words otherValues = other == 0 ? OutputColumn(scheme, 0, otherLink.m_pin) : tables[static_cast<size_t>(other)];
+    const Words otherValues =
+        other == 0 ? OutputColumn(scheme, 0, otherLink.m_pin) : tables[static_cast<size_t>(other)];
 
     const Words w = LPToWords(block.m_lp, block.m_wordDigits);
     if (w.size() != 4) return std::nullopt;
@@ -146,7 +145,8 @@ SubstitutionSearch FindSameLP(CLogicalScheme& scheme, int pathLength) {
       const CBlockInput& otherLink = target.m_inputs[static_cast<size_t>(1 - x)];
       const int other = scheme.FindBlock(otherLink.m_source);
       if (other < 0 || (other == 0 && (otherLink.m_pin < 0 || otherLink.m_pin >= inputs))) continue;
-      const Words held = other == 0 ? columns[static_cast<size_t>(otherLink.m_pin)] : f.tables[static_cast<size_t>(other)];
+      const Words held =
+          other == 0 ? columns[static_cast<size_t>(otherLink.m_pin)] : f.tables[static_cast<size_t>(other)];
       const Words w = LPToWords(target.m_lp, target.m_wordDigits);
       // A new signal may change J only where J's value does not matter, and
       // must not move J onto an undefined word where J was defined: an

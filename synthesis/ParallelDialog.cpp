@@ -35,7 +35,7 @@ std::vector<std::string> ParallelInputItems(int inputs) { return Items("In", inp
 std::vector<std::string> ParallelOutputItems(int outputs) { return Items("Out", outputs); }
 
 SplitRequest ParallelMasksFromChecks(int inputs, int outputs, const std::vector<bool>& inputChecks,
-                                       const std::vector<bool>& outputChecks) {
+                                     const std::vector<bool>& outputChecks) {
   SplitRequest c;
   c.in1 = AllPinsMask(inputs);
   c.out1 = AllPinsMask(outputs);

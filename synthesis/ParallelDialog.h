@@ -36,7 +36,7 @@ std::vector<std::string> ParallelOutputItems(int outputs);
 // The request the check marks give: group 1 = all inputs and the unmarked
 // outputs, group 2 = the marked inputs and outputs. Marks are per list item.
 SplitRequest ParallelMasksFromChecks(int inputs, int outputs, const std::vector<bool>& inputChecks,
-                                       const std::vector<bool>& outputChecks);
+                                     const std::vector<bool>& outputChecks);
 
 // The dialog's state for one block: the check marks, the masks they give,
 // whether "Разложить" is enabled, and the preview's pictures.

@@ -133,7 +133,8 @@ bool ExtractSerial(CLogicalScheme& scheme, int32_t mask, int block, bool merge) 
   next.m_wordDigits = WordDigitsFor(q + r);
   next.m_reserved = 0;
   next.m_lp = ToUpperAscii(WordsToLP(v, next.m_wordDigits));
-  for (int t = 0; t < r; ++t) upper.m_inputs[static_cast<size_t>(t)] = CBlockInput(static_cast<int16_t>(q + t), next.m_id);
+  for (int t = 0; t < r; ++t)
+    upper.m_inputs[static_cast<size_t>(t)] = CBlockInput(static_cast<int16_t>(q + t), next.m_id);
   scheme.SetBlock(block + 1, next);
   scheme.SetBlock(block, upper);
   return true;

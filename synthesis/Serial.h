@@ -39,9 +39,9 @@ struct SplitCandidate {
 // undefined rows belong to no class (-1). Classes are numbered in order of
 // creation, so class 0 holds the first defined row.
 struct RowClasses {
-  std::vector<int32_t> rowClass;   // one entry per row, -1 for undefined rows
+  std::vector<int32_t> rowClass;       // one entry per row, -1 for undefined rows
   std::vector<Words> representatives;  // merged words of every class
-  bool stopped = false;            // classification stopped at the limit
+  bool stopped = false;                // classification stopped at the limit
 };
 
 // Classifies the rows of `table`. With `limit` >= 0 it stops as soon as more

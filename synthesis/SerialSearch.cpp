@@ -141,7 +141,8 @@ class CMaskEvaluator {
         continue;
       }
       int32_t node = root;
-      while (node >= 0) node = m_trie[static_cast<size_t>(node)].child[KeyBit(t, m_trie[static_cast<size_t>(node)].pos)];
+      while (node >= 0)
+        node = m_trie[static_cast<size_t>(node)].child[KeyBit(t, m_trie[static_cast<size_t>(node)].pos)];
       const size_t other = static_cast<size_t>(m_first[static_cast<size_t>(~node)]);
       int32_t diff = -1;
       for (size_t c = 0; c < cols; ++c) {
@@ -279,7 +280,8 @@ class CMaskEvaluator {
       const uint32_t col = m_colOff[c];
       for (size_t i = 0; i < static_cast<size_t>(count); ++i) {
         int32_t v = m_w[m_firstOff[i] + col];
-        for (int32_t x = m_next[static_cast<size_t>(m_first[i])]; x != -1 && v == -1; x = m_next[static_cast<size_t>(x)])
+        for (int32_t x = m_next[static_cast<size_t>(m_first[i])]; x != -1 && v == -1;
+             x = m_next[static_cast<size_t>(x)])
           v = Word(static_cast<size_t>(x), c);
         Record<OneDigit>(Sets(c, i / 64), uint64_t{1} << (i % 64), v);
       }
@@ -394,23 +396,23 @@ class CMaskEvaluator {
   const int m_n, m_m, m_planes;
   const bool m_hasUndefined;
   std::vector<uint32_t> m_rowOff, m_colOff;
-  std::vector<int32_t> m_first;        // per class: first member row
-  std::vector<TrieNode> m_trie;        // fully defined tables
-  std::vector<int32_t> m_group;        // per row: group of its words so far
-  std::vector<int32_t> m_slot;         // per (group, word): new group, -1 unused
-  std::vector<uint32_t> m_touched;     // slots in use
+  std::vector<int32_t> m_first;     // per class: first member row
+  std::vector<TrieNode> m_trie;     // fully defined tables
+  std::vector<int32_t> m_group;     // per row: group of its words so far
+  std::vector<int32_t> m_slot;      // per (group, word): new group, -1 unused
+  std::vector<uint32_t> m_touched;  // slots in use
   // Tables with undefined words:
-  size_t m_words = 0;                  // 64-bit words of a class set
-  size_t m_setCount = 0;               // sets of one column (see Sets)
-  int m_digitBits = 0;                 // value bits of a digit
-  int m_digits = 0;                    // digits of a word
+  size_t m_words = 0;     // 64-bit words of a class set
+  size_t m_setCount = 0;  // sets of one column (see Sets)
+  int m_digitBits = 0;    // value bits of a digit
+  int m_digits = 0;       // digits of a word
   uint32_t m_digitMask = 0;
-  std::vector<uint64_t> m_accept;      // per column and class word: the sets
-  size_t m_frontier = 0;               // columns whose sets hold every class
-  std::vector<int32_t> m_last;         // per class: last member row
-  std::vector<uint32_t> m_firstOff;    // per class: word offset of its first row
-  std::vector<int32_t> m_next;         // per row: next member of its class
-  std::vector<uint64_t> m_cand;        // candidate classes of the current row
+  std::vector<uint64_t> m_accept;    // per column and class word: the sets
+  size_t m_frontier = 0;             // columns whose sets hold every class
+  std::vector<int32_t> m_last;       // per class: last member row
+  std::vector<uint32_t> m_firstOff;  // per class: word offset of its first row
+  std::vector<int32_t> m_next;       // per row: next member of its class
+  std::vector<uint64_t> m_cand;      // candidate classes of the current row
 };
 
 // Shares the masks 2^n - 2 .. 1 of the block held in `words` among threads.

@@ -162,8 +162,9 @@ SchemeValues SimulateScheme(const CLogicalScheme& scheme, bool keepAll) {
       EvaluateChunk(c, first, size, at, index, star);
     }
   };
-  const size_t threads =
-      n * count < (size_t{1} << 18) ? 1 : std::clamp<size_t>(std::thread::hardware_concurrency(), 1, std::min<size_t>(chunks, 8));
+  const size_t threads = n * count < (size_t{1} << 18)
+                             ? 1
+                             : std::clamp<size_t>(std::thread::hardware_concurrency(), 1, std::min<size_t>(chunks, 8));
   std::vector<std::thread> pool;
   for (size_t t = 1; t < threads; ++t) pool.emplace_back(work, t, threads);
   work(0, threads);

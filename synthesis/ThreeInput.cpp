@@ -27,7 +27,8 @@ std::array<bool, 4> PairsSeen(const CLogicalScheme& scheme, int block, int x) {
     if (b[p] == -1 && a[p] != -1) b[p] = a[p];
     // h = A + 2B, so h = 1 is pair 2 and h = 2 pair 1.
     switch (a[p] + 2 * b[p]) {
-      case 0: case -3: seen[0] = true; break;
+      case 0:
+      case -3: seen[0] = true; break;
       case 1: seen[2] = true; break;
       case 2: seen[1] = true; break;
       case 3: seen[3] = true; break;

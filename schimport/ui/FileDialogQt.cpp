@@ -12,8 +12,8 @@ namespace tarrow {
 
 std::string AskSchematicFile() {
   if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return {};
-  const QString file = QFileDialog::getOpenFileName(nullptr, QString(), QString(),
-                                                    QString::fromUtf8("Файл схемы (*.sch)"));
+  const QString file =
+      QFileDialog::getOpenFileName(nullptr, QString(), QString(), QString::fromUtf8("Файл схемы (*.sch)"));
   if (file.isEmpty()) return {};
   const QByteArray name = QFile::encodeName(file);
   return std::string(name.constData(), static_cast<size_t>(name.size()));

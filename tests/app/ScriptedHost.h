@@ -72,7 +72,7 @@ class CScriptedHost : public CDocumentHost {
       return a;
     }
     return m.buttons == MessageButtons::YesNo || m.buttons == MessageButtons::YesNoCancel ? MessageAnswer::No
-                                                                                           : MessageAnswer::Ok;
+                                                                                          : MessageAnswer::Ok;
   }
   std::optional<std::string> AskOpenFile(const FileDialogRequest& r) override {
     fileDialogs.push_back(r);

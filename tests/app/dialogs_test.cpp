@@ -115,8 +115,8 @@ TEST(FictDialog, GridPickRuleAndMessage) {
 
 TEST(ThreeInDialog, LinesAndChosenInput) {
   CThreeInDialogModel model({5, 5, 4});
-  EXPECT_EQ(model.Lines(), (Lines{"In 4, тип выделяемого блока 4", "In 2, тип выделяемого блока 5",
-                                  "In 1, тип выделяемого блока 5"}));
+  EXPECT_EQ(model.Lines(),
+            (Lines{"In 4, тип выделяемого блока 4", "In 2, тип выделяемого блока 5", "In 1, тип выделяемого блока 5"}));
   EXPECT_FALSE(model.Choice());
   model.Select(0);
   EXPECT_EQ(model.Choice(), ThreeInputChoice{2});

@@ -58,9 +58,7 @@ CLogicalScheme ThreeEqualBlocks() {
 
 class DocumentTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    doc.OnNewDocument();
-  }
+  void SetUp() override { doc.OnNewDocument(); }
 
   std::string Path(const std::string& name) const { return m_dir.File(name); }
 
@@ -109,7 +107,7 @@ TEST_F(DocumentTest, EnableTableOfNewDocumentAndProject) {
   EXPECT_FALSE(doc.IsEnabled(CommandId::Undo));
   EXPECT_FALSE(doc.IsEnabled(CommandId::Redo));
   EXPECT_TRUE(doc.IsEnabled(CommandId::Analysis));
-  EXPECT_FALSE(doc.IsEnabled(CommandId::Serial));  // nothing selected
+  EXPECT_FALSE(doc.IsEnabled(CommandId::Serial));    // nothing selected
   EXPECT_FALSE(doc.IsEnabled(CommandId::Optimize));  // 4 inputs, 2 outputs
   doc.SelectBlock(1);
   EXPECT_TRUE(doc.IsEnabled(CommandId::Serial));
@@ -233,9 +231,7 @@ TEST_F(DocumentTest, OpenWhileModifiedSavesThenOpens) {
 TEST_F(DocumentTest, OpenOfADamagedFileReportsTheReasonAndKeepsTheDocument) {
   NewProject();
   Serial(1, 3);
-  {
-    std::ofstream(Path("bad.shc"), std::ios::binary) << "not a scheme";
-  }
+  { std::ofstream(Path("bad.shc"), std::ios::binary) << "not a scheme"; }
   doc.SetModifiedFlag(false);
   const DocState before(doc);
   host.openFile = Path("bad.shc");
@@ -450,7 +446,7 @@ TEST_F(DocumentTest, OptimisationAppliesTheSubstitutionThatFreesMostBlocks) {
   ASSERT_EQ(texts.size(), 3u);
   EXPECT_EQ(texts[0], "количество ярусов в схеме = 4");
   EXPECT_EQ(std::count(texts[1].begin(), texts[1].end(), '\n'), 2);  // two candidates
-  EXPECT_EQ(texts[2], "3  номер #1");  // equal dead sets: the later candidate
+  EXPECT_EQ(texts[2], "3  номер #1");                                // equal dead sets: the later candidate
   EXPECT_EQ(doc.Scheme().GetBlockCount(), 4);
   EXPECT_EQ(doc.Scheme().GetBlock(2).m_inputs[0], (CBlockInput{1, "I"}));
   EXPECT_EQ(doc.Scheme().GetBlock(2).m_caption, "Блок 2");

@@ -9,8 +9,8 @@
 namespace lodex {
 namespace {
 
-using ::testing::HasSubstr;
 using tarrow::testing::TempDir;
+using ::testing::HasSubstr;
 
 const std::string kExample = std::string(LODEX_SOURCE_DIR) + "/examples/full-adder.sch";
 

@@ -106,8 +106,9 @@ TEST(DocumentCli, ParallelSerialOfferAnsweredByMerge) {
   ASSERT_EQ(RunCli({"new", "-n", "4", "-m", "2", "--lp", "0002000200031113", "-o", p}).status, 0);
   const auto r = RunCli({"parallel", p, "--block", "1", "--in2", "3", "--out2", "2", "--merge", "yes", "-o", merged});
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out, "Возможно выделение последовательного блока с теми же входами\n\rХотите выделить и объединить в "
-                   "параллельно-последовательный блок?\n");
+  EXPECT_EQ(r.out,
+            "Возможно выделение последовательного блока с теми же входами\n\rХотите выделить и объединить в "
+            "параллельно-последовательный блок?\n");
   EXPECT_EQ(RunCli({"analyze", merged}).status, 0);
   EXPECT_NE(RunCli({"show", merged}).out.find("Bl_2\tБлок 2\t2\t2\t"), std::string::npos);
   EXPECT_EQ(RunCli({"parallel", p, "--block", "1", "--in2", "3", "--out2", "8"}).status, 2);  // no output 3
@@ -135,12 +136,12 @@ TEST(DocumentCli, DamagedInputIsRefusedAndNothingWritten) {
   CTempDir dir;
   const std::string bad = dir.File("bad.shc"), out = dir.File("out.shc");
   testing::WriteBytes(bad, "garbage");
-  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-           {"serial", bad, "--block", "1", "--list"},
-           {"cover", bad, "--nor", "-o", out},
-           {"optimize", bad, "-o", out},
-           {"analyze", bad},
-           {"lof", bad, "--block", "1", "-o", dir.File("x.lof")}}) {
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"serial", bad, "--block", "1", "--list"},
+                                             {"cover", bad, "--nor", "-o", out},
+                                             {"optimize", bad, "-o", out},
+                                             {"analyze", bad},
+                                             {"lof", bad, "--block", "1", "-o", dir.File("x.lof")}}) {
     const auto r = RunCli(args);
     EXPECT_EQ(r.status, 2) << args[0];
     EXPECT_FALSE(r.err.empty()) << args[0];

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-
 #include <nlohmann/json.hpp>
 
 #include "cli/CliRunner.h"
@@ -24,7 +23,8 @@ TEST(CliNew, WritesTheProjectsBytes) {
 }
 
 TEST(CliNew, FromASequenceFileAndPrintedWithoutOutput) {
-  const auto r = RunCli({"new", "-n", "3", "-m", "2", "--lof", std::string(LODEX_SOURCE_DIR) + "/examples/full-adder.lof"});
+  const auto r =
+      RunCli({"new", "-n", "3", "-m", "2", "--lof", std::string(LODEX_SOURCE_DIR) + "/examples/full-adder.lof"});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("1\tBl_1\tБлок1\t3\t2\tI:0 I:1 I:2\t01121223\n"), std::string::npos) << r.out;
 }

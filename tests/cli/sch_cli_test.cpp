@@ -13,10 +13,10 @@
 
 namespace {
 
-using ::testing::HasSubstr;
-using ::testing::StartsWith;
 using tarrow::testing::ReadFile;
 using tarrow::testing::TempDir;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
 
 const std::string kBin = LODEX_BIN_DIR;
 const std::string kExamples = std::string(LODEX_SOURCE_DIR) + "/examples/";
@@ -95,7 +95,7 @@ TEST(SchCli, ALibraryOutsideTheProgramsFolderIsNeverUsed) {
   const std::string message =
       "lodex-cli: Не удалось загрузить библиотеку импорта схем " + (program.path() / "libtarrow.so").string() + ": ";
   Outcome o = RunProgram(copy, {"new", "--sch", kExamples + "full-adder.sch", "-o", "x.shc"},
-                  "LD_LIBRARY_PATH=" + Quote(cwd.path().string() + ":" + kBin));
+                         "LD_LIBRARY_PATH=" + Quote(cwd.path().string() + ":" + kBin));
   EXPECT_EQ(o.status, 2);
   EXPECT_THAT(o.err, StartsWith(message));
   EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 1);

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "ToolRunner.h"
 #include "export/VhdlGenerator.h"
 #include "model/TempDir.h"
-#include "ToolRunner.h"
 
 namespace lodex::testing {
 
@@ -31,7 +31,8 @@ inline GhdlRun SimulateExport(const CLogicalScheme& scheme, const std::string& t
   EXPECT_TRUE(CVhdlGenerator::WriteFile(bench, CVhdlGenerator::Testbench(scheme, title)).ok());
   const std::string top = VhdlDesignName(VhdlTitleStem(title)) + "_tb";
   // The options the IEEE clauses of the exported header need.
-  const std::vector<std::string> options = {"--std=93c", "--ieee=synopsys", "-fexplicit", "--workdir=" + dir.Path().string()};
+  const std::vector<std::string> options = {"--std=93c", "--ieee=synopsys", "-fexplicit",
+                                            "--workdir=" + dir.Path().string()};
   auto ghdl = [&](const char* step, std::vector<std::string> args) {
     args.insert(args.begin(), options.begin(), options.end());
     args.insert(args.begin(), step);

@@ -3,11 +3,11 @@
 #include "export/GhdlRunner.h"
 #include "synthesis/Analysis.h"
 #include "synthesis/Covering.h"
+#include "synthesis/OpsTestUtil.h"
 #include "synthesis/Parallel.h"
 #include "synthesis/Serial.h"
 #include "synthesis/SerialSearch.h"
 #include "synthesis/ThreeInput.h"
-#include "synthesis/OpsTestUtil.h"
 
 namespace lodex {
 namespace {

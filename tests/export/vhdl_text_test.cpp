@@ -154,7 +154,7 @@ TEST(VhdlText, UndefinedRowsAreComments) {
   EXPECT_NE(text.find("--\t\t\"*****\" when \"01\",\n"), std::string::npos);
   EXPECT_NE(text.find("\n\t\t\"11111\" when \"10\",\n"), std::string::npos);
   EXPECT_NE(text.find("\n\t\t\"00011\" when \"11\",\n"), std::string::npos);  // 0xa3: lowest five bits
-  EXPECT_NE(text.find("\t\t\"00011\" when others;\n"), std::string::npos);   // 3 in five bits
+  EXPECT_NE(text.find("\t\t\"00011\" when others;\n"), std::string::npos);    // 3 in five bits
 }
 
 TEST(VhdlText, SelectorsAndPortMaps) {
@@ -168,8 +168,9 @@ TEST(VhdlText, SelectorsAndPortMaps) {
   EXPECT_NE(text.find("\t\t\"0\" when \"1010\",\n"), std::string::npos);
   EXPECT_NE(text.find("\t\t\"1\" when others;\n"), std::string::npos);  // 15 in one bit
   EXPECT_NE(text.find("\t\t\tin_Bl_1(0) => net_Bl_2(0),\n"), std::string::npos);
-  EXPECT_NE(text.find("\tcomp_Bl_2: x_Bl_2 port map(\n\t\t\tin_Bl_2(0) => I(3),\n\t\t\tout_Bl_2(0) => net_Bl_2(0));\n\n"),
-            std::string::npos);
+  EXPECT_NE(
+      text.find("\tcomp_Bl_2: x_Bl_2 port map(\n\t\t\tin_Bl_2(0) => I(3),\n\t\t\tout_Bl_2(0) => net_Bl_2(0));\n\n"),
+      std::string::npos);
   EXPECT_NE(text.find("\tO(0) <= I(0);\n"), std::string::npos);
   EXPECT_NE(text.find("\t\t\"1\" when \"0\",\n\t\t\"0\" when \"1\",\n"), std::string::npos);  // the inverter
 }

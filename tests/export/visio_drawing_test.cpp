@@ -77,7 +77,6 @@ TEST(VisioDrawing, JunctionsAreBlackCirclesAndInversionsPlainOnes) {
   EXPECT_EQ(a.Count("Cell FillForegnd RGB(0; 0; 0)"), 1u);
 }
 
-
 // A host whose drawing program is a recording that outlives the command.
 class CDrawingHost : public test::CScriptedHost {
  public:

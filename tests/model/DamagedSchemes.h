@@ -67,10 +67,13 @@ inline std::vector<std::pair<std::string, std::string>> DamagedSchemes() {
       {"first block is not I", h + ExampleLogicBlock() + in + out},
       {"last block is not O", h + in + out + ExampleLogicBlock()},
       {"one block only", h.substr(0, 11) + Hex("01 00 00 00") + in},
-      {"identifier repeated", h.substr(0, 11) + Hex("04 00 00 00") + in + ExampleLogicBlock() + ExampleLogicBlock() + out},
-      {"block counter below an identifier", Hex("02 30 31 01 00 00 00 00 00 00 00 03 00 00 00") + in + ExampleLogicBlock() + out},
+      {"identifier repeated",
+       h.substr(0, 11) + Hex("04 00 00 00") + in + ExampleLogicBlock() + ExampleLogicBlock() + out},
+      {"block counter below an identifier",
+       Hex("02 30 31 01 00 00 00 00 00 00 00 03 00 00 00") + in + ExampleLogicBlock() + out},
       {"output block names an unknown block",
-       h + in + ExampleLogicBlock() + Hex("00 01 4F 00 00 00 00 00 00 00 00 00 01 00 00 00 04 42 6C 5F 32 00 00 00 00 00 00")},
+       h + in + ExampleLogicBlock() +
+           Hex("00 01 4F 00 00 00 00 00 00 00 00 00 01 00 00 00 04 42 6C 5F 32 00 00 00 00 00 00")},
       {"source sequence of the wrong length", Hex("03 30 31 30") + h.substr(3) + in + ExampleLogicBlock() + out},
   };
   // The valid example cut at every byte.

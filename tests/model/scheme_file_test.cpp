@@ -4,8 +4,8 @@
 
 #include "model/Archive.h"
 #include "model/Cp1251.h"
-#include "model/SchemeFile.h"
 #include "model/DamagedSchemes.h"
+#include "model/SchemeFile.h"
 #include "model/TempDir.h"
 #include "synthesis/OpsTestUtil.h"
 
@@ -23,9 +23,11 @@ TEST(SchemeFile, TheOneInputProjectByteForByte) {
 }
 
 TEST(SchemeFile, StringPrefixes) {
-  for (const auto& [length, prefix] : std::vector<std::pair<size_t, std::string>>{
-           {254, "\xFE"}, {255, std::string("\xFF\xFF\x00", 3)}, {0xFFFD, "\xFF\xFD\xFF"},
-           {0xFFFE, std::string("\xFF\xFF\xFF\xFE\xFF\x00\x00", 7)}}) {
+  for (const auto& [length, prefix] :
+       std::vector<std::pair<size_t, std::string>>{{254, "\xFE"},
+                                                   {255, std::string("\xFF\xFF\x00", 3)},
+                                                   {0xFFFD, "\xFF\xFD\xFF"},
+                                                   {0xFFFE, std::string("\xFF\xFF\xFF\xFE\xFF\x00\x00", 7)}}) {
     CArchive ar;
     ar.WriteString(std::string(length, 'a'), "text");
     EXPECT_EQ(ar.Bytes().substr(0, prefix.size()), prefix) << length;
@@ -49,8 +51,8 @@ TEST(SchemeFile, CyrillicIsWindows1251OnDisk) {
 
 TEST(SchemeFile, TextOutsideTheCodePageIsRefusedNotMangled) {
   EXPECT_FALSE(Utf8ToCp1251("日本").has_value());
-  EXPECT_FALSE(Utf8ToCp1251("\xC3").has_value());        // cut sequence
-  EXPECT_FALSE(Utf8ToCp1251("\xC0\xAF").has_value());    // overlong
+  EXPECT_FALSE(Utf8ToCp1251("\xC3").has_value());          // cut sequence
+  EXPECT_FALSE(Utf8ToCp1251("\xC0\xAF").has_value());      // overlong
   EXPECT_FALSE(Utf8ToCp1251("\xED\xA0\x80").has_value());  // surrogate
 
   CTempDir dir;
@@ -105,7 +107,8 @@ TEST(SchemeFile, DamagedFilesAreRefusedAndChangeNothing) {
 
 TEST(SchemeFile, ReasonsNameTheBlockAndField) {
   using testing::Hex;
-  const std::string h = testing::ExampleHeader(), in = testing::ExampleInputBlock(), out = testing::ExampleOutputBlock();
+  const std::string h = testing::ExampleHeader(), in = testing::ExampleInputBlock(),
+                    out = testing::ExampleOutputBlock();
   auto reason = [](const std::string& bytes) {
     CLogicalScheme s;
     return LoadScheme(bytes, s).message();

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "model/LogicalScheme.h"
-#include "model/SchemeFile.h"
 #include "model/RecordingSink.h"
+#include "model/SchemeFile.h"
 #include "synthesis/OpsTestUtil.h"
 
 namespace lodex {

@@ -30,13 +30,15 @@ struct Gate {
 // symbol definitions and instances, then the sheet with wires and markers.
 inline std::string Schematic(const std::vector<std::string>& nets, const std::vector<std::string>& inputs,
                              const std::vector<std::string>& outputs, const std::vector<Gate>& gates) {
-  std::string s = "VERSION 6\r\nBEGIN SCHEMATIC\r\n    BEGIN ATTR DeviceFamilyName \"spartan3e\"\r\n"
-                  "        DELETE all:0\r\n    END ATTR\r\n    BEGIN NETLIST\r\n";
+  std::string s =
+      "VERSION 6\r\nBEGIN SCHEMATIC\r\n    BEGIN ATTR DeviceFamilyName \"spartan3e\"\r\n"
+      "        DELETE all:0\r\n    END ATTR\r\n    BEGIN NETLIST\r\n";
   for (const auto& n : nets) s += "        SIGNAL " + n + "\r\n";
   for (const auto& p : inputs) s += "        PORT Input " + p + "\r\n";
   for (const auto& p : outputs) s += "        PORT Output " + p + "\r\n";
   for (const auto& g : gates)
-    s += "        BEGIN BLOCKDEF " + g.type + "\r\n            TIMESTAMP 2000 1 1 10 10 10\r\n"
+    s += "        BEGIN BLOCKDEF " + g.type +
+         "\r\n            TIMESTAMP 2000 1 1 10 10 10\r\n"
          "            LINE N 0 -64 64 -64 \r\n            LINE N 256 -96 192 -96 \r\n        END BLOCKDEF\r\n";
   for (const auto& g : gates) {
     s += "        BEGIN BLOCK " + g.name + " " + g.type + "\r\n";

@@ -9,9 +9,9 @@ namespace tarrow {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::HasSubstr;
 using testing::Evaluate;
 using testing::Gate;
+using ::testing::HasSubstr;
 using testing::LastLine;
 using testing::LogFrom;
 using testing::Schematic;
@@ -63,7 +63,8 @@ Gate G(std::string name, std::string type, std::vector<std::pair<std::string, st
 }
 
 std::string TwoInput(const std::string& type) {
-  return Schematic({"A0", "A1", "F0"}, {"A0", "A1"}, {"F0"}, {G("G1", type, {{"I0", "A0"}, {"I1", "A1"}, {"O", "F0"}})});
+  return Schematic({"A0", "A1", "F0"}, {"A0", "A1"}, {"F0"},
+                   {G("G1", type, {{"I0", "A0"}, {"I1", "A1"}, {"O", "F0"}})});
 }
 
 TEST(EvaluateNetlist, OneTwoInputGate) {
@@ -85,13 +86,13 @@ TEST(EvaluateNetlist, OneTwoInputGate) {
 
 TEST(EvaluateNetlist, LogsEvaluationInTheOrderOfTheSteps) {
   const testing::Run run = Evaluate(TwoInput("and2b1"));
-  EXPECT_THAT(LogFrom(run, "InitSCH(2x4)", 100), ElementsAre("InitSCH(2x4)", "SortByWeights:", "0:0", "1:1", "SORTED:", "0:0", "1:1", "ENDSORT",
-                                "XLXN[0]==============================", "0101",
-                                "XLXN[1]==============================", "0011",
-                                "=====================================", "Test(G1)[", "0101", "0011", "]",
-                                "{Logic:and InvO:0 Ins:2 InvIns:1}", "XLXN[2]:=0010",
-                                "=====================================", "XLXN[2]==============================", "0010",
-                                "=====================================", "0010"));
+  EXPECT_THAT(
+      LogFrom(run, "InitSCH(2x4)", 100),
+      ElementsAre("InitSCH(2x4)", "SortByWeights:", "0:0", "1:1", "SORTED:", "0:0", "1:1", "ENDSORT",
+                  "XLXN[0]==============================", "0101", "XLXN[1]==============================", "0011",
+                  "=====================================", "Test(G1)[", "0101", "0011", "]",
+                  "{Logic:and InvO:0 Ins:2 InvIns:1}", "XLXN[2]:=0010", "=====================================",
+                  "XLXN[2]==============================", "0010", "=====================================", "0010"));
 }
 
 TEST(EvaluateNetlist, InputPortsOrderedByTrailingNumber) {
@@ -106,8 +107,9 @@ TEST(EvaluateNetlist, InputPortsOrderedByTrailingNumber) {
 
 TEST(EvaluateNetlist, APortWithoutNumberKeepsFileOrderForBoth) {
   // The output names carry numbers in reverse, but CI has none.
-  const std::string text = Schematic({"A1", "CI", "Y1", "Y0"}, {"A1", "CI"}, {"Y1", "Y0"},
-                                     {G("G1", "buf", {{"I", "A1"}, {"O", "Y1"}}), G("G2", "buf", {{"I", "CI"}, {"O", "Y0"}})});
+  const std::string text =
+      Schematic({"A1", "CI", "Y1", "Y0"}, {"A1", "CI"}, {"Y1", "Y0"},
+                {G("G1", "buf", {{"I", "A1"}, {"O", "Y1"}}), G("G2", "buf", {{"I", "CI"}, {"O", "Y0"}})});
   const testing::Run run = Evaluate(text);
   EXPECT_EQ(Text(run.result), "0213");  // Y1 (= A1, input 0) is the leftmost bit
   EXPECT_THAT(LogFrom(run, "SortByWeights:", 6),
@@ -115,8 +117,9 @@ TEST(EvaluateNetlist, APortWithoutNumberKeepsFileOrderForBoth) {
 }
 
 TEST(EvaluateNetlist, TwoOutputsFirstSortedPortIsTheHigherBit) {
-  const std::string text = Schematic({"A0", "A1", "Y1", "Y0"}, {"A0", "A1"}, {"Y1", "Y0"},
-                                     {G("G1", "buf", {{"I", "A1"}, {"O", "Y1"}}), G("G2", "buf", {{"I", "A0"}, {"O", "Y0"}})});
+  const std::string text =
+      Schematic({"A0", "A1", "Y1", "Y0"}, {"A0", "A1"}, {"Y1", "Y0"},
+                {G("G1", "buf", {{"I", "A1"}, {"O", "Y1"}}), G("G2", "buf", {{"I", "A0"}, {"O", "Y0"}})});
   // Y0 = "0101", Y1 = "0011": the digits are 00 Y0 Y1.
   EXPECT_EQ(Text(Evaluate(text).result), "0213");
 }
@@ -144,8 +147,7 @@ TEST(EvaluateNetlist, AGateFedByALaterGateIsEvaluatedOnALaterScan) {
   EXPECT_EQ(Text(forward.result), "00011111");
   EXPECT_EQ(Text(backward.result), "00011111");
   // The first scan tests G1, meets UNDEF on N1 and goes on to G2.
-  EXPECT_THAT(LogFrom(backward, "Test(G1)[", 3),
-              ElementsAre("Test(G1)[", "UNDEF", "Test(G2)["));
+  EXPECT_THAT(LogFrom(backward, "Test(G1)[", 3), ElementsAre("Test(G1)[", "UNDEF", "Test(G2)["));
 }
 
 TEST(EvaluateNetlist, MoreThanFourOutputsGiveSeveralDigitsPerWord) {
@@ -165,11 +167,12 @@ TEST(EvaluateNetlist, MoreThanFourOutputsGiveSeveralDigitsPerWord) {
 }
 
 TEST(EvaluateNetlist, ConstantsAndParityGates) {
-  const std::string text = Schematic(
-      {"A0", "A1", "A2", "Z", "K", "F0", "F1", "F2"}, {"A0", "A1", "A2"}, {"F0", "F1", "F2"},
-      {G("U1", "gnd", {{"G", "Z"}}), G("U2", "vcc", {{"P", "K"}}),
-       G("U3", "xor3", {{"I0", "A0"}, {"I1", "A1"}, {"I2", "A2"}, {"O", "F0"}}),
-       G("U4", "or2", {{"I0", "Z"}, {"I1", "A2"}, {"O", "F1"}}), G("U5", "and2", {{"I0", "K"}, {"I1", "A1"}, {"O", "F2"}})});
+  const std::string text =
+      Schematic({"A0", "A1", "A2", "Z", "K", "F0", "F1", "F2"}, {"A0", "A1", "A2"}, {"F0", "F1", "F2"},
+                {G("U1", "gnd", {{"G", "Z"}}), G("U2", "vcc", {{"P", "K"}}),
+                 G("U3", "xor3", {{"I0", "A0"}, {"I1", "A1"}, {"I2", "A2"}, {"O", "F0"}}),
+                 G("U4", "or2", {{"I0", "Z"}, {"I1", "A2"}, {"O", "F1"}}),
+                 G("U5", "and2", {{"I0", "K"}, {"I1", "A1"}, {"O", "F2"}})});
   // Per combination: F0 parity (bit 2), F1 = A2 (bit 1), F2 = A1 (bit 0).
   std::string expected;
   for (int j = 0; j < 8; ++j) {
@@ -216,7 +219,8 @@ INSTANTIATE_TEST_SUITE_P(
         EvalFailure{"XorInputMissing",
                     Schematic({"A0", "F0"}, {"A0"}, {"F0"}, {G("G1", "xor2", {{"I0", "A0"}, {"O", "F0"}})}),
                     "the input pin I1 of G1 (xor2) is not connected"},
-        EvalFailure{"Undriven", Schematic({"A0", "F0", "F1"}, {"A0"}, {"F0", "F1"}, {G("G1", "buf", {{"I", "A0"}, {"O", "F0"}})}),
+        EvalFailure{"Undriven",
+                    Schematic({"A0", "F0", "F1"}, {"A0"}, {"F0", "F1"}, {G("G1", "buf", {{"I", "A0"}, {"O", "F0"}})}),
                     "the output port F1 has no value: its net is not driven, or its gates form a cycle"},
         EvalFailure{"Cycle",
                     Schematic({"A0", "N1", "F0"}, {"A0"}, {"F0"},

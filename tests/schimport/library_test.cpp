@@ -1,10 +1,9 @@
 // The built library loaded through dlopen from the build's output folder, as
 // the program loads it.
 #include <dlfcn.h>
-#include <sys/stat.h>
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <functional>
 
@@ -14,11 +13,11 @@
 namespace tarrow {
 namespace {
 
-using ::testing::HasSubstr;
-using ::testing::StartsWith;
 using testing::Gate;
+using ::testing::HasSubstr;
 using testing::ReadFile;
 using testing::Schematic;
+using ::testing::StartsWith;
 using testing::TempDir;
 
 class Library {
@@ -53,12 +52,16 @@ class ScopedEnv {
  public:
   ScopedEnv(const char* name, const char* value) : m_name(name) {
     if (const char* old = std::getenv(name)) m_old = old;
-    if (value) ::setenv(name, value, 1);
-    else ::unsetenv(name);
+    if (value)
+      ::setenv(name, value, 1);
+    else
+      ::unsetenv(name);
   }
   ~ScopedEnv() {
-    if (m_old) ::setenv(m_name, m_old->c_str(), 1);
-    else ::unsetenv(m_name);
+    if (m_old)
+      ::setenv(m_name, m_old->c_str(), 1);
+    else
+      ::unsetenv(m_name);
   }
   ScopedEnv(const ScopedEnv&) = delete;
   ScopedEnv& operator=(const ScopedEnv&) = delete;
@@ -133,8 +136,8 @@ TEST(LibraryLoad, UnloadingForgetsTheCounts) {
 
 // A stand-in for the desktop's chooser: prints `answer` when called as one.
 void WriteChooser(const TempDir& dir, const std::string& answer, int status) {
-  const std::string script = dir.Write("zenity", "#!/bin/sh\n[ \"$1\" = --file-selection ] || exit 9\necho '" +
-                                                     answer + "'\nexit " + std::to_string(status) + "\n");
+  const std::string script = dir.Write("zenity", "#!/bin/sh\n[ \"$1\" = --file-selection ] || exit 9\necho '" + answer +
+                                                     "'\nexit " + std::to_string(status) + "\n");
   ::chmod(script.c_str(), 0755);
 }
 

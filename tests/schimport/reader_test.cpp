@@ -34,8 +34,8 @@ TEST(FindSignal, FirstEqualNameTrimmedAndCaseSensitive) {
   EXPECT_EQ(FindSignal(names, "C"), -1);
 }
 
-const std::string kAnd2 = Schematic({"A", "B", "F"}, {"A", "B"}, {"F"},
-                                    {Gate{"G1", "and2", {{"I0", "A"}, {"I1", "B"}, {"O", "F"}}}});
+const std::string kAnd2 =
+    Schematic({"A", "B", "F"}, {"A", "B"}, {"F"}, {Gate{"G1", "and2", {{"I0", "A"}, {"I1", "B"}, {"O", "F"}}}});
 
 TEST(ReadSchematic, LogsWhatItRecognisesInFileOrderAndSkipsTheDrawing) {
   std::istringstream in(kAnd2);
@@ -43,9 +43,9 @@ TEST(ReadSchematic, LogsWhatItRecognisesInFileOrderAndSkipsTheDrawing) {
   SchMemoryLog log;
   ASSERT_TRUE(ReadSchematic(in, "/x/and2.sch", netlist, log));
   EXPECT_THAT(log.lines, ElementsAre("/x/and2.sch", "NewSignal \"A\"=>0", "NewSignal \"B\"=>1", "NewSignal \"F\"=>2",
-                                     "DefineSchInputTo 0   *A*", "DefineSchInputTo 1   *B*", "DefineSchOutputTo 2   *F*",
-                                     "DefineBlock(G1,and2)", "In(0): 0   *A*", "In(1): 1   *B*", "Out: 2   *F*",
-                                     "====================================="));
+                                     "DefineSchInputTo 0   *A*", "DefineSchInputTo 1   *B*",
+                                     "DefineSchOutputTo 2   *F*", "DefineBlock(G1,and2)", "In(0): 0   *A*",
+                                     "In(1): 1   *B*", "Out: 2   *F*", "====================================="));
   ASSERT_EQ(netlist.Blocks.size(), 1u);
   EXPECT_THAT(netlist.Blocks[0].Inputs, ElementsAre(0, 1));
   EXPECT_THAT(netlist.Blocks[0].Outputs, ElementsAre(2));
@@ -147,8 +147,10 @@ INSTANTIATE_TEST_SUITE_P(
         ReadFailure{"PORT Output F\nSIGNAL F\n", "the port F names a net that is not declared before it"},
         ReadFailure{"PORT Input A(1:0)\n", "the port A(1:0) names a net that is not declared before it"},
         ReadFailure{"SIGNAL A(99:0)\nPORT Input A(99:0)\n", "the bus port A(99:0) is wider than 64 nets"},
-        ReadFailure{"SIGNAL A\nBEGIN BLOCK G1 and2\nPIN I0 B\n", "the pin I0 of G1 names the net B, which is not declared"},
-        ReadFailure{"SIGNAL A\nBEGIN BLOCK G1 and2\nPIN O B\n", "the output pin of G1 names the net B, which is not declared"},
+        ReadFailure{"SIGNAL A\nBEGIN BLOCK G1 and2\nPIN I0 B\n",
+                    "the pin I0 of G1 names the net B, which is not declared"},
+        ReadFailure{"SIGNAL A\nBEGIN BLOCK G1 and2\nPIN O B\n",
+                    "the output pin of G1 names the net B, which is not declared"},
         ReadFailure{"SIGNAL A\nBEGIN BLOCK G1 and2\nPIN I2 A\n", "the pin I2 of G1 lies beyond the 2 inputs of and2"},
         ReadFailure{"SIGNAL A\nBEGIN BLOCK G1 and2\nPIN I99999999999 A\n",
                     "the pin I99999999999 of G1 lies beyond the 2 inputs of and2"},

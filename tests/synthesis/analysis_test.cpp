@@ -34,10 +34,9 @@ TEST(Analize, UndefinedSourceReadsStarOnPinZeroOnly) {
   // the string "*x" is not exactly "*", so B looks up index 2x.
   // C reads A alone on pin 0 and is undefined wherever A is.
   // The output block reads A pin 1, which is '0' for an undefined A.
-  const CLogicalScheme s = Scheme(2,
-                                  {Block("B", "0110", {{0, "A"}, {1, "I"}}), Block("C", "10", {{0, "A"}}),
-                                   Block("A", "3*", {{0, "I"}}, 2)},
-                                  {{0, "B"}, {0, "C"}, {1, "A"}}, "0000");
+  const CLogicalScheme s = Scheme(
+      2, {Block("B", "0110", {{0, "A"}, {1, "I"}}), Block("C", "10", {{0, "A"}}), Block("A", "3*", {{0, "I"}}, 2)},
+      {{0, "B"}, {0, "C"}, {1, "A"}}, "0000");
   const AnalysisResult r = Analize(s);
   ASSERT_TRUE(r.status.ok()) << r.status.message();
   // combination i: A = 3 or -1; B = lp[bit0(A) + 2*in1]; C = !bit0(A) or *.
@@ -65,8 +64,7 @@ TEST(Analize, RefusesALinkThatNamesNoBlock) {
 
 TEST(Analize, RefusesABlockReadingOneBeforeIt) {
   // B at index 2 is read by A at index 1 (fine) and reads A (breaks the order).
-  const CLogicalScheme s =
-      Scheme(1, {Block("A", "01", {{0, "B"}}), Block("B", "01", {{0, "A"}})}, {{0, "A"}}, "01");
+  const CLogicalScheme s = Scheme(1, {Block("A", "01", {{0, "B"}}), Block("B", "01", {{0, "A"}})}, {{0, "A"}}, "01");
   const AnalysisResult r = Analize(s);
   EXPECT_FALSE(r.status.ok());
   EXPECT_NE(r.status.message().find("does not come after it"), std::string::npos) << r.status.message();

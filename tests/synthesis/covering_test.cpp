@@ -61,8 +61,8 @@ TEST(Covering, EveryTwoInputFunctionKeepsItsFunction) {
       // Either covered by elements only, or one of the functions left alone.
       const bool covered = s.GetBlockCount() > 3;
       for (int i = 1; covered && i < s.GetBlockCount() - 1; ++i) EXPECT_EQ(s.GetBlock(i).m_lp, element) << lp;
-      const bool kept = lp == "0000" || lp == "1111" || lp == "0101" || lp == "0011" || lp == "1010" ||
-                        lp == "1100" || lp == element;
+      const bool kept =
+          lp == "0000" || lp == "1111" || lp == "0101" || lp == "0011" || lp == "1010" || lp == "1100" || lp == element;
       EXPECT_EQ(covered, !kept) << lp;
       // A second covering changes nothing.
       const CLogicalScheme once = s;
@@ -75,11 +75,11 @@ TEST(Covering, EveryTwoInputFunctionKeepsItsFunction) {
 TEST(Covering, OtherShapesAreSkippedWithTheirLinks) {
   // A two-output block Bl_3, a three-input block Bl_4 reading its pin 1,
   // and a two-input AND reading pin 1 of Bl_3 (a different signal from pin 0).
-  CLogicalScheme s = Scheme(2,
-                            {Block("Bl_5", "0001", {{1, "Bl_3"}, {0, "I"}}),
-                             Block("Bl_4", "00010111", {{1, "Bl_3"}, {0, "I"}, {1, "I"}}),
-                             Block("Bl_3", "0213", {{0, "I"}, {1, "I"}}, 2)},
-                            {{0, "Bl_5"}, {0, "Bl_4"}, {0, "Bl_3"}}, "0000", 1);
+  CLogicalScheme s = Scheme(
+      2,
+      {Block("Bl_5", "0001", {{1, "Bl_3"}, {0, "I"}}), Block("Bl_4", "00010111", {{1, "Bl_3"}, {0, "I"}, {1, "I"}}),
+       Block("Bl_3", "0213", {{0, "I"}, {1, "I"}}, 2)},
+      {{0, "Bl_5"}, {0, "Bl_4"}, {0, "Bl_3"}}, "0000", 1);
   s.m_blockCounter = 5;
   ASSERT_EQ(ValidateScheme(s), "");
   const std::string before = Analize(s).sequence;
@@ -106,8 +106,7 @@ TEST(Covering, NorAfterNandKeepsIdentifiersUnique) {
 TEST(Covering, WideBlocksKeepTheirWordDigits) {
   // Five outputs need two digits a word; the covering renumbers captions
   // but must not cut the block's words to one digit.
-  CLogicalScheme s =
-      Scheme(1, {Block("Bl_2", "001F", {{0, "I"}}, 5)}, {{0, "Bl_2"}, {4, "Bl_2"}}, "03");
+  CLogicalScheme s = Scheme(1, {Block("Bl_2", "001F", {{0, "I"}}, 5)}, {{0, "Bl_2"}, {4, "Bl_2"}}, "03");
   CoverNor(s);
   EXPECT_EQ(s.GetBlock(1).m_wordDigits, 2);
   EXPECT_EQ(Analize(s).sequence, "03");

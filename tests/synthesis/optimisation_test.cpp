@@ -20,8 +20,8 @@ TEST(ComputeTiers, OneBlockSchemeHasTwoTiers) {
 }
 
 TEST(ComputeTiers, UnknownSourceGivesMinusOneDownstream) {
-  CLogicalScheme s = Scheme(1, {Block("A", "0001", {{0, "B"}, {0, "I"}}), Block("B", "01", {{0, "Nowhere"}})},
-                            {{0, "A"}}, "00");
+  CLogicalScheme s =
+      Scheme(1, {Block("A", "0001", {{0, "B"}, {0, "I"}}), Block("B", "01", {{0, "Nowhere"}})}, {{0, "A"}}, "00");
   ComputeTiers(s);
   EXPECT_EQ(s.GetBlock(2).m_tier, -1);
   EXPECT_EQ(s.GetBlock(1).m_tier, -1);
@@ -66,10 +66,11 @@ TEST(TabulateBlocks, RefusesAnUnsimulableSchemeAndChangesNothing) {
 // o = J AND c, J = V AND b, V = W AND W, W = a (through a two-input
 // repeater of input 0): V's signal can be taken from W or from input a.
 CLogicalScheme Chain() {
-  CLogicalScheme s = Scheme(3,
-                            {Block("Bl_o", "0001", {{0, "Bl_J"}, {2, "I"}}), Block("Bl_J", "0001", {{0, "Bl_V"}, {1, "I"}}),
-                             Block("Bl_V", "0001", {{0, "Bl_W"}, {0, "Bl_W"}}), Block("Bl_W", "0101", {{0, "I"}, {1, "I"}})},
-                            {{0, "Bl_o"}}, "00000101");
+  CLogicalScheme s =
+      Scheme(3,
+             {Block("Bl_o", "0001", {{0, "Bl_J"}, {2, "I"}}), Block("Bl_J", "0001", {{0, "Bl_V"}, {1, "I"}}),
+              Block("Bl_V", "0001", {{0, "Bl_W"}, {0, "Bl_W"}}), Block("Bl_W", "0101", {{0, "I"}, {1, "I"}})},
+             {{0, "Bl_o"}}, "00000101");
   return s;
 }
 
@@ -107,10 +108,11 @@ TEST(FindSameLP, OneBlockSchemeHasNoCandidate) {
 
 TEST(RequiredSignal, StepThroughOneInputBlockIsNotUsable) {
   // o reads X (one input) and c; X reads J.
-  CLogicalScheme s = Scheme(3,
-                            {Block("Bl_o", "0001", {{0, "Bl_X"}, {2, "I"}}), Block("Bl_X", "10", {{0, "Bl_J"}}),
-                             Block("Bl_J", "0001", {{0, "Bl_V"}, {1, "I"}}), Block("Bl_V", "0110", {{0, "I"}, {1, "I"}})},
-                            {{0, "Bl_o"}}, "00000000");
+  CLogicalScheme s =
+      Scheme(3,
+             {Block("Bl_o", "0001", {{0, "Bl_X"}, {2, "I"}}), Block("Bl_X", "10", {{0, "Bl_J"}}),
+              Block("Bl_J", "0001", {{0, "Bl_V"}, {1, "I"}}), Block("Bl_V", "0110", {{0, "I"}, {1, "I"}})},
+             {{0, "Bl_o"}}, "00000000");
   const BlockTables t = TabulateBlocks(s);
   ASSERT_TRUE(t.status.ok());
   for (int32_t code = 0; code < 4; ++code) EXPECT_FALSE(RequiredSignal(s, t.tables, 2, code, 1).has_value()) << code;
@@ -123,10 +125,11 @@ TEST(RequiredSignal, UndefinedWordsOfTheTargetCountAsObservable) {
   // J = "01*1": with its input 1 at 1, input 0 chooses between '*' and 1.
   // Moving input 0 to 0 there would make J undefined, so the current value
   // is required.
-  CLogicalScheme s = Scheme(2,
-                            {Block("Bl_o", "0110", {{0, "Bl_J"}, {0, "I"}}), Block("Bl_J", "01*1", {{0, "Bl_V"}, {0, "Bl_U"}}),
-                             Block("Bl_V", "0111", {{0, "I"}, {1, "I"}}), Block("Bl_U", "0001", {{0, "I"}, {1, "I"}})},
-                            {{0, "Bl_o"}}, "0000");
+  CLogicalScheme s =
+      Scheme(2,
+             {Block("Bl_o", "0110", {{0, "Bl_J"}, {0, "I"}}), Block("Bl_J", "01*1", {{0, "Bl_V"}, {0, "Bl_U"}}),
+              Block("Bl_V", "0111", {{0, "I"}, {1, "I"}}), Block("Bl_U", "0001", {{0, "I"}, {1, "I"}})},
+             {{0, "Bl_o"}}, "0000");
   const BlockTables t = TabulateBlocks(s);
   const auto r = RequiredSignal(s, t.tables, 2, 0, 1);
   ASSERT_TRUE(r.has_value());
@@ -151,7 +154,8 @@ TEST(ChooseSubstitution, DeadSetsAboveTenAreNotChosen) {
   // frees all 11, replacing input 1 only Bl_K.
   std::vector<CLogicalBlock> blocks = {Block("Bl_T", "0110", {{0, "C0"}, {0, "Bl_K"}})};
   for (int c = 0; c < 11; ++c)
-    blocks.push_back(Block("C" + std::to_string(c), "0001", {{0, c == 10 ? "I" : "C" + std::to_string(c + 1)}, {1, "I"}}));
+    blocks.push_back(
+        Block("C" + std::to_string(c), "0001", {{0, c == 10 ? "I" : "C" + std::to_string(c + 1)}, {1, "I"}}));
   blocks.push_back(Block("Bl_K", "0110", {{0, "I"}, {1, "I"}}));
   CLogicalScheme s = Scheme(2, blocks, {{0, "Bl_T"}}, "0000");
   ASSERT_EQ(ValidateScheme(s), "");

@@ -3,8 +3,8 @@
 // word of the project's sequence.
 #include <gtest/gtest.h>
 
-#include <random>
 #include <cstdlib>
+#include <random>
 #include <sstream>
 
 #include "OpsTestUtil.h"

@@ -16,8 +16,7 @@ template <class WordFn>
 CLogicalScheme SchemeOf(int n, int m, WordFn word) {
   Words words(size_t{1} << n);
   for (size_t i = 0; i < words.size(); ++i) words[i] = word(i);
-  return CLogicalScheme(static_cast<int16_t>(n), static_cast<int16_t>(m), "Bl_1",
-                        WordsToLP(words, WordDigitsFor(m)));
+  return CLogicalScheme(static_cast<int16_t>(n), static_cast<int16_t>(m), "Bl_1", WordsToLP(words, WordDigitsFor(m)));
 }
 
 // Random words, each undefined with probability `undefined`.
@@ -31,8 +30,7 @@ inline CLogicalScheme RandomScheme(int n, int m, double undefined, uint32_t seed
 // f(x) = h(g(x & bound), x & ~bound) with g taking `classes` values, then
 // words made undefined with probability `undefined`: the bound mask (and
 // many others) split.
-inline CLogicalScheme DecomposableScheme(int n, int m, double undefined, uint32_t seed, uint32_t bound,
-                                         int classes) {
+inline CLogicalScheme DecomposableScheme(int n, int m, double undefined, uint32_t seed, uint32_t bound, int classes) {
   std::mt19937 rng(seed);
   std::uniform_real_distribution<double> u(0, 1);
   std::uniform_int_distribution<int32_t> value(0, static_cast<int32_t>((int64_t{1} << m) - 1));

@@ -19,7 +19,8 @@ Words Simulate(const CLogicalScheme& s) {
   const int n = s.GetBlock(0).m_outputCount;
   const int last = s.GetBlockCount() - 1;
   std::vector<Words> seq(static_cast<size_t>(last));
-  for (int b = 1; b < last; ++b) seq[static_cast<size_t>(b)] = LPToWords(s.GetBlock(b).m_lp, s.GetBlock(b).m_wordDigits);
+  for (int b = 1; b < last; ++b)
+    seq[static_cast<size_t>(b)] = LPToWords(s.GetBlock(b).m_lp, s.GetBlock(b).m_wordDigits);
   Words out(size_t{1} << n);
   std::vector<int32_t> value(static_cast<size_t>(last) + 1);
   auto read = [&](const CLogicalBlock& block) -> int32_t {
@@ -123,7 +124,8 @@ TEST(SerialSplit, MergeIntoNextBlockReproducesBoth) {
       ASSERT_EQ(s.GetBlockCount(), 4) << what;
       EXPECT_EQ(s.m_blockCounter, counter + 1) << what;
       const CLogicalBlock& merged = s.GetBlock(2);
-      EXPECT_EQ(merged.m_outputCount, q + s.GetBlock(1).m_inputCount - (n - std::popcount(static_cast<uint32_t>(c.mask))))
+      EXPECT_EQ(merged.m_outputCount,
+                q + s.GetBlock(1).m_inputCount - (n - std::popcount(static_cast<uint32_t>(c.mask))))
           << what;
       ExpectReproduces(expected, s, what);
     }
@@ -186,7 +188,9 @@ TEST(SerialSplit, CandidatesOrderedByComplexityThenMask) {
 
 TEST(SerialSplit, ComplexityAboveTheBlockIsRejected) {
   // Four inputs, mask 7: three classes need r = 2 and cost 2*8 + 2^3 = 24 > 16.
-  CLogicalScheme four(4, 1, "Bl_1", "010*****" "*0*01***");
+  CLogicalScheme four(4, 1, "Bl_1",
+                      "010*****"
+                      "*0*01***");
   EXPECT_FALSE(EvaluateSplit(four, 7, 1));
 }
 
