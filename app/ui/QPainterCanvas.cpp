@@ -1,6 +1,7 @@
 #include "app/ui/QPainterCanvas.h"
 
 #include <QFontMetricsF>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QString>
 #include <algorithm>
@@ -14,6 +15,12 @@ QColor ToQColor(Colour c) { return QColor(c.r, c.g, c.b); }
 
 CQPainterCanvas::CQPainterCanvas(QPainter& painter) : m_painter(painter) {
   m_painter.setRenderHint(QPainter::TextAntialiasing, true);
+  m_painter.setRenderHint(QPainter::Antialiasing, m_smooth);
+  // What lies outside the device is not drawn at all: a large diagram is
+  // mostly out of sight.
+  const QPaintDevice* device = m_painter.device();
+  const QRectF deviceRect = device ? QRectF(0, 0, device->width(), device->height()) : QRectF();
+  m_visible = m_painter.worldTransform().inverted().mapRect(deviceRect);
   SetPen(Pen{});
   SetBrush(Brush{});
   SetFont(SchemeFont());
@@ -21,7 +28,8 @@ CQPainterCanvas::CQPainterCanvas(QPainter& painter) : m_painter(painter) {
 
 void CQPainterCanvas::SetPen(const Pen& pen) {
   if (!pen.visible) {
-    m_painter.setPen(Qt::NoPen);
+    m_pen = QPen(Qt::NoPen);
+    m_painter.setPen(m_pen);
     return;
   }
   QPen qpen(ToQColor(pen.colour));
@@ -37,6 +45,7 @@ void CQPainterCanvas::SetPen(const Pen& pen) {
   }
   qpen.setCapStyle(Qt::SquareCap);
   qpen.setJoinStyle(Qt::MiterJoin);
+  m_pen = qpen;
   m_painter.setPen(qpen);
 }
 
@@ -59,41 +68,63 @@ QFont CQPainterCanvas::ToQFont(const Font& font) {
 }
 
 void CQPainterCanvas::SetFont(const Font& font) {
-  // The drawing sets the same font at the start of each pass; measuring it
-  // once is enough.
-  if (!m_metrics || !(font == m_fontSpec)) {
+  // The drawing sets the same font at the start of each pass.
+  if (!(font == m_fontSpec) || m_texts.empty()) {
     m_fontSpec = font;
     m_font = ToQFont(font);
-    m_metrics.emplace(m_font);
+    m_texts.clear();
   }
   m_painter.setFont(m_font);
 }
 
+void CQPainterCanvas::Smooth(bool on) {
+  if (on == m_smooth) return;
+  m_smooth = on;
+  m_painter.setRenderHint(QPainter::Antialiasing, on);
+}
+
+bool CQPainterCanvas::Visible(double left, double top, double right, double bottom) const {
+  // A pen reaches a little beyond the shape's outline.
+  constexpr double kReach = 4;
+  return right + kReach >= m_visible.left() && left - kReach <= m_visible.right() &&
+         bottom + kReach >= m_visible.top() && top - kReach <= m_visible.bottom();
+}
+
 void CQPainterCanvas::Rectangle(int left, int top, int right, int bottom) {
-  m_painter.setRenderHint(QPainter::Antialiasing, false);
-  m_painter.drawRect(QRect(QPoint(std::min(left, right), std::min(top, bottom)),
-                           QSize(std::abs(right - left), std::abs(bottom - top))));
+  const int l = std::min(left, right), t = std::min(top, bottom), r = std::max(left, right), b = std::max(top, bottom);
+  if (!Visible(l, t, r, b)) return;
+  Smooth(false);
+  m_painter.drawRect(QRect(l, t, r - l, b - t));
 }
 
 void CQPainterCanvas::Line(int x1, int y1, int x2, int y2) {
-  m_painter.setRenderHint(QPainter::Antialiasing, false);
+  if (!Visible(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2))) return;
+  Smooth(false);
   m_painter.drawLine(x1, y1, x2, y2);
 }
 
 void CQPainterCanvas::Ellipse(int left, int top, int right, int bottom) {
-  m_painter.setRenderHint(QPainter::Antialiasing, true);
-  m_painter.drawEllipse(
-      QRectF(std::min(left, right), std::min(top, bottom), std::abs(right - left), std::abs(bottom - top)));
+  const int l = std::min(left, right), t = std::min(top, bottom), r = std::max(left, right), b = std::max(top, bottom);
+  if (!Visible(l, t, r, b)) return;
+  Smooth(true);
+  m_painter.drawEllipse(QRectF(l, t, r - l, b - t));
 }
 
 void CQPainterCanvas::Text(int x, int y, const std::string& text, TextAlign align) {
-  const QString s = QString::fromStdString(text);
-  double left = x;
-  if (align == TextAlign::Centre) left -= m_metrics->horizontalAdvance(s) / 2;
-  const QPen pen = m_painter.pen();
-  m_painter.setPen(Qt::black);
-  m_painter.drawText(QPointF(left, y + m_metrics->ascent()), s);
-  m_painter.setPen(pen);
+  // Labels repeat ("&", "1", the weights): each is laid out once a paint.
+  auto [it, added] = m_texts.try_emplace(text);
+  QStaticText& laidOut = it->second;
+  if (added) {
+    laidOut.setTextFormat(Qt::PlainText);
+    laidOut.setText(QString::fromStdString(text));
+    laidOut.prepare(m_painter.worldTransform(), m_font);
+  }
+  const double width = laidOut.size().width();
+  const double left = align == TextAlign::Centre ? x - width / 2 : x;
+  if (!Visible(left, y, left + width, y + m_fontSpec.height)) return;
+  if (m_pen.color() != Qt::black) m_painter.setPen(Qt::black);
+  m_painter.drawStaticText(QPointF(left, y), laidOut);
+  if (m_pen.color() != Qt::black) m_painter.setPen(m_pen);
 }
 
 void PaintScheme(QPainter& painter, const CSchemeDrawing& drawing, int selectedIndex, unsigned zoom, QPoint scroll) {

@@ -3,9 +3,12 @@
 #pragma once
 
 #include <QFont>
-#include <QFontMetricsF>
+#include <QPen>
 #include <QPoint>
-#include <optional>
+#include <QRectF>
+#include <QStaticText>
+#include <string>
+#include <unordered_map>
 
 #include "drawing/Canvas.h"
 #include "drawing/SchemeDrawing.h"
@@ -38,10 +41,16 @@ class CQPainterCanvas : public CCanvas {
   static QFont ToQFont(const Font& font);
 
  private:
+  void Smooth(bool on);
+  bool Visible(double left, double top, double right, double bottom) const;
+
   QPainter& m_painter;
+  QRectF m_visible;  // the device's area in drawing units
+  QPen m_pen;
+  bool m_smooth = false;
   Font m_fontSpec;
   QFont m_font;
-  std::optional<QFontMetricsF> m_metrics;
+  std::unordered_map<std::string, QStaticText> m_texts;
 };
 
 // The laid-out diagram as the view shows it: on white, at `zoom` percent,
