@@ -33,13 +33,15 @@ void CQPainterCanvas::SetPen(const Pen& pen) {
     return;
   }
   QPen qpen(ToQColor(pen.colour));
-  // Width in drawing units, as on a device context, but never thinner than
-  // a device pixel when zoomed out.
+  // Width in drawing units, as on a device context, but when zoomed out
+  // never thinner than a pixel of the screen (a cosmetic pen's width is in
+  // device pixels, of which a dense display has several a pixel).
   const double scale = std::abs(m_painter.worldTransform().m11());
   const double width = std::max(pen.width, 1);
-  if (width * scale <= 1.0) {
+  if (width * scale < 1.0) {
+    const QPaintDevice* device = m_painter.device();
     qpen.setCosmetic(true);
-    qpen.setWidthF(1.0);
+    qpen.setWidthF(device ? device->devicePixelRatioF() : 1.0);
   } else {
     qpen.setWidthF(width);
   }
