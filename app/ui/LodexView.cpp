@@ -124,6 +124,13 @@ void CLodexView::mousePressEvent(QMouseEvent* event) {
   event->accept();
 }
 
+void CLodexView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
+    event->accept();  // the press has selected
+  else
+    QAbstractScrollArea::mouseReleaseEvent(event);
+}
+
 void CLodexView::wheelEvent(QWheelEvent* event) {
   // Only Ctrl alone zooms; anything else scrolls as usual.
   if (event->modifiers() != Qt::ControlModifier || event->buttons() != Qt::NoButton) {
