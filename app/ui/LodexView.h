@@ -29,13 +29,6 @@ class CLodexView : public QAbstractScrollArea {
   void OnUpdate();
 
   unsigned Zoom() const { return m_zoom; }
-  // Keeps the diagram point at the viewport's centre where it is.
-  void SetZoom(unsigned percent);
-  void ZoomIn();
-  void ZoomOut();
-  void ZoomReset();
-  // The zoom at which the whole diagram fits the viewport, not below 10 %.
-  void FitToWindow();
 
   // The diagram at 100 % without the selection, as SVG or PNG by the file's
   // extension; false and a reason when it is not written. The file is
@@ -43,6 +36,16 @@ class CLodexView : public QAbstractScrollArea {
   bool SaveImage(const QString& path, QString* error) const;
 
   const CSchemeDrawing& Drawing() const { return m_drawing; }
+
+ public slots:
+  // Between 10 % and kMaximumZoom, keeping the diagram point at the
+  // viewport's centre where it is.
+  void SetZoom(unsigned percent);
+  void ZoomIn();     // +10
+  void ZoomOut();    // -10
+  void ZoomReset();  // 100 %
+  // The zoom at which the whole diagram fits the viewport, not below 10 %.
+  void FitToWindow();
 
  signals:
   void LayoutRefreshed(bool firstState);
@@ -65,7 +68,7 @@ class CLodexView : public QAbstractScrollArea {
   void ZoomAround(unsigned percent, Point anchor);
 
   CLodexDoc& m_doc;
-  unsigned m_zoom = 100;
+  unsigned m_zoom = 100;  // kept across documents
   CSchemeDrawing m_drawing;
   int m_wheelRest = 0;  // a turn of less than a zoom step, kept for the next event
 };

@@ -124,9 +124,12 @@ void CQPainterCanvas::Text(int x, int y, const std::string& text, TextAlign alig
   const double width = laidOut.size().width();
   const double left = align == TextAlign::Centre ? x - width / 2 : x;
   if (!Visible(left, y, left + width, y + m_fontSpec.height)) return;
-  if (m_pen.color() != Qt::black) m_painter.setPen(Qt::black);
+  // Text is black whatever the pen (the selection's is blue, a hidden one
+  // would draw no text at all).
+  const bool blackPen = m_pen.style() != Qt::NoPen && m_pen.color() == Qt::black;
+  if (!blackPen) m_painter.setPen(Qt::black);
   m_painter.drawStaticText(QPointF(left, y), laidOut);
-  if (m_pen.color() != Qt::black) m_painter.setPen(m_pen);
+  if (!blackPen) m_painter.setPen(m_pen);
 }
 
 void PaintScheme(QPainter& painter, const CSchemeDrawing& drawing, int selectedIndex, unsigned zoom, QPoint scroll) {

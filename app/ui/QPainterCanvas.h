@@ -1,5 +1,5 @@
-// The drawing surface on a QPainter: the scheme view, its pictures and the
-// dialog previews paint through it.
+// The drawing surface on a QPainter: the scheme view and its pictures paint
+// through it, and so can any other drawing made for a CCanvas.
 #pragma once
 
 #include <QFont>
@@ -19,8 +19,9 @@ namespace lodex {
 
 // Lines and boxes are drawn without antialiasing, so that one-unit lines on
 // whole coordinates stay one crisp pixel at 100 % (and two on a display of
-// double density); circles and text are smoothed. A pen narrower than one
-// device pixel after scaling is drawn one pixel wide.
+// double density); circles and text are smoothed. A pen that zooming out
+// would make thinner than a pixel of the screen is drawn one pixel wide.
+// Shapes and texts wholly outside the device are skipped.
 class CQPainterCanvas : public CCanvas {
  public:
   // Paints on `painter` in its current transformation; the painter must
