@@ -49,7 +49,9 @@ QListView* COutputBar::MakeList(QStringListModel* model) {
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   list->setTextElideMode(Qt::ElideNone);
   list->setWordWrap(false);
-  QFont font(QStringLiteral("Courier"));
+  // Courier, or its metric twins, or whatever fixed-pitch font there is.
+  QFont font;
+  font.setFamilies({QStringLiteral("Courier"), QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")});
   font.setStyleHint(QFont::TypeWriter);
   font.setFixedPitch(true);
   font.setPixelSize(15);
