@@ -29,8 +29,6 @@ namespace {
 using testing::LogicBlock;
 using testing::MakeScheme;
 
-QColor PixelAt(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
-
 bool HasBlue(const QImage& image) {
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x) {
@@ -67,7 +65,7 @@ class UiViewTest : public ::testing::Test {
   QImage Grab() { return view.viewport()->grab().toImage(); }
 
   // Opens the context menu at `at` and reads the enabled state of every
-  // command in it; `choose` names a top-level item to pick before it closes.
+  // command in it, by "submenu/item" or "item"; `choose` names a top-level item to pick before it closes.
   // None when no menu opened.
   std::optional<std::map<QString, bool>> ContextMenu(QPoint at, const QString& choose = {}) {
     std::optional<std::map<QString, bool>> items;
@@ -77,7 +75,7 @@ class UiViewTest : public ::testing::Test {
       items.emplace();
       for (QAction* a : menu->actions()) {
         if (a->menu())
-          for (QAction* sub : a->menu()->actions()) (*items)[sub->text()] = sub->isEnabled();
+          for (QAction* sub : a->menu()->actions()) (*items)[a->text() + "/" + sub->text()] = sub->isEnabled();
         else
           (*items)[a->text()] = a->isEnabled();
         if (a->text() == choose) menu->setActiveAction(a);
@@ -107,16 +105,16 @@ CLogicalScheme TwoBlocks() {
 
 TEST_F(UiViewTest, ClickSelectsTheBlockUnderItAndPaintsItBlue) {
   EXPECT_FALSE(HasBlue(Grab()));
-  EXPECT_EQ(PixelAt(Grab(), 50, 50), QColor(Qt::white));  // an empty scheme draws nothing
+  EXPECT_EQ(Grab().pixelColor(50, 50), QColor(Qt::white));  // an empty scheme draws nothing
   Open(TwoBlocks());
   const Rect r = view.Drawing().Entries()[2].rect;
   Click({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
   EXPECT_EQ(doc.SelectedBlock(), 2);
   const QImage selected = Grab();
-  EXPECT_EQ(PixelAt(selected, r.left, (r.top + r.bottom) / 2), QColor(Qt::blue));
-  EXPECT_EQ(PixelAt(selected, (r.left + r.right) / 2, r.top), QColor(Qt::blue));
+  EXPECT_EQ(selected.pixelColor(r.left, (r.top + r.bottom) / 2), QColor(Qt::blue));
+  EXPECT_EQ(selected.pixelColor((r.left + r.right) / 2, r.top), QColor(Qt::blue));
   const Rect other = view.Drawing().Entries()[1].rect;
-  EXPECT_EQ(PixelAt(selected, other.left, (other.top + other.bottom) / 2), QColor(Qt::black));
+  EXPECT_EQ(selected.pixelColor(other.left, (other.top + other.bottom) / 2), QColor(Qt::black));
 
   // Right-click selects too; empty space clears the selection.
   Click({(other.left + other.right) / 2, other.top + 1}, Qt::RightButton);
@@ -183,16 +181,16 @@ TEST_F(UiViewTest, ContextMenuGreysWhatTheSelectedBlockCannotDo) {
   const Rect r = view.Drawing().Entries()[1].rect;
   const QPoint centre((r.left + r.right) / 2, (r.top + r.bottom) / 2);
   Click(centre, Qt::RightButton);
-  const std::map<QString, bool> two{{"Последовательная", true},
-                                    {"Параллельная", false},
-                                    {"Выделить трехвходовый блок", false},
+  const std::map<QString, bool> two{{"Декомпозиция/Последовательная", true},
+                                    {"Декомпозиция/Параллельная", false},
+                                    {"Детализация/Выделить трехвходовый блок", false},
                                     {"Сохранить ЛП", true}};
   EXPECT_EQ(ContextMenu(centre), two);
 
   NewProject(3, 1, "01101001");
   Click(centre, Qt::RightButton);
   std::map<QString, bool> three = two;
-  three["Выделить трехвходовый блок"] = true;
+  three["Детализация/Выделить трехвходовый блок"] = true;
   EXPECT_EQ(ContextMenu(centre), three);
 
   QSignalSpy requested(&view, &CLodexView::CommandRequested);
@@ -212,7 +210,7 @@ TEST_F(UiViewTest, SaveImageWritesPngAndSvgOrNothing) {
   const Point size = SchemePictureSize(view.Drawing());
   EXPECT_EQ(image.size(), QSize(size.x, size.y));
   const Rect r = view.Drawing().Entries()[1].rect;
-  EXPECT_EQ(PixelAt(image, r.left, (r.top + r.bottom) / 2), QColor(Qt::black));  // no selection in pictures
+  EXPECT_EQ(image.pixelColor(r.left, (r.top + r.bottom) / 2), QColor(Qt::black));  // no selection in pictures
   EXPECT_FALSE(HasBlue(image));
 
   const QString svg = QString::fromStdString(dir.File("scheme.SVG"));
