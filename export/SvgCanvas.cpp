@@ -70,12 +70,17 @@ std::string CSvgCanvas::Svg() const {
   return svg;
 }
 
-std::string SchemeSvg(const CSchemeDrawing& drawing, int selectedIndex) {
+Point SchemePictureSize(const CSchemeDrawing& drawing) {
   // An output label "2048" needs about 8 units a character after its 10.
   size_t longest = 0;
   for (int k : drawing.OutputWeights()) longest = std::max(longest, WeightText(k).size());
-  const int width = std::max(drawing.Width() + 30, drawing.Width() + 10 + 8 * static_cast<int>(longest) + 8);
-  CSvgCanvas canvas(width, drawing.Height() + 20);
+  return {std::max(drawing.Width() + 30, drawing.Width() + 10 + 8 * static_cast<int>(longest) + 8),
+          drawing.Height() + 20};
+}
+
+std::string SchemeSvg(const CSchemeDrawing& drawing, int selectedIndex) {
+  const Point size = SchemePictureSize(drawing);
+  CSvgCanvas canvas(size.x, size.y);
   drawing.Paint(canvas, selectedIndex);
   drawing.PaintWires(canvas);
   return canvas.Svg();

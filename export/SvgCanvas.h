@@ -38,8 +38,12 @@ class CSvgCanvas : public CCanvas {
   std::string m_body;
 };
 
-// The laid-out diagram as the view paints it at 100 %, with room for the
-// output labels right of the diagram.
+// The size of a picture of the laid-out diagram at 100 %: the view's scroll
+// size, widened where the output labels right of the diagram need more room.
+Point SchemePictureSize(const CSchemeDrawing& drawing);
+
+// The laid-out diagram as the view paints it at 100 %, in a picture of
+// SchemePictureSize.
 std::string SchemeSvg(const CSchemeDrawing& drawing, int selectedIndex = -1);
 
 }  // namespace lodex
