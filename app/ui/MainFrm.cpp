@@ -159,6 +159,7 @@ void CMainFrame::CreateActions() {
     m_actions[spec.id] = action;
   }
   m_saveImage = new QAction("Сохранить &изображение...", this);
+  m_saveImage->setObjectName("SaveImage");
   m_saveImage->setStatusTip("Сохранить изображение схемы в файл SVG или PNG");
   connect(m_saveImage, &QAction::triggered, this, &CMainFrame::SaveImage);
 }
@@ -294,14 +295,14 @@ void CMainFrame::RefreshCommands() {
 }
 
 bool CMainFrame::OpenFile(const QString& path) {
-  const std::string full = QFileInfo(path).absoluteFilePath().toStdString();
-  m_host->AnswerNextOpen(full);
-  RunCommand(CommandId::Open);
+  const QString full = QFileInfo(path).absoluteFilePath();
+  m_host->AnswerNextOpen(full.toStdString());
+  const bool opened = m_doc->OnFileOpen();
   // The path was taken unless the save prompt was cancelled.
   const bool tried = !m_host->HasPendingOpen();
   m_host->AnswerNextOpen(std::nullopt);
-  const bool opened = tried && m_doc->GetPathName() == full && !m_doc->IsModified();
-  if (tried && !opened) RemoveRecentFile(QString::fromStdString(full));
+  RefreshCommands();
+  if (tried && !opened) RemoveRecentFile(full);
   return opened;
 }
 
