@@ -184,22 +184,22 @@ void CMainFrame::CreateToolBar() {
 
 void CMainFrame::CreateMenus() {
   QMenuBar* bar = menuBar();
-  m_fileMenu = bar->addMenu("&Файл");
+  QMenu* file = bar->addMenu("&Файл");
   for (CommandId id : {CommandId::New, CommandId::Open, CommandId::Save, CommandId::SaveAs})
-    m_fileMenu->addAction(Action(id));
-  m_fileMenu->addAction(m_saveImage);
-  m_fileMenu->addSeparator();
-  m_recentPlaceholder = m_fileMenu->addAction("Список файлов");
+    file->addAction(Action(id));
+  file->addAction(m_saveImage);
+  file->addSeparator();
+  m_recentPlaceholder = file->addAction("Список файлов");
   m_recentPlaceholder->setEnabled(false);
   for (int i = 0; i < kRecentFileCount; ++i) {
-    QAction* action = m_fileMenu->addAction(QString());
+    QAction* action = file->addAction(QString());
     connect(action, &QAction::triggered, this, [this, i] {
       if (i < m_recentFiles.size()) OpenFile(m_recentFiles[i]);
     });
     m_recentActions.push_back(action);
   }
-  m_fileMenu->addSeparator();
-  m_fileMenu->addAction(Action(CommandId::Exit));
+  file->addSeparator();
+  file->addAction(Action(CommandId::Exit));
 
   QMenu* synthesis = bar->addMenu("&Синтез");
   QMenu* decomposition = synthesis->addMenu("&Декомпозиция");
@@ -252,7 +252,7 @@ void CMainFrame::CreateStatusBar() {
   // An ordinary widget: prompts of menu items and buttons cover it while
   // they are shown.
   bar->addWidget(new QLabel("Готов", bar), 1);
-  m_zoomLabel = new QLabel("100%", bar);
+  m_zoomLabel = new QLabel(QString("%1%").arg(m_view->Zoom()), bar);
   m_zoomLabel->setToolTip("Масштаб схемы");
   bar->addPermanentWidget(m_zoomLabel);
 }

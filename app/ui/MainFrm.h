@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "app/CommandIds.h"
 #include "app/LodexDoc.h"
@@ -89,7 +90,6 @@ class CMainFrame : public QMainWindow {
   QLabel* m_zoomLabel = nullptr;
   std::map<CommandId, QAction*> m_actions;
   QAction* m_saveImage = nullptr;
-  QMenu* m_fileMenu = nullptr;
   QAction* m_recentPlaceholder = nullptr;
   std::vector<QAction*> m_recentActions;
   QStringList m_recentFiles;
