@@ -66,7 +66,7 @@ const std::vector<CommandSpec>& CommandSpecs() {
       {CommandId::CoverNor, "Покрытие элементами \"ИЛИ-НЕ\"", nullptr,
        "Покрыть двухвходовые блоки элементами ИЛИ-НЕ\nПокрытие элементами ИЛИ-НЕ", {}},
       {CommandId::Settings, "Настройки", nullptr, "Изменить настройки синтеза\nНастройки", {}},
-      {CommandId::Visio, "Чертеж схемы", "visio", "Открыть чертеж схемы в программе просмотра\nЧертеж схемы", {}},
+      {CommandId::Visio, "Чертеж схемы", "drawing", "Открыть чертеж схемы в программе просмотра\nЧертеж схемы", {}},
       {CommandId::Undo, "Отменить", "undo", "Отменить предыдущее действие\nОтменить",
        {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}},
       {CommandId::Redo, "Вернуть", "redo", "Вернуть действие\nВернуть", {}},
