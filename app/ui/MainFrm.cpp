@@ -337,7 +337,8 @@ void CMainFrame::SaveRecentFiles() const {
   const std::unique_ptr<QSettings> settings = OpenSettings();
   settings->remove(kRecentGroup);
   settings->beginGroup(kRecentGroup);
-  for (qsizetype i = 0; i < m_recentFiles.size(); ++i) settings->setValue(QString("File%1").arg(i + 1), m_recentFiles[i]);
+  for (qsizetype i = 0; i < m_recentFiles.size(); ++i)
+    settings->setValue(QString("File%1").arg(i + 1), m_recentFiles[i]);
 }
 
 void CMainFrame::RefreshRecentMenu() {
