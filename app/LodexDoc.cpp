@@ -251,23 +251,25 @@ void CLodexDoc::RemoveRedundantBlocks() {
   m_scheme.RemoveInverters();
 }
 
-void CLodexDoc::OnFileOpen() {
+bool CLodexDoc::OnFileOpen() {
   CScopedMessageSink sink(m_host);
+  bool opened = false;
   if (m_scheme.IsEmpty() || !m_modified) {
     const std::optional<std::string> path = m_host.AskOpenFile(kOpenSchemeDialog);
     if (path && HasSchemeExtension(*path)) {
       m_layoutDirty = true;
       if (!OnOpenDocument(*path)) {  // reported; the document stays as it was
         m_host.UpdateAllViews();
-        return;
+        return false;
       }
+      opened = true;
     }
     RemoveRedundantBlocks();
     ResetHistory();
   } else {
     if (!SaveModified()) {
       m_host.UpdateAllViews();
-      return;
+      return false;
     }
     // The contents are replaced only once a file has been read, so Cancel in
     // the file dialog leaves the document as it was.
@@ -277,11 +279,13 @@ void CLodexDoc::OnFileOpen() {
       if (OnOpenDocument(*path)) {
         RemoveRedundantBlocks();
         ResetHistory();
+        opened = true;
       }
     }
   }
   ValidateSelection();
   m_host.UpdateAllViews();
+  return opened;
 }
 
 void CLodexDoc::RestoreFromHistory() {

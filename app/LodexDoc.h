@@ -83,7 +83,8 @@ class CLodexDoc {
   // The Finish step of the wizard: a new three-block project. A result whose
   // sequence does not fit its counts is refused with a message.
   bool FinishNewProject(const WizardResult& result);
-  void OnFileOpen();
+  // True when a scheme file was read.
+  bool OnFileOpen();
   bool OnFileSave();
   bool OnFileSaveAs();
   void OnUndo();

@@ -1,10 +1,8 @@
 // lodex: the desktop program.
-#include <QApplication>
-#include <QMainWindow>
+#include "app/ui/Lodex.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QMainWindow window;
-  window.show();
+  lodex::CLodexApp app(argc, argv);
+  app.InitInstance();
   return app.exec();
 }

@@ -1,0 +1,141 @@
+#include "app/ui/QtHost.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+
+#include "app/ui/MainFrm.h"
+#include "app/ui/SetUpDlg.h"
+
+namespace lodex {
+namespace {
+
+QString FromUtf8(const std::string& s) { return QString::fromStdString(s); }
+
+QMessageBox::Icon BoxIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Error: return QMessageBox::Critical;
+    case MessageIcon::Warning: return QMessageBox::Warning;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+// The buttons of a message box with their Russian texts, so that they read
+// the same whether or not Qt's own translation is installed.
+struct BoxButton {
+  QMessageBox::StandardButton button;
+  const char* text;
+  MessageAnswer answer;
+};
+
+std::vector<BoxButton> Buttons(MessageButtons buttons) {
+  const BoxButton ok{QMessageBox::Ok, "OK", MessageAnswer::Ok};
+  const BoxButton cancel{QMessageBox::Cancel, "Отмена", MessageAnswer::Cancel};
+  const BoxButton yes{QMessageBox::Yes, "Да", MessageAnswer::Yes};
+  const BoxButton no{QMessageBox::No, "Нет", MessageAnswer::No};
+  switch (buttons) {
+    case MessageButtons::Ok: return {ok};
+    case MessageButtons::OkCancel: return {ok, cancel};
+    case MessageButtons::YesNo: return {yes, no};
+    case MessageButtons::YesNoCancel: return {yes, no, cancel};
+  }
+  return {ok};
+}
+
+}  // namespace
+
+QStringList QtNameFilters(const std::string& filter) {
+  QStringList result;
+  const QStringList parts = FromUtf8(filter).split('|');
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    if (parts[i].isEmpty()) break;  // the "||" at the end
+    QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
+    for (QString& p : patterns) {
+      p = p.trimmed();
+      if (p == "*.*") p = "*";
+    }
+    QString name = parts[i];
+    name.remove(QRegularExpression(R"(\s*\([^()]*\)\s*$)"));
+    result << QString("%1 (%2)").arg(name, patterns.join(' '));
+  }
+  return result;
+}
+
+QString DefaultSuffixOf(const QString& nameFilter) {
+  static const QRegularExpression single(R"(\(\*\.([^*?\s()]+)\)$)");
+  const QRegularExpressionMatch m = single.match(nameFilter);
+  return m.hasMatch() ? m.captured(1) : QString();
+}
+
+QWidget* CQtHost::DialogParent() const {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  return m_frame;
+}
+
+MessageAnswer CQtHost::Show(const Message& message) {
+  QString text = FromUtf8(message.text);
+  text.remove('\r');  // "\n\r" breaks one line, as the Windows message box did
+  QMessageBox box(BoxIcon(message.icon), message.caption.empty() ? kAppTitle : FromUtf8(message.caption), text,
+                  QMessageBox::NoButton, DialogParent());
+  const std::vector<BoxButton> buttons = Buttons(message.buttons);
+  for (const BoxButton& b : buttons) box.addButton(b.button)->setText(b.text);
+  box.setDefaultButton(buttons.front().button);
+  box.exec();
+  const auto clicked = box.standardButton(box.clickedButton());
+  for (const BoxButton& b : buttons)
+    if (b.button == clicked) return b.answer;
+  // Closed without a button: the escape answer of the Windows message box.
+  return message.buttons == MessageButtons::YesNo ? MessageAnswer::No
+         : message.buttons == MessageButtons::Ok  ? MessageAnswer::Ok
+                                                  : MessageAnswer::Cancel;
+}
+
+MessageAnswer CQtHost::AskSaveChanges(const std::string& title) {
+  const std::string name = title.empty() ? "Без имени" : title;
+  return Show(Message{"Сохранить изменения в \"" + name + "\"?", kAppTitle, MessageButtons::YesNoCancel,
+                      MessageIcon::Question});
+}
+
+std::optional<SettingsChoice> CQtHost::RunSettingsDialog(const SettingsChoice& current) {
+  CSetUpDlg dialog(current, DialogParent());
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Choice();
+}
+
+std::optional<std::string> CQtHost::RunFileDialog(const FileDialogRequest& request, bool save) const {
+  QFileDialog dialog(DialogParent(), FromUtf8(request.title));
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setNameFilters(QtNameFilters(request.filter));
+  dialog.setDefaultSuffix(FromUtf8(request.defaultExtension));
+  // A choice of file type also changes the extension a typed name gets.
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &request](const QString& filter) {
+    const QString suffix = DefaultSuffixOf(filter);
+    dialog.setDefaultSuffix(suffix.isEmpty() ? FromUtf8(request.defaultExtension) : suffix);
+  });
+  // A wildcard name ("*.shc") only repeats the filter.
+  if (!request.fileName.empty() && request.fileName.find('*') == std::string::npos)
+    dialog.selectFile(FromUtf8(request.fileName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().front().toStdString();
+}
+
+std::optional<std::string> CQtHost::AskOpenFile(const FileDialogRequest& request) {
+  if (m_nextOpen) return std::exchange(m_nextOpen, std::nullopt);
+  return RunFileDialog(request, false);
+}
+
+std::optional<std::string> CQtHost::AskSaveFile(const FileDialogRequest& request) {
+  return RunFileDialog(request, true);
+}
+
+void CQtHost::UpdateAllViews() {
+  if (m_frame) m_frame->OnDocumentUpdated();
+}
+
+}  // namespace lodex

@@ -1,0 +1,75 @@
+// The document's host in the Qt program: message boxes, file dialogs, the
+// save prompt and the settings dialog, and the frame's views after every
+// change. Its methods are virtual so that tests can answer dialogs from a
+// script.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <string>
+
+#include "app/DocumentHost.h"
+
+class QWidget;
+
+namespace lodex {
+
+class CMainFrame;
+
+// The Qt name filters of a "name|pattern|...||" filter. The patterns replace
+// any that the name shows in brackets, ';' separates patterns, and "*.*"
+// becomes "*", which also matches names without an extension.
+QStringList QtNameFilters(const std::string& filter);
+
+// The extension that a name filter adds to a typed name ("svg" for
+// "Рисунок SVG (*.svg)"); empty for a filter with wildcards only.
+QString DefaultSuffixOf(const QString& nameFilter);
+
+class CQtHost : public CDocumentHost {
+ public:
+  CQtHost() = default;
+  CQtHost(const CQtHost&) = delete;
+  CQtHost& operator=(const CQtHost&) = delete;
+
+  // The frame that follows the document and over which dialogs open.
+  void Attach(CMainFrame* frame) { m_frame = frame; }
+
+  // A message box with the message's buttons and icon; an empty caption is
+  // the application title.
+  MessageAnswer Show(const Message& message) override;
+
+  // The synthesis dialogs and the wizard come in a later version: until
+  // then they answer Cancel.
+  std::optional<SerialChoice> RunSerialDialog(const CLogicalBlock&) override { return std::nullopt; }
+  std::optional<SplitRequest> RunParallelDialog(const CLogicalBlock&) override { return std::nullopt; }
+  std::optional<SplitRequest> RunFictitiousDialog(const CLogicalBlock&) override { return std::nullopt; }
+  std::optional<ThreeInputChoice> RunThreeInputDialog(const CLogicalBlock&, const std::vector<int32_t>&) override {
+    return std::nullopt;
+  }
+  void RunAnalysisDialog(const CAnalysisGrid&) override {}
+  std::optional<WizardResult> RunNewProjectWizard() override { return std::nullopt; }
+
+  std::optional<SettingsChoice> RunSettingsDialog(const SettingsChoice& current) override;
+  // A path handed to AnswerNextOpen answers the next open dialog without
+  // showing it: recent and dropped files go through the Open command.
+  std::optional<std::string> AskOpenFile(const FileDialogRequest& request) override;
+  std::optional<std::string> AskSaveFile(const FileDialogRequest& request) override;
+  // "Сохранить изменения в "<title>"?" with Да, Нет and Отмена.
+  MessageAnswer AskSaveChanges(const std::string& title) override;
+  void UpdateAllViews() override;
+
+  void AnswerNextOpen(std::optional<std::string> path) { m_nextOpen = std::move(path); }
+  bool HasPendingOpen() const { return m_nextOpen.has_value(); }
+
+ protected:
+  // The window that dialogs open over: a modal dialog in front, else the frame.
+  QWidget* DialogParent() const;
+  std::optional<std::string> RunFileDialog(const FileDialogRequest& request, bool save) const;
+
+ private:
+  CMainFrame* m_frame = nullptr;
+  std::optional<std::string> m_nextOpen;
+};
+
+}  // namespace lodex

@@ -1,0 +1,77 @@
+// Helpers of the main-window tests: a Qt host that answers the document's
+// dialogs from a script, scheme files to open, and modal dialogs handled
+// while they run.
+#pragma once
+
+#include <QApplication>
+#include <QTimer>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/ui/QtHost.h"
+#include "model/SchemeFile.h"
+
+namespace lodex::test {
+
+// The real host, but with the synthesis dialogs, the open and save dialogs,
+// the save prompt and (when `answer` is set) message boxes scripted.
+class CScriptedQtHost : public CQtHost {
+ public:
+  std::function<std::optional<SerialChoice>(const CLogicalBlock&)> serial;
+  std::function<std::optional<SplitRequest>(const CLogicalBlock&)> parallel;
+  std::optional<std::string> openFile;
+  std::optional<std::string> saveFile;
+  MessageAnswer saveChanges = MessageAnswer::No;
+  int saveChangesAsked = 0;
+  std::optional<MessageAnswer> answer;  // unset: real message boxes
+  std::vector<Message> messages;
+
+  std::optional<SerialChoice> RunSerialDialog(const CLogicalBlock& b) override {
+    return serial ? serial(b) : std::nullopt;
+  }
+  std::optional<SplitRequest> RunParallelDialog(const CLogicalBlock& b) override {
+    return parallel ? parallel(b) : std::nullopt;
+  }
+  std::optional<std::string> AskOpenFile(const FileDialogRequest& r) override {
+    return HasPendingOpen() ? CQtHost::AskOpenFile(r) : openFile;
+  }
+  std::optional<std::string> AskSaveFile(const FileDialogRequest&) override { return saveFile; }
+  MessageAnswer AskSaveChanges(const std::string&) override {
+    ++saveChangesAsked;
+    return saveChanges;
+  }
+  MessageAnswer Show(const Message& m) override {
+    if (!answer) return CQtHost::Show(m);
+    messages.push_back(m);
+    return *answer;
+  }
+};
+
+// A one-block project written as a scheme file.
+inline void WriteProject(const std::string& path, int inputs, int outputs, const std::string& lp) {
+  CLogicalScheme s;
+  s.InitFromProject(static_cast<int16_t>(inputs), static_cast<int16_t>(outputs), "Bl_1", lp);
+  if (!SaveSchemeFile(path, s)) throw std::runtime_error("cannot write " + path);
+}
+
+// Runs `trigger`, which must open a modal dialog; `handle` gets the dialog
+// while it runs and must close it. False when no dialog came up.
+inline bool WithModal(const std::function<void()>& trigger, const std::function<void(QWidget*)>& handle) {
+  bool seen = false;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || seen) return;
+    seen = true;
+    poll.stop();
+    handle(modal);
+  });
+  poll.start(0);
+  trigger();
+  poll.stop();
+  return seen;
+}
+
+}  // namespace lodex::test

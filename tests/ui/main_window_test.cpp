@@ -1,0 +1,285 @@
+// The main window with real widgets: actions enabled by the document's rules,
+// the history through the real actions and keys, settings, the stored layout
+// and recent files, opening damaged, missing and dropped files, the save
+// prompt on close, and the host's message boxes and file filters.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolBar>
+#include <QUrl>
+#include <filesystem>
+
+#include "WindowTestUtil.h"
+#include "app/ui/LodexView.h"
+#include "app/ui/MainFrm.h"
+#include "app/ui/OutputBar.h"
+#include "model/TempDir.h"
+
+namespace lodex::test {
+namespace {
+
+// ((x0 & x1) | x2) & x3 on both outputs: serial with mask 3 twice in a row.
+const WizardResult kTwoOutputProject{"Схема1", 4, 2, "0000000000033333"};
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  // A frame on the test's own settings file, answered by a scripted host.
+  std::unique_ptr<CMainFrame> MakeFrame() {
+    auto scripted = std::make_unique<CScriptedQtHost>();
+    host = scripted.get();
+    return std::make_unique<CMainFrame>(std::move(scripted), SettingsFile());
+  }
+  QString SettingsFile() const { return QString::fromStdString(m_dir.File("settings.ini")); }
+  std::string Path(const std::string& name) const { return m_dir.File(name); }
+  std::string Project(const std::string& name) {
+    WriteProject(Path(name), 3, 2, "01121223");
+    return Path(name);
+  }
+
+  CScriptedQtHost* host = nullptr;
+  testing::CTempDir m_dir;
+};
+
+bool Enabled(const CMainFrame& frame, CommandId id) { return frame.Action(id)->isEnabled(); }
+
+// The text of the message box that `trigger` raises, closed with its first button.
+QString MessageBoxText(const std::function<void()>& trigger) {
+  QString text;
+  const bool shown = WithModal(trigger, [&](QWidget* w) {
+    auto* box = qobject_cast<QMessageBox*>(w);
+    ASSERT_NE(box, nullptr);
+    text = box->text();
+    box->buttons().front()->click();
+  });
+  EXPECT_TRUE(shown);
+  return text;
+}
+
+TEST_F(MainWindowTest, ActionsFollowTheEnableRulesInEveryDocumentState) {
+  auto frame = MakeFrame();
+  for (CommandId id : {CommandId::Undo, CommandId::Redo, CommandId::Analysis, CommandId::Vhdl, CommandId::Visio,
+                       CommandId::SaveSequence, CommandId::Serial, CommandId::Parallel, CommandId::Save})
+    EXPECT_FALSE(Enabled(*frame, id)) << static_cast<int>(id);
+  for (CommandId id : {CommandId::New, CommandId::Open, CommandId::Settings, CommandId::About, CommandId::CoverNand,
+                       CommandId::CoverNor, CommandId::Optimize})
+    EXPECT_TRUE(Enabled(*frame, id)) << static_cast<int>(id);
+
+  frame->Document().FinishNewProject(kTwoOutputProject);
+  EXPECT_FALSE(Enabled(*frame, CommandId::Undo));
+  EXPECT_FALSE(Enabled(*frame, CommandId::Redo));
+  EXPECT_TRUE(Enabled(*frame, CommandId::Analysis));
+  EXPECT_TRUE(Enabled(*frame, CommandId::Save));
+  EXPECT_FALSE(Enabled(*frame, CommandId::Serial));
+  EXPECT_EQ(frame->windowTitle(), "Схема1[*] - Lodex");
+  EXPECT_TRUE(frame->isWindowModified());
+
+  frame->Document().SelectBlock(1);  // as a click on the block does
+  EXPECT_TRUE(Enabled(*frame, CommandId::Serial));
+  EXPECT_TRUE(Enabled(*frame, CommandId::Parallel));
+  EXPECT_TRUE(Enabled(*frame, CommandId::SaveSequence));
+  EXPECT_FALSE(Enabled(*frame, CommandId::Fictitious));  // two outputs
+  frame->Document().SelectBlock(-1);
+  EXPECT_FALSE(Enabled(*frame, CommandId::Serial));
+
+  ASSERT_TRUE(frame->OpenFile(QString::fromStdString(Project("adder.shc"))));
+  EXPECT_FALSE(Enabled(*frame, CommandId::Undo));
+  EXPECT_FALSE(Enabled(*frame, CommandId::Save));
+  EXPECT_FALSE(frame->isWindowModified());
+  EXPECT_EQ(frame->windowTitle(), "adder[*] - Lodex");
+}
+
+TEST_F(MainWindowTest, ToolbarHoldsTheCommandsInOrder) {
+  auto frame = MakeFrame();
+  std::vector<int> ids;
+  for (QAction* a : frame->ToolBar()->actions()) ids.push_back(a->isSeparator() ? 0 : a->data().toInt());
+  EXPECT_EQ(ids, (std::vector<int>{57600, 57601, 57603, 0, 57643, 57644, 0, 32802, 32778, 32779, 32785, 0, 32780,
+                                   32782, 32792, 0, 57664, 0, 32803}));
+  for (QAction* a : frame->ToolBar()->actions()) {
+    if (a->isSeparator()) continue;
+    EXPECT_FALSE(a->icon().isNull()) << a->data().toInt();
+  }
+  EXPECT_EQ(frame->Action(CommandId::Undo)->statusTip(), "Отменить предыдущее действие");
+  EXPECT_EQ(frame->Action(CommandId::Fictitious)->statusTip(), "поиск фиктивных переменных");
+}
+
+TEST_F(MainWindowTest, HistoryThroughTheUndoRedoActionsAndKeys) {
+  auto frame = MakeFrame();
+  host->answer = MessageAnswer::No;  // no parallel-serial merge
+  host->serial = [](const CLogicalBlock&) { return SerialChoice{3}; };
+  host->parallel = [](const CLogicalBlock&) { return SplitRequest{7, 1, 7, 2}; };
+  frame->show();
+  frame->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+  CLodexDoc& doc = frame->Document();
+  doc.FinishNewProject(kTwoOutputProject);
+  for (int i = 0; i < 2; ++i) {
+    doc.SelectBlock(1);
+    frame->Action(CommandId::Serial)->trigger();
+  }
+  ASSERT_EQ(doc.History().size(), 3u);
+  const CLogicalScheme afterFirst = doc.History()[1];
+
+  QTest::keyClick(frame.get(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(doc.HistoryPos(), 1);
+  EXPECT_TRUE(Enabled(*frame, CommandId::Redo));
+  QTest::keyClick(frame.get(), Qt::Key_Backspace, Qt::AltModifier);
+  EXPECT_EQ(doc.HistoryPos(), 0);
+  EXPECT_FALSE(Enabled(*frame, CommandId::Undo));
+  frame->Action(CommandId::Redo)->trigger();
+  EXPECT_EQ(doc.HistoryPos(), 1);
+
+  doc.SelectBlock(1);
+  ASSERT_TRUE(Enabled(*frame, CommandId::Parallel));
+  frame->Action(CommandId::Parallel)->trigger();
+  ASSERT_EQ(doc.History().size(), 3u);
+  EXPECT_EQ(doc.History()[1], afterFirst);
+  EXPECT_FALSE(Enabled(*frame, CommandId::Redo));
+  EXPECT_TRUE(Enabled(*frame, CommandId::Undo));
+}
+
+TEST_F(MainWindowTest, SettingsMarkTheLayoutButNotTheDocument) {
+  auto frame = MakeFrame();
+  ASSERT_TRUE(frame->OpenFile(QString::fromStdString(Project("adder.shc"))));
+  QSignalSpy refreshed(frame->View(), &CLodexView::LayoutRefreshed);
+  const bool shown = WithModal([&] { frame->Action(CommandId::Settings)->trigger(); }, [](QWidget* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), "Установки");
+    dialog->findChild<QCheckBox*>("AutoSynthesis")->setChecked(false);
+    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+  });
+  ASSERT_TRUE(shown);
+  EXPECT_FALSE(frame->Document().AutoSynthesis());
+  EXPECT_TRUE(frame->Document().LibraryBlocks());
+  EXPECT_EQ(refreshed.count(), 1);
+  EXPECT_FALSE(frame->Document().IsModified());
+  EXPECT_FALSE(frame->isWindowModified());
+  EXPECT_TRUE(frame->close());
+  EXPECT_EQ(host->saveChangesAsked, 0);
+}
+
+TEST_F(MainWindowTest, ClosingAModifiedDocumentAsksAndCancelKeepsTheWindow) {
+  auto frame = MakeFrame();
+  frame->show();
+  frame->Document().FinishNewProject(kTwoOutputProject);
+  host->saveChanges = MessageAnswer::Cancel;
+  EXPECT_FALSE(frame->close());
+  EXPECT_TRUE(frame->isVisible());
+  host->saveChanges = MessageAnswer::No;
+  EXPECT_TRUE(frame->close());
+  EXPECT_EQ(host->saveChangesAsked, 2);
+}
+
+TEST_F(MainWindowTest, LayoutPositionAndRecentFilesComeBackInTheNextWindow) {
+  const QString adder = QString::fromStdString(Project("adder.shc"));
+  {
+    auto first = MakeFrame();
+    first->ShowWithSavedPosition();
+    first->resize(640, 480);
+    first->ToolBar()->hide();
+    ASSERT_TRUE(first->OpenFile(adder));
+    ASSERT_TRUE(first->close());
+  }
+  auto second = MakeFrame();
+  EXPECT_EQ(second->RecentFiles(), QStringList{adder});
+  second->ShowWithSavedPosition();
+  EXPECT_EQ(second->size(), QSize(640, 480));
+  EXPECT_TRUE(second->ToolBar()->isHidden());
+  EXPECT_FALSE(second->OutputBar()->isHidden());
+  second->ResetLayout();
+  EXPECT_FALSE(second->ToolBar()->isHidden());
+}
+
+TEST_F(MainWindowTest, DamagedAndMissingFilesAreReportedAndTheDocumentKept) {
+  auto frame = MakeFrame();
+  const std::string adder = Project("adder.shc");
+  ASSERT_TRUE(frame->OpenFile(QString::fromStdString(adder)));
+  const CLogicalScheme shown = frame->Document().Scheme();
+
+  const std::string damaged = Path("damaged.shc");
+  testing::WriteBytes(damaged, "not a scheme at all");
+  host->openFile = damaged;
+  const QString reason = MessageBoxText([&] { frame->Action(CommandId::Open)->trigger(); });
+  EXPECT_TRUE(reason.contains("damaged.shc")) << reason.toStdString();
+  EXPECT_EQ(frame->Document().Scheme(), shown);
+  EXPECT_EQ(frame->Document().GetPathName(), adder);
+  EXPECT_EQ(frame->RecentFiles(), QStringList{QString::fromStdString(adder)});
+
+  // A recent file that has gone is reported and leaves the list.
+  std::filesystem::remove(adder);
+  EXPECT_FALSE(MessageBoxText([&] { frame->OpenFile(QString::fromStdString(adder)); }).isEmpty());
+  EXPECT_TRUE(frame->RecentFiles().isEmpty());
+  EXPECT_EQ(frame->Document().Scheme(), shown);
+}
+
+TEST_F(MainWindowTest, DroppedSchemeOpensAfterTheSavePrompt) {
+  auto frame = MakeFrame();
+  const QString adder = QString::fromStdString(Project("adder.shc"));
+  const auto drag = [&](const QString& file) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(file)});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame.get(), &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame.get(), &drop);
+    QCoreApplication::processEvents();
+    return true;
+  };
+  EXPECT_FALSE(drag(QString::fromStdString(Path("notes.txt"))));
+
+  frame->Document().FinishNewProject(kTwoOutputProject);
+  host->saveChanges = MessageAnswer::Cancel;
+  ASSERT_TRUE(drag(adder));
+  EXPECT_EQ(host->saveChangesAsked, 1);
+  EXPECT_EQ(frame->Document().GetTitle(), "Схема1");
+
+  host->saveChanges = MessageAnswer::No;
+  ASSERT_TRUE(drag(adder));
+  EXPECT_EQ(frame->Document().GetPathName(), adder.toStdString());
+  EXPECT_EQ(frame->windowTitle(), "adder[*] - Lodex");
+}
+
+TEST_F(MainWindowTest, ImageThatCannotBeWrittenIsReported) {
+  auto frame = MakeFrame();
+  ASSERT_TRUE(frame->OpenFile(QString::fromStdString(Project("adder.shc"))));
+  host->saveFile = Path("no-such-folder/adder.svg");
+  auto* action = frame->findChild<QAction*>("SaveImage");
+  ASSERT_TRUE(action && action->isEnabled());
+  EXPECT_TRUE(MessageBoxText([&] { action->trigger(); }).startsWith("Не удалось сохранить изображение"));
+  EXPECT_FALSE(std::filesystem::exists(Path("no-such-folder")));
+}
+
+TEST(WindowHost, MessageBoxesSpeakRussianUnderTheApplicationTitle) {
+  CQtHost host;
+  const Message question{"Выделить?", "", MessageButtons::YesNoCancel, MessageIcon::Question};
+  MessageAnswer answer = MessageAnswer::Ok;
+  const bool shown = WithModal([&] { answer = host.Show(question); }, [](QWidget* w) {
+    auto* box = qobject_cast<QMessageBox*>(w);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->windowTitle(), "Lodex 2.2");
+    EXPECT_EQ(box->icon(), QMessageBox::Question);
+    QStringList texts;
+    for (QAbstractButton* b : box->buttons()) texts << b->text();
+    texts.sort();
+    EXPECT_EQ(texts, (QStringList{"Да", "Нет", "Отмена"}));
+    box->button(QMessageBox::No)->click();
+  });
+  ASSERT_TRUE(shown);
+  EXPECT_EQ(answer, MessageAnswer::No);
+}
+
+TEST(WindowHost, FileFiltersBecomeQtNameFilters) {
+  EXPECT_EQ(QtNameFilters(kOpenSchemeDialog.filter), (QStringList{"Схемы (*.shc)", "Все файлы (*)"}));
+  EXPECT_EQ(QtNameFilters("Lodex Files (*.shc)|*.shc||"), QStringList{"Lodex Files (*.shc)"});
+  EXPECT_EQ(QtNameFilters("Sequences|*.lof;*.txt||"), QStringList{"Sequences (*.lof *.txt)"});
+  EXPECT_EQ(DefaultSuffixOf("Рисунок PNG (*.png)"), "png");
+  EXPECT_EQ(DefaultSuffixOf("Все файлы (*)"), "");
+}
+
+}  // namespace
+}  // namespace lodex::test
