@@ -101,6 +101,39 @@ MessageAnswer CQtHost::AskSaveChanges(const std::string& title) {
                       MessageIcon::Question});
 }
 
+void CQtHost::NotYetAvailable(const std::string& what, const std::string& command) {
+  Show(Message{what + " появится в следующей версии программы.\nПока эту команду выполняет lodex-cli " + command +
+                   " (lodex-cli " + command + " --help).",
+               kAppTitle, MessageButtons::Ok, MessageIcon::Information});
+}
+
+std::optional<SerialChoice> CQtHost::RunSerialDialog(const CLogicalBlock&) {
+  NotYetAvailable("Диалог последовательной декомпозиции", "serial");
+  return std::nullopt;
+}
+
+std::optional<SplitRequest> CQtHost::RunParallelDialog(const CLogicalBlock&) {
+  NotYetAvailable("Диалог параллельной декомпозиции", "parallel");
+  return std::nullopt;
+}
+
+std::optional<SplitRequest> CQtHost::RunFictitiousDialog(const CLogicalBlock&) {
+  NotYetAvailable("Диалог проверки фиктивных зависимостей", "fictitious");
+  return std::nullopt;
+}
+
+std::optional<ThreeInputChoice> CQtHost::RunThreeInputDialog(const CLogicalBlock&, const std::vector<int32_t>&) {
+  NotYetAvailable("Диалог выделения трехвходового блока", "three-input");
+  return std::nullopt;
+}
+
+void CQtHost::RunAnalysisDialog(const CAnalysisGrid&) { NotYetAvailable("Таблица анализа схемы", "analyze"); }
+
+std::optional<WizardResult> CQtHost::RunNewProjectWizard() {
+  NotYetAvailable("Мастер нового проекта", "new");
+  return std::nullopt;
+}
+
 std::optional<SettingsChoice> CQtHost::RunSettingsDialog(const SettingsChoice& current) {
   CSetUpDlg dialog(current, DialogParent());
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;

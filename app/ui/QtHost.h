@@ -40,15 +40,14 @@ class CQtHost : public CDocumentHost {
   MessageAnswer Show(const Message& message) override;
 
   // The synthesis dialogs and the wizard come in a later version: until
-  // then they answer Cancel.
-  std::optional<SerialChoice> RunSerialDialog(const CLogicalBlock&) override { return std::nullopt; }
-  std::optional<SplitRequest> RunParallelDialog(const CLogicalBlock&) override { return std::nullopt; }
-  std::optional<SplitRequest> RunFictitiousDialog(const CLogicalBlock&) override { return std::nullopt; }
-  std::optional<ThreeInputChoice> RunThreeInputDialog(const CLogicalBlock&, const std::vector<int32_t>&) override {
-    return std::nullopt;
-  }
-  void RunAnalysisDialog(const CAnalysisGrid&) override {}
-  std::optional<WizardResult> RunNewProjectWizard() override { return std::nullopt; }
+  // then each says so in a message box and answers Cancel, so the command
+  // changes nothing.
+  std::optional<SerialChoice> RunSerialDialog(const CLogicalBlock&) override;
+  std::optional<SplitRequest> RunParallelDialog(const CLogicalBlock&) override;
+  std::optional<SplitRequest> RunFictitiousDialog(const CLogicalBlock&) override;
+  std::optional<ThreeInputChoice> RunThreeInputDialog(const CLogicalBlock&, const std::vector<int32_t>&) override;
+  void RunAnalysisDialog(const CAnalysisGrid&) override;
+  std::optional<WizardResult> RunNewProjectWizard() override;
 
   std::optional<SettingsChoice> RunSettingsDialog(const SettingsChoice& current) override;
   // A path handed to AnswerNextOpen answers the next open dialog without
@@ -66,6 +65,8 @@ class CQtHost : public CDocumentHost {
   // The window that dialogs open over: a modal dialog in front, else the frame.
   QWidget* DialogParent() const;
   std::optional<std::string> RunFileDialog(const FileDialogRequest& request, bool save) const;
+  // The message of a dialog that this version does not have yet.
+  void NotYetAvailable(const std::string& what, const std::string& command);
 
  private:
   CMainFrame* m_frame = nullptr;
