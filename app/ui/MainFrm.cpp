@@ -40,6 +40,7 @@ struct CommandSpec {
 };
 
 const std::vector<CommandSpec>& CommandSpecs() {
+  // clang-format off
   static const std::vector<CommandSpec> specs = {
       {CommandId::New, "&Новый ", "new", "Создать новый проект\nНовый", {QKeySequence(Qt::CTRL | Qt::Key_N)}},
       {CommandId::Open, "&Открыть...", "open", "Открыть файл схемы\nОткрыть", {QKeySequence(Qt::CTRL | Qt::Key_O)}},
@@ -72,6 +73,7 @@ const std::vector<CommandSpec>& CommandSpecs() {
       {CommandId::Redo, "Вернуть", "redo", "Вернуть действие\nВернуть", {}},
       {CommandId::About, "&О программе...", "about", "Сведения о программе\nО программе", {}},
   };
+  // clang-format on
   return specs;
 }
 
@@ -168,16 +170,30 @@ void CMainFrame::CreateToolBar() {
   m_toolBar = new QToolBar("Панель управления", this);
   m_toolBar->setObjectName("ToolBar");
   m_toolBar->setIconSize(QSize(16, 16));
-  const CommandId buttons[] = {CommandId::New,        CommandId::Open,         CommandId::Save,
-                               kSeparator,            CommandId::Undo,         CommandId::Redo,
-                               kSeparator,            CommandId::Fictitious,   CommandId::Serial,
-                               CommandId::Parallel,   CommandId::ThreeInput,   kSeparator,
-                               CommandId::SaveSequence, CommandId::Analysis,   CommandId::Vhdl,
-                               kSeparator,            CommandId::About,        kSeparator,
+  const CommandId buttons[] = {CommandId::New,
+                               CommandId::Open,
+                               CommandId::Save,
+                               kSeparator,
+                               CommandId::Undo,
+                               CommandId::Redo,
+                               kSeparator,
+                               CommandId::Fictitious,
+                               CommandId::Serial,
+                               CommandId::Parallel,
+                               CommandId::ThreeInput,
+                               kSeparator,
+                               CommandId::SaveSequence,
+                               CommandId::Analysis,
+                               CommandId::Vhdl,
+                               kSeparator,
+                               CommandId::About,
+                               kSeparator,
                                CommandId::Visio};
   for (CommandId id : buttons) {
-    if (id == kSeparator) m_toolBar->addSeparator();
-    else m_toolBar->addAction(Action(id));
+    if (id == kSeparator)
+      m_toolBar->addSeparator();
+    else
+      m_toolBar->addAction(Action(id));
   }
   addToolBar(Qt::TopToolBarArea, m_toolBar);
 }
@@ -266,11 +282,8 @@ void CMainFrame::RunCommand(CommandId id) {
       about.exec();
       break;
     }
-    case CommandId::Exit:
-      close();
-      return;
-    default:
-      m_doc->OnCommand(id);
+    case CommandId::Exit: close(); return;
+    default: m_doc->OnCommand(id);
   }
   RefreshCommands();
 }

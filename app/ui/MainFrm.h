@@ -93,8 +93,8 @@ class CMainFrame : public QMainWindow {
   QAction* m_recentPlaceholder = nullptr;
   std::vector<QAction*> m_recentActions;
   QStringList m_recentFiles;
-  QString m_lastPath;           // the document's path when the recent list last followed it
-  QByteArray m_defaultLayout;   // saveState() of a first run
+  QString m_lastPath;          // the document's path when the recent list last followed it
+  QByteArray m_defaultLayout;  // saveState() of a first run
 };
 
 }  // namespace lodex

@@ -10,8 +10,8 @@
 namespace lodex {
 
 QDialogButtonBox* OkCancelButtons(QDialog* dialog, bool withCancel) {
-  auto* box = new QDialogButtonBox(withCancel ? QDialogButtonBox::Ok | QDialogButtonBox::Cancel
-                                              : QDialogButtonBox::Ok, dialog);
+  auto* box =
+      new QDialogButtonBox(withCancel ? QDialogButtonBox::Ok | QDialogButtonBox::Cancel : QDialogButtonBox::Ok, dialog);
   QPushButton* ok = box->button(QDialogButtonBox::Ok);
   ok->setText("OK");
   ok->setIcon(UiIcon("ok"));

@@ -98,8 +98,8 @@ TEST_F(MainWindowTest, ToolbarHoldsTheCommandsInOrder) {
   auto frame = MakeFrame();
   std::vector<int> ids;
   for (QAction* a : frame->ToolBar()->actions()) ids.push_back(a->isSeparator() ? 0 : a->data().toInt());
-  EXPECT_EQ(ids, (std::vector<int>{57600, 57601, 57603, 0, 57643, 57644, 0, 32802, 32778, 32779, 32785, 0, 32780,
-                                   32782, 32792, 0, 57664, 0, 32803}));
+  EXPECT_EQ(ids, (std::vector<int>{57600, 57601, 57603, 0, 57643, 57644, 0, 32802, 32778, 32779, 32785, 0, 32780, 32782,
+                                   32792, 0, 57664, 0, 32803}));
   for (QAction* a : frame->ToolBar()->actions()) {
     if (a->isSeparator()) continue;
     EXPECT_FALSE(a->icon().isNull()) << a->data().toInt();
@@ -147,11 +147,12 @@ TEST_F(MainWindowTest, SettingsMarkTheLayoutButNotTheDocument) {
   auto frame = MakeFrame();
   ASSERT_TRUE(frame->OpenFile(QString::fromStdString(Project("adder.shc"))));
   QSignalSpy refreshed(frame->View(), &CLodexView::LayoutRefreshed);
-  const bool shown = WithModal([&] { frame->Action(CommandId::Settings)->trigger(); }, [](QWidget* dialog) {
-    EXPECT_EQ(dialog->windowTitle(), "Установки");
-    dialog->findChild<QCheckBox*>("AutoSynthesis")->setChecked(false);
-    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-  });
+  const bool shown = WithModal([&] { frame->Action(CommandId::Settings)->trigger(); },
+                               [](QWidget* dialog) {
+                                 EXPECT_EQ(dialog->windowTitle(), "Установки");
+                                 dialog->findChild<QCheckBox*>("AutoSynthesis")->setChecked(false);
+                                 dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+                               });
   ASSERT_TRUE(shown);
   EXPECT_FALSE(frame->Document().AutoSynthesis());
   EXPECT_TRUE(frame->Document().LibraryBlocks());
@@ -258,17 +259,18 @@ TEST(WindowHost, MessageBoxesSpeakRussianUnderTheApplicationTitle) {
   CQtHost host;
   const Message question{"Выделить?", "", MessageButtons::YesNoCancel, MessageIcon::Question};
   MessageAnswer answer = MessageAnswer::Ok;
-  const bool shown = WithModal([&] { answer = host.Show(question); }, [](QWidget* w) {
-    auto* box = qobject_cast<QMessageBox*>(w);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->windowTitle(), "Lodex 2.2");
-    EXPECT_EQ(box->icon(), QMessageBox::Question);
-    QStringList texts;
-    for (QAbstractButton* b : box->buttons()) texts << b->text();
-    texts.sort();
-    EXPECT_EQ(texts, (QStringList{"Да", "Нет", "Отмена"}));
-    box->button(QMessageBox::No)->click();
-  });
+  const bool shown = WithModal([&] { answer = host.Show(question); },
+                               [](QWidget* w) {
+                                 auto* box = qobject_cast<QMessageBox*>(w);
+                                 ASSERT_NE(box, nullptr);
+                                 EXPECT_EQ(box->windowTitle(), "Lodex 2.2");
+                                 EXPECT_EQ(box->icon(), QMessageBox::Question);
+                                 QStringList texts;
+                                 for (QAbstractButton* b : box->buttons()) texts << b->text();
+                                 texts.sort();
+                                 EXPECT_EQ(texts, (QStringList{"Да", "Нет", "Отмена"}));
+                                 box->button(QMessageBox::No)->click();
+                               });
   ASSERT_TRUE(shown);
   EXPECT_EQ(answer, MessageAnswer::No);
 }
