@@ -3,11 +3,13 @@
 BUILD      ?= build
 BUILD_ASAN ?= build-asan
 BUILD_FUZZ ?= build-fuzz
+BUILD_CLANG   ?= build-clang
+BUILD_RELEASE ?= build-release
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 CTEST_ARGS ?=
 
-.PHONY: all setup build run test test-asan bench fuzz clean
+.PHONY: all setup build run test test-asan bench fuzz check-format check-clang check-release clean
 
 all: build
 
@@ -44,5 +46,19 @@ fuzz: setup $(BUILD_FUZZ)/build.ninja
 	cmake --build $(BUILD_FUZZ) -j $(JOBS)
 	@echo "Fuzzers: $(BUILD_FUZZ)/bin/fuzz_*  (run e.g. $(BUILD_FUZZ)/bin/fuzz_shc fuzz/corpus/shc)"
 
+# The code as .clang-format lays it out.
+check-format: setup
+	@scripts/check-format.sh
+
+# Everything built with clang, and a Release build with GCC, warnings as
+# errors in both.
+check-clang: setup
+	CXX=clang++ cmake -S . -B $(BUILD_CLANG) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLODEX_WERROR=ON $(CMAKE_ARGS)
+	cmake --build $(BUILD_CLANG) -j $(JOBS)
+
+check-release: setup
+	cmake -S . -B $(BUILD_RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=Release -DLODEX_WERROR=ON $(CMAKE_ARGS)
+	cmake --build $(BUILD_RELEASE) -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ) $(BUILD_CLANG) $(BUILD_RELEASE)

@@ -18,6 +18,8 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # fuzzing (clang with libFuzzer)
   clang libclang-rt-dev
+  # the formatting check
+  clang-format
   # VHDL export checked by a real VHDL tool
   ghdl
   # drawing tests: Visio XML reader, SVG renderer, fonts for rendering
