@@ -2,8 +2,8 @@
 
 #include <charconv>
 #include <iostream>
-#include <sstream>
 #include <nlohmann/json.hpp>
+#include <sstream>
 #include <vector>
 
 #include "model/SchemeFile.h"

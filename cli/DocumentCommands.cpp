@@ -82,7 +82,10 @@ const CommandRegistration kSerial([](CLI::App& app) {
   auto a = std::make_shared<SerialArgs>();
   CLI::App* cmd = app.add_subcommand("serial", "Serial decomposition of a block: list the splits or apply one");
   Explain(cmd,
-          "Serial decomposition of one logic block into a lower and a higher block. --list runs the serial search and prints every accepted split in the order of the program's dialog, one line each: MASK, COMPLEXITY and the two weight columns, separated by tabs (--json: a JSON array). --mask applies the split with that mask, to every block with the same sequence unless --no-auto is given, and writes the scheme to -o (or prints it).",
+          "Serial decomposition of one logic block into a lower and a higher block. --list runs the serial search and "
+          "prints every accepted split in the order of the program's dialog, one line each: MASK, COMPLEXITY and the "
+          "two weight columns, separated by tabs (--json: a JSON array). --mask applies the split with that mask, to "
+          "every block with the same sequence unless --no-auto is given, and writes the scheme to -o (or prints it).",
           "lodex-cli serial adder.shc --block 1 --list");
   AddBlockOptions(cmd, *a);
   auto* list = cmd->add_flag("--list", a->list, "list the accepted splits: MASK, COMPLEXITY and the weight columns");
@@ -142,9 +145,12 @@ const CommandRegistration kParallel([](CLI::App& app) {
   CLI::App* cmd = app.add_subcommand("parallel",
                                      "Parallel decomposition: move the marked outputs into a block of "
                                      "the marked inputs");
-  Explain(cmd,
-          "Parallel decomposition of one logic block by groups of outputs: the outputs marked in --out2 move into a block of the inputs marked in --in2; the other outputs keep every input. When the result allows a parallel-serial block, the program's question is printed and answered by --merge. Writes the scheme to -o (or prints it).",
-          "lodex-cli parallel adder.shc --block 1 --in2 7 --out2 2 -o adder.shc");
+  Explain(
+      cmd,
+      "Parallel decomposition of one logic block by groups of outputs: the outputs marked in --out2 move into a block "
+      "of the inputs marked in --in2; the other outputs keep every input. When the result allows a parallel-serial "
+      "block, the program's question is printed and answered by --merge. Writes the scheme to -o (or prints it).",
+      "lodex-cli parallel adder.shc --block 1 --in2 7 --out2 2 -o adder.shc");
   AddBlockOptions(cmd, *a);
   cmd->add_option("--in2", a->in2, "inputs of the second group (mask)")->required();
   cmd->add_option("--out2", a->out2, "outputs of the second group (mask)")->required();
@@ -199,7 +205,9 @@ const CommandRegistration kFictitious([](CLI::App& app) {
                                      "Fictitious-input check: print the dependency column or remove "
                                      "a fictitious input");
   Explain(cmd,
-          "Fictitious-input check of a one-output block: prints, for every input, whether the output depends on it, as the program's grid shows it. --remove K rebuilds the block without input K, which must be fictitious, and writes the scheme to -o (or prints it).",
+          "Fictitious-input check of a one-output block: prints, for every input, whether the output depends on it, as "
+          "the program's grid shows it. --remove K rebuilds the block without input K, which must be fictitious, and "
+          "writes the scheme to -o (or prints it).",
           "lodex-cli fictitious adder.shc --block 2 --remove 0 -o adder.shc");
   AddBlockOptions(cmd, *a);
   cmd->add_option("--remove", a->remove, "remove this input (0 = weight 1)");
@@ -242,7 +250,9 @@ const CommandRegistration kThreeInput([](CLI::App& app) {
                                      "Three-input block extraction: print the types or extract on "
                                      "an input");
   Explain(cmd,
-          "Three-input block extraction from a one-output block: prints, for every input, the type of the selector block that splitting on it gives, as the program's dialog lists them. --input X extracts the three-input block on input X and writes the scheme to -o (or prints it).",
+          "Three-input block extraction from a one-output block: prints, for every input, the type of the selector "
+          "block that splitting on it gives, as the program's dialog lists them. --input X extracts the three-input "
+          "block on input X and writes the scheme to -o (or prints it).",
           "lodex-cli three-input adder.shc --block 1 --input 2 -o adder.shc");
   AddBlockOptions(cmd, *a);
   cmd->add_option("--input", a->input, "extract on this input (0 = weight 1)");
@@ -270,7 +280,8 @@ const CommandRegistration kCover([](CLI::App& app) {
   auto a = std::make_shared<SchemeArgs>();
   CLI::App* cmd = app.add_subcommand("cover", "Cover the scheme's two-input blocks by NAND or NOR elements");
   Explain(cmd,
-          "Covers every two-input, one-output block of the scheme by two-input NAND (--nand) or NOR (--nor) elements, as the program's covering commands do. Writes the scheme to -o (or prints it).",
+          "Covers every two-input, one-output block of the scheme by two-input NAND (--nand) or NOR (--nor) elements, "
+          "as the program's covering commands do. Writes the scheme to -o (or prints it).",
           "lodex-cli cover adder.shc --nand -o adder.shc");
   cmd->add_option("IN", a->in, "scheme file (*.shc)")->required();
   auto* nand = cmd->add_flag("--nand", a->nand, "NAND elements");
@@ -298,7 +309,9 @@ const CommandRegistration kOptimize([](CLI::App& app) {
   auto a = std::make_shared<SchemeArgs>();
   CLI::App* cmd = app.add_subcommand("optimize", "Optimise an elementary scheme across its tiers");
   Explain(cmd,
-          "Optimises an elementary scheme (every logic block with at most two inputs and one output) across its tiers: prints the program's messages in order and applies the substitution they offer. Writes the scheme to -o (or prints it).",
+          "Optimises an elementary scheme (every logic block with at most two inputs and one output) across its tiers: "
+          "prints the program's messages in order and applies the substitution they offer. Writes the scheme to -o (or "
+          "prints it).",
           "lodex-cli optimize adder.shc -o adder.shc");
   cmd->add_option("IN", a->in, "scheme file (*.shc)")->required();
   cmd->add_option("-o", a->out, "scheme file to write; without it the scheme is printed");
@@ -326,7 +339,9 @@ const CommandRegistration kAnalyze([](CLI::App& app) {
   auto a = std::make_shared<SchemeArgs>();
   CLI::App* cmd = app.add_subcommand("analyze", "Simulate the scheme and compare it with the project's sequence");
   Explain(cmd,
-          "Simulates the scheme for every input combination and compares the result with the project's sequence: prints the computed sequence, then one grid row per combination (OK or НЕСОВПАДЕНИЕ) and the program's message when a defined word differs. Exits with status 3 on a mismatch.",
+          "Simulates the scheme for every input combination and compares the result with the project's sequence: "
+          "prints the computed sequence, then one grid row per combination (OK or НЕСОВПАДЕНИЕ) and the program's "
+          "message when a defined word differs. Exits with status 3 on a mismatch.",
           "lodex-cli analyze adder.shc");
   cmd->add_option("IN", a->in, "scheme file (*.shc)")->required();
   cmd->callback([a] { RunAnalyze(*a); });

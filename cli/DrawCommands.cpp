@@ -46,7 +46,9 @@ const CommandRegistration kDraw([](CLI::App& app) {
   auto args = std::make_shared<DrawArgs>();
   CLI::App* cmd = app.add_subcommand("draw", "Draw the scheme diagram as SVG or as a Visio XML drawing (*.vdx)");
   Explain(cmd,
-          "Draws the scheme diagram as the program's view lays it out: an SVG picture, or (for *.vdx) the Visio XML drawing that the drawing command builds. --no-library shows every block with its caption instead of its gate symbol. Prints nothing.",
+          "Draws the scheme diagram as the program's view lays it out: an SVG picture, or (for *.vdx) the Visio XML "
+          "drawing that the drawing command builds. --no-library shows every block with its caption instead of its "
+          "gate symbol. Prints nothing.",
           "lodex-cli draw adder.shc -o adder.svg");
   cmd->add_option("IN", args->in, "scheme file (*.shc)")->required();
   cmd->add_option("-o", args->out, "drawing to write: OUT.svg or OUT.vdx")->required();

@@ -40,7 +40,11 @@ const CommandRegistration kNew([](CLI::App& app) {
   auto args = std::make_shared<NewArgs>();
   CLI::App* cmd = app.add_subcommand("new", "Create a project: one block between the input and output blocks");
   Explain(cmd,
-          "Creates a project as the program's wizard does: one logic block Bl_1 between the input block and the output block, holding the whole logic sequence. The sequence is typed in with --lp, read from a *.lof file with --lof, or computed from a schematic with --sch (N and M then come from the schematic). The counts are checked as the wizard checks them (1..16 inputs, 1..12 outputs, 2^N words of ceil(M/4) hex digits or *). Writes the scheme to -o, or prints it as show does.",
+          "Creates a project as the program's wizard does: one logic block Bl_1 between the input block and the output "
+          "block, holding the whole logic sequence. The sequence is typed in with --lp, read from a *.lof file with "
+          "--lof, or computed from a schematic with --sch (N and M then come from the schematic). The counts are "
+          "checked as the wizard checks them (1..16 inputs, 1..12 outputs, 2^N words of ceil(M/4) hex digits or *). "
+          "Writes the scheme to -o, or prints it as show does.",
           "lodex-cli new -n 3 -m 2 --lof examples/full-adder.lof --name Adder -o adder.shc");
   auto* n = cmd->add_option("-n", args->inputs, "number of inputs (1..16); with --sch taken from the schematic");
   auto* m = cmd->add_option("-m", args->outputs, "number of outputs (1..12); with --sch taken from the schematic");
@@ -77,7 +81,9 @@ const CommandRegistration kShow([](CLI::App& app) {
   auto args = std::make_shared<ShowArgs>();
   CLI::App* cmd = app.add_subcommand("show", "Print a scheme: header and one line per block");
   Explain(cmd,
-          "Prints a scheme file: a header with the project's sequence, its word digits and the block counter, then one line per block with its index, identifier, caption, input and output counts, input links and logic sequence. --json prints the same as one JSON object.",
+          "Prints a scheme file: a header with the project's sequence, its word digits and the block counter, then one "
+          "line per block with its index, identifier, caption, input and output counts, input links and logic "
+          "sequence. --json prints the same as one JSON object.",
           "lodex-cli show adder.shc --json");
   cmd->add_option("IN", args->in, "scheme file (*.shc)")->required();
   cmd->add_flag("--json", args->json, "print one JSON object");

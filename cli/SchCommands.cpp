@@ -23,7 +23,9 @@ const CommandRegistration kSch([](CLI::App& app) {
   auto file = std::make_shared<std::string>();
   CLI::App* cmd = app.add_subcommand("sch", "Evaluate a schematic (*.sch): prints N M, then the logic sequence");
   Explain(cmd,
-          "Evaluates a gate-level schematic (*.sch) through the tarrow library beside lodex-cli, as the program's wizard does: prints the numbers of inputs and outputs (N M) on the first line and the logic sequence on the second. A schematic the library refuses ends with status 2; its trace is in generating.log.",
+          "Evaluates a gate-level schematic (*.sch) through the tarrow library beside lodex-cli, as the program's "
+          "wizard does: prints the numbers of inputs and outputs (N M) on the first line and the logic sequence on the "
+          "second. A schematic the library refuses ends with status 2; its trace is in generating.log.",
           "lodex-cli sch examples/comparator2.sch");
   cmd->add_option("FILE", *file, "schematic file (*.sch)")->required();
   cmd->callback([file] {

@@ -18,7 +18,10 @@ const CommandRegistration kVhdl([](CLI::App& app) {
   auto args = std::make_shared<VhdlArgs>();
   CLI::App* cmd = app.add_subcommand("vhdl", "Export the scheme as VHDL: one entity per block and a top-level entity");
   Explain(cmd,
-          "Exports the scheme as VHDL: one entity with a truth-table architecture per logic block, then a structural top-level entity that wires them as the scheme does. The title names the design (default: IN's file name). --testbench also writes a self-checking testbench that applies every input combination and reports each defined word of the project that the design misses.",
+          "Exports the scheme as VHDL: one entity with a truth-table architecture per logic block, then a structural "
+          "top-level entity that wires them as the scheme does. The title names the design (default: IN's file name). "
+          "--testbench also writes a self-checking testbench that applies every input combination and reports each "
+          "defined word of the project that the design misses.",
           "lodex-cli vhdl adder.shc -o adder.vhd --testbench adder_tb.vhd");
   cmd->add_option("IN", args->in, "scheme file (*.shc)")->required();
   cmd->add_option("-o", args->out, "VHDL file to write (*.vhd)")->required();
