@@ -31,7 +31,7 @@ constexpr int kOutputBarHeight = 150;
 
 // One command's action: caption (with mnemonic), icon, the status-bar prompt
 // and the tooltip (the prompt's two lines), and its keys.
-struct CommandSpec {
+struct CommandEntry {
   CommandId id;
   const char* caption;
   const char* icon;  // nullptr: no toolbar image
@@ -39,9 +39,9 @@ struct CommandSpec {
   std::vector<QKeySequence> keys;
 };
 
-const std::vector<CommandSpec>& CommandSpecs() {
+const std::vector<CommandEntry>& CommandTable() {
   // clang-format off
-  static const std::vector<CommandSpec> specs = {
+  static const std::vector<CommandEntry> table = {
       {CommandId::New, "&Новый ", "new", "Создать новый проект\nНовый", {QKeySequence(Qt::CTRL | Qt::Key_N)}},
       {CommandId::Open, "&Открыть...", "open", "Открыть файл схемы\nОткрыть", {QKeySequence(Qt::CTRL | Qt::Key_O)}},
       {CommandId::Save, "&Сохранить", "save", "Сохранить схему в файл\nСохранить",
@@ -74,7 +74,7 @@ const std::vector<CommandSpec>& CommandSpecs() {
       {CommandId::About, "&О программе...", "about", "Сведения о программе\nО программе", {}},
   };
   // clang-format on
-  return specs;
+  return table;
 }
 
 // A separator in a list of toolbar commands.
@@ -147,18 +147,18 @@ QAction* CMainFrame::Action(CommandId id) const {
 // --- bars ------------------------------------------------------------------
 
 void CMainFrame::CreateActions() {
-  for (const CommandSpec& spec : CommandSpecs()) {
-    auto* action = new QAction(spec.caption, this);
-    const QStringList prompt = QString(spec.prompt).split('\n');
+  for (const CommandEntry& entry : CommandTable()) {
+    auto* action = new QAction(entry.caption, this);
+    const QStringList prompt = QString(entry.prompt).split('\n');
     action->setStatusTip(prompt.front());
     action->setToolTip(prompt.back());
-    if (spec.icon) action->setIcon(UiIcon(spec.icon));
-    action->setShortcuts(QList<QKeySequence>(spec.keys.begin(), spec.keys.end()));
-    action->setData(static_cast<int>(spec.id));
-    connect(action, &QAction::triggered, this, [this, id = spec.id] { RunCommand(id); });
+    if (entry.icon) action->setIcon(UiIcon(entry.icon));
+    action->setShortcuts(QList<QKeySequence>(entry.keys.begin(), entry.keys.end()));
+    action->setData(static_cast<int>(entry.id));
+    connect(action, &QAction::triggered, this, [this, id = entry.id] { RunCommand(id); });
     // Keys work while the toolbar is hidden too.
     addAction(action);
-    m_actions[spec.id] = action;
+    m_actions[entry.id] = action;
   }
   m_saveImage = new QAction("Сохранить &изображение...", this);
   m_saveImage->setObjectName("SaveImage");
