@@ -29,9 +29,11 @@ inline CliResult RunProgram(const std::string& program, const std::vector<std::s
                             const std::string& env = "") {
   static CTempDir scratch;
   std::string cmd = (env.empty() ? "" : env + " ") + ShellQuote(program);
-  for (const std::string& a : args) cmd += " " + ShellQuote(a);
+  // Appended piece by piece: a literal + temporary string here makes GCC 12
+  // warn falsely (-Wrestrict) at -O3.
+  for (const std::string& a : args) cmd.append(" ").append(ShellQuote(a));
   const std::string out = scratch.File("stdout"), err = scratch.File("stderr");
-  cmd += " </dev/null >" + ShellQuote(out) + " 2>" + ShellQuote(err);
+  cmd.append(" </dev/null >").append(ShellQuote(out)).append(" 2>").append(ShellQuote(err));
   const int raw = std::system(cmd.c_str());
   CliResult r;
   r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
