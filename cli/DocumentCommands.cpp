@@ -86,7 +86,7 @@ const CommandRegistration kSerial([](CLI::App& app) {
           "prints every accepted split in the order of the program's dialog, one line each: MASK, COMPLEXITY and the "
           "two weight columns, separated by tabs (--json: a JSON array). --mask applies the split with that mask, to "
           "every block with the same sequence unless --no-auto is given, and writes the scheme to -o (or prints it).",
-          "lodex-cli serial adder.shc --block 1 --list");
+          "lodex-cli serial mix.shc --block 1 --list");
   AddBlockOptions(cmd, *a);
   auto* list = cmd->add_flag("--list", a->list, "list the accepted splits: MASK, COMPLEXITY and the weight columns");
   cmd->add_flag("--json", a->json, "with --list: print a JSON array");
@@ -362,7 +362,9 @@ const CommandRegistration kLof([](CLI::App& app) {
   auto a = std::make_shared<BlockArgs>();
   CLI::App* cmd = app.add_subcommand("lof", "Save a block's logic sequence as a *.lof file");
   Explain(cmd,
-          "Saves the logic sequence of one block as a *.lof file, as the program's \"save sequence\" command does.",
+          "Saves the logic sequence of one block as a *.lof file, as the program's \"save sequence\" command does: the "
+          "words of every input combination as hexadecimal text, * for undefined words, which new --lof reads back. "
+          "Prints nothing.",
           "lodex-cli lof adder.shc --block 1 -o block1.lof");
   AddBlockOptions(cmd, *a, false);
   cmd->add_option("-o", a->out, "sequence file to write (*.lof)")->required();

@@ -14,9 +14,10 @@ int main(int argc, char** argv) {
       "2 input refused (one line on standard error, nothing written), 3 analyze found a mismatch.\n"
       "COMMAND --help explains each command, with an example.\n\n"
       "Example: a project from a sequence file, decomposed, covered and checked\n"
-      "  lodex-cli new -n 3 -m 2 --lof examples/full-adder.lof -o adder.shc\n"
-      "  lodex-cli serial adder.shc --block 1 --list\n"
-      "  lodex-cli cover adder.shc --nand -o adder.shc && lodex-cli analyze adder.shc\n");
+      "  lodex-cli new -n 4 -m 2 --lof examples/parity-mix.lof -o mix.shc\n"
+      "  lodex-cli serial mix.shc --block 1 --list\n"
+      "  lodex-cli serial mix.shc --block 1 --mask 3 -o mix.shc\n"
+      "  lodex-cli cover mix.shc --nand -o mix.shc && lodex-cli analyze mix.shc\n");
   lodex::cli::RegisterAll(app);
   try {
     app.parse(argc, argv);

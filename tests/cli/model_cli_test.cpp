@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <nlohmann/json.hpp>
+#include <sstream>
 
 #include "cli/CliRunner.h"
 #include "model/DamagedSchemes.h"
@@ -12,6 +13,35 @@ namespace {
 
 using testing::CTempDir;
 using testing::RunCli;
+
+// Every command's help explains it in a paragraph and shows an example of
+// that very command.
+TEST(CliHelp, EveryCommandHasAParagraphAndAnExample) {
+  const auto top = RunCli({"--help"});
+  ASSERT_EQ(top.status, 0) << top.err;
+  EXPECT_NE(top.out.find("Exit status:"), std::string::npos);
+  const size_t list = top.out.find("Subcommands:\n");
+  ASSERT_NE(list, std::string::npos);
+  std::istringstream lines(top.out.substr(list + 13));
+  int commands = 0;
+  for (std::string line; std::getline(lines, line) && !line.empty();) {
+    const std::string name = line.substr(2, line.find(' ', 2) - 2);
+    const auto help = RunCli({name, "--help"});
+    ASSERT_EQ(help.status, 0) << name << ": " << help.err;
+    const size_t example = help.out.find("\n\nExample:\n  lodex-cli " + name + " ");
+    ASSERT_NE(example, std::string::npos) << name << " has no example:\n" << help.out;
+    // The paragraph before the example: several lines of prose.
+    const size_t paragraph = help.out.rfind("\n\n", example - 1);
+    ASSERT_TRUE(paragraph != std::string::npos && paragraph < example) << name;
+    EXPECT_GE(std::count(help.out.begin() + static_cast<long>(paragraph) + 2,
+                         help.out.begin() + static_cast<long>(example), '\n'),
+              2)
+        << name << ":\n"
+        << help.out;
+    ++commands;
+  }
+  EXPECT_GE(commands, 13);
+}
 
 TEST(CliNew, WritesTheProjectsBytes) {
   CTempDir dir;
