@@ -8,6 +8,9 @@
 
 #include "app/ui/MainFrm.h"
 #include "app/ui/SetUpDlg.h"
+#include "synthesis/ui/FictDlg.h"
+#include "synthesis/ui/ParallelDecDlg.h"
+#include "synthesis/ui/ThreeInDlg.h"
 
 namespace lodex {
 namespace {
@@ -112,19 +115,23 @@ std::optional<SerialChoice> CQtHost::RunSerialDialog(const CLogicalBlock&) {
   return std::nullopt;
 }
 
-std::optional<SplitRequest> CQtHost::RunParallelDialog(const CLogicalBlock&) {
-  NotYetAvailable("Диалог параллельной декомпозиции", "parallel");
-  return std::nullopt;
+std::optional<SplitRequest> CQtHost::RunParallelDialog(const CLogicalBlock& block) {
+  CParallelDecDlg dialog(block, DialogParent());
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Choice();
 }
 
-std::optional<SplitRequest> CQtHost::RunFictitiousDialog(const CLogicalBlock&) {
-  NotYetAvailable("Диалог проверки фиктивных зависимостей", "fictitious");
-  return std::nullopt;
+std::optional<SplitRequest> CQtHost::RunFictitiousDialog(const CLogicalBlock& block) {
+  CFictDlg dialog(block, DialogParent());
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Choice();
 }
 
-std::optional<ThreeInputChoice> CQtHost::RunThreeInputDialog(const CLogicalBlock&, const std::vector<int32_t>&) {
-  NotYetAvailable("Диалог выделения трехвходового блока", "three-input");
-  return std::nullopt;
+std::optional<ThreeInputChoice> CQtHost::RunThreeInputDialog(const CLogicalBlock& block,
+                                                             const std::vector<int32_t>& types) {
+  CThreeInDlg dialog(block, types, DialogParent());
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Choice();
 }
 
 void CQtHost::RunAnalysisDialog(const CAnalysisGrid&) { NotYetAvailable("Таблица анализа схемы", "analyze"); }

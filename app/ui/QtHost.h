@@ -39,13 +39,16 @@ class CQtHost : public CDocumentHost {
   // the application title.
   MessageAnswer Show(const Message& message) override;
 
-  // The synthesis dialogs and the wizard come in a later version: until
-  // then each says so in a message box and answers Cancel, so the command
-  // changes nothing.
+  // The parallel decomposition, fictitious-input and three-input dialogs,
+  // modal over DialogParent(); none for Cancel.
+  std::optional<SplitRequest> RunParallelDialog(const CLogicalBlock& block) override;
+  std::optional<SplitRequest> RunFictitiousDialog(const CLogicalBlock& block) override;
+  std::optional<ThreeInputChoice> RunThreeInputDialog(const CLogicalBlock& block,
+                                                      const std::vector<int32_t>& types) override;
+  // The other synthesis dialogs and the wizard come in a later version:
+  // until then each says so in a message box and answers Cancel, so the
+  // command changes nothing.
   std::optional<SerialChoice> RunSerialDialog(const CLogicalBlock&) override;
-  std::optional<SplitRequest> RunParallelDialog(const CLogicalBlock&) override;
-  std::optional<SplitRequest> RunFictitiousDialog(const CLogicalBlock&) override;
-  std::optional<ThreeInputChoice> RunThreeInputDialog(const CLogicalBlock&, const std::vector<int32_t>&) override;
   void RunAnalysisDialog(const CAnalysisGrid&) override;
   std::optional<WizardResult> RunNewProjectWizard() override;
 
