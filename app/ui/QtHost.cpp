@@ -10,6 +10,7 @@
 #include "app/ui/SetUpDlg.h"
 #include "synthesis/ui/FictDlg.h"
 #include "synthesis/ui/ParallelDecDlg.h"
+#include "synthesis/ui/PrwDlg.h"
 #include "synthesis/ui/ThreeInDlg.h"
 
 namespace lodex {
@@ -110,9 +111,10 @@ void CQtHost::NotYetAvailable(const std::string& what, const std::string& comman
                kAppTitle, MessageButtons::Ok, MessageIcon::Information});
 }
 
-std::optional<SerialChoice> CQtHost::RunSerialDialog(const CLogicalBlock&) {
-  NotYetAvailable("Диалог последовательной декомпозиции", "serial");
-  return std::nullopt;
+std::optional<SerialChoice> CQtHost::RunSerialDialog(const CLogicalBlock& block) {
+  CPrwDlg dialog(block, DialogParent());
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Choice();
 }
 
 std::optional<SplitRequest> CQtHost::RunParallelDialog(const CLogicalBlock& block) {

@@ -39,16 +39,16 @@ class CQtHost : public CDocumentHost {
   // the application title.
   MessageAnswer Show(const Message& message) override;
 
-  // The parallel decomposition, fictitious-input and three-input dialogs,
-  // modal over DialogParent(); none for Cancel.
+  // The serial and parallel decomposition, fictitious-input and three-input
+  // dialogs, modal over DialogParent(); none for Cancel.
+  std::optional<SerialChoice> RunSerialDialog(const CLogicalBlock& block) override;
   std::optional<SplitRequest> RunParallelDialog(const CLogicalBlock& block) override;
   std::optional<SplitRequest> RunFictitiousDialog(const CLogicalBlock& block) override;
   std::optional<ThreeInputChoice> RunThreeInputDialog(const CLogicalBlock& block,
                                                       const std::vector<int32_t>& types) override;
-  // The other synthesis dialogs and the wizard come in a later version:
-  // until then each says so in a message box and answers Cancel, so the
-  // command changes nothing.
-  std::optional<SerialChoice> RunSerialDialog(const CLogicalBlock&) override;
+  // The analysis dialog and the wizard come in a later version: until then
+  // each says so in a message box and answers Cancel, so the command
+  // changes nothing.
   void RunAnalysisDialog(const CAnalysisGrid&) override;
   std::optional<WizardResult> RunNewProjectWizard() override;
 
