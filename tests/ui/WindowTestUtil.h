@@ -16,7 +16,8 @@
 namespace lodex::test {
 
 // The real host, but with the synthesis dialogs, the open and save dialogs,
-// the save prompt and (when `answer` is set) message boxes scripted.
+// the save prompt and (when `answer` is set) message boxes scripted. An
+// unscripted serial dialog is the real one.
 class CScriptedQtHost : public CQtHost {
  public:
   std::function<std::optional<SerialChoice>(const CLogicalBlock&)> serial;
@@ -29,7 +30,7 @@ class CScriptedQtHost : public CQtHost {
   std::vector<Message> messages;
 
   std::optional<SerialChoice> RunSerialDialog(const CLogicalBlock& b) override {
-    return serial ? serial(b) : std::nullopt;
+    return serial ? serial(b) : CQtHost::RunSerialDialog(b);
   }
   std::optional<SplitRequest> RunParallelDialog(const CLogicalBlock& b) override {
     return parallel ? parallel(b) : std::nullopt;
