@@ -8,6 +8,9 @@
 
 #include "app/ui/MainFrm.h"
 #include "app/ui/SetUpDlg.h"
+#include "app/ui/WizPage1.h"
+#include "app/ui/WizSheet.h"
+#include "synthesis/ui/AnalizeDlg.h"
 #include "synthesis/ui/FictDlg.h"
 #include "synthesis/ui/ParallelDecDlg.h"
 #include "synthesis/ui/PrwDlg.h"
@@ -136,11 +139,16 @@ std::optional<ThreeInputChoice> CQtHost::RunThreeInputDialog(const CLogicalBlock
   return dialog.Choice();
 }
 
-void CQtHost::RunAnalysisDialog(const CAnalysisGrid&) { NotYetAvailable("Таблица анализа схемы", "analyze"); }
+void CQtHost::RunAnalysisDialog(const CAnalysisGrid& grid) {
+  CAnalizeDlg dialog(grid, *this, DialogParent());
+  dialog.exec();
+}
 
 std::optional<WizardResult> CQtHost::RunNewProjectWizard() {
-  NotYetAvailable("Мастер нового проекта", "new");
-  return std::nullopt;
+  CWizSheet sheet(*this, DialogParent());
+  sheet.Page1()->SetName(kDefaultProjectName);
+  if (sheet.exec() != QDialog::Accepted) return std::nullopt;
+  return sheet.Result();
 }
 
 std::optional<SettingsChoice> CQtHost::RunSettingsDialog(const SettingsChoice& current) {
