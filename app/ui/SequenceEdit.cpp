@@ -99,16 +99,15 @@ bool CSequenceEdit::Type(QChar key) {
   const int wordStart = m_caret / m_digits * m_digits;
   const int wordEnd = std::min(wordStart + m_digits, Positions());
   if (c == '*') {
-    // '*' stands for the whole word: an undefined word has no digits.
+    // An undefined word has no digits: '*' fills the whole word.
     for (int p = wordStart; p < wordEnd; ++p) SetDigit(p, '*');
-    SetCaret(wordEnd);
   } else {
     // A digit into an undefined word starts the word afresh.
     for (int p = wordStart; p < wordEnd; ++p)
       if (m_text[static_cast<size_t>(m_slot[static_cast<size_t>(p)])] == '*') SetDigit(p, kPrompt);
     SetDigit(m_caret, c);
-    SetCaret(m_caret + 1);
   }
+  SetCaret(m_caret + 1);
   Edited();
   return true;
 }

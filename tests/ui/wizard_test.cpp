@@ -1,0 +1,288 @@
+// The new-project wizard and the sequence entry dialog with real widgets:
+// page 1's messages, typing and pasting into the entry field, page 2's
+// check, schematic import through the built tarrow, and New in the main
+// window.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+#include <filesystem>
+
+#include "WindowTestUtil.h"
+#include "app/ScriptedHost.h"
+#include "app/ui/EditLPDlg.h"
+#include "app/ui/MainFrm.h"
+#include "app/ui/SequenceEdit.h"
+#include "app/ui/WizPage1.h"
+#include "app/ui/WizPage2.h"
+#include "app/ui/WizSheet.h"
+#include "model/TempDir.h"
+
+// Failures show the texts.
+static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace lodex::test {
+namespace {
+
+template <typename T>
+T* Child(QWidget* parent, const char* name) {
+  T* child = parent->findChild<T*>(name);
+  EXPECT_NE(child, nullptr) << name;
+  return child;
+}
+
+bool FinishEnabled(const CWizSheet& sheet) { return sheet.button(QWizard::FinishButton)->isEnabled(); }
+
+// The library writes its trace into the current directory: a folder of the
+// test's own.
+class InTempDir {
+ public:
+  InTempDir() : m_previous(std::filesystem::current_path()) { std::filesystem::current_path(m_dir.Path()); }
+  ~InTempDir() { std::filesystem::current_path(m_previous); }
+  InTempDir(const InTempDir&) = delete;
+  InTempDir& operator=(const InTempDir&) = delete;
+  std::string File(const std::string& name) const { return m_dir.File(name); }
+
+ private:
+  testing::CTempDir m_dir;
+  std::filesystem::path m_previous;
+};
+
+TEST(SequenceEntryDialog, TypingFillsTwoDigitWordsAndOkWaitsForTheLastWord) {
+  CScriptedHost host;
+  CEditLPDlg dialog(2, 2, "", host);  // n = 2, m = 5
+  CSequenceEdit* edit = dialog.Editor();
+  ASSERT_EQ(edit->LineCount(), 1);
+  EXPECT_EQ(edit->LineText(0), "__ __ __ __");
+  EXPECT_EQ(edit->MissingWords(), 4);
+
+  QTest::keyClicks(edit, "1a");
+  QTest::keyClicks(edit, "*");  // the whole word undefined
+  EXPECT_EQ(edit->LineText(0), "1A ** __ __");
+  QTest::keyClicks(edit, "*x- 0f3");
+  EXPECT_EQ(edit->LineText(0), "1A ** 0F 3_");
+  EXPECT_EQ(dialog.MissingLabel()->text(), "Не введено слов: 1 из 4");
+
+  // A digit typed into an undefined word starts that word afresh.
+  edit->SetCaret(3);
+  QTest::keyClick(edit, Qt::Key_4);
+  EXPECT_EQ(edit->LineText(0), "1A _4 0F 3_");
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  EXPECT_EQ(edit->LineText(0), "1A __ 0F 3_");
+  QTest::keyClicks(edit, "**");
+  EXPECT_EQ(edit->LineText(0), "1A ** 0F 3_");
+  EXPECT_EQ(edit->Caret(), 4);
+
+  dialog.accept();
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "Последовательность введена не полностью: не хватает слов - 1.");
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  QTest::keyClick(edit, Qt::Key_End);
+  QTest::keyClick(edit, Qt::Key_7);
+  EXPECT_EQ(dialog.MissingLabel()->text(), "Все слова введены");
+  dialog.accept();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(dialog.Sequence(), "1A**0F37");
+}
+
+TEST(SequenceEntryDialog, PastedSequenceWithWhiteSpaceFillsFromTheCaret) {
+  CScriptedHost host;
+  CEditLPDlg dialog(4, 1, "", host);
+  CSequenceEdit* edit = dialog.Editor();
+  EXPECT_EQ(edit->LineCount(), 1);
+  EXPECT_EQ(edit->LineText(0), "_ _ _ _  _ _ _ _  _ _ _ _  _ _ _ _");
+
+  QApplication::clipboard()->setText("x1");
+  QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(edit->MissingWords(), 16);  // not a sequence: nothing changes
+
+  // As copied from a spreadsheet or a *.lof file, lower case included.
+  QApplication::clipboard()->setText("0\t1\t2\t3\r\n4567\r\n89ab\n cd");
+  QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(edit->LineText(0), "0 1 2 3  4 5 6 7  8 9 A B  C D _ _");
+  EXPECT_EQ(edit->MissingWords(), 2);
+  QApplication::clipboard()->setText("ef01");  // beyond the last word is dropped
+  QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(edit->MissingWords(), 0);
+  EXPECT_EQ(dialog.MissingLabel()->text(), "Все слова введены");
+  dialog.accept();
+  EXPECT_EQ(dialog.Sequence(), "0123456789ABCDEF");
+}
+
+TEST(SequenceEntryDialog, SixteenInputsOfThreeDigitsOpenAndEditAtTheEnd) {
+  CScriptedHost host;
+  CEditLPDlg dialog(16, 3, "", host);
+  CSequenceEdit* edit = dialog.Editor();
+  dialog.show();
+  EXPECT_EQ(edit->Positions(), 3 * 65536);
+  EXPECT_EQ(edit->LineCount(), 4096);
+  EXPECT_EQ(edit->MissingWords(), 65536);
+  QTest::keyClick(edit, Qt::Key_End, Qt::ControlModifier);
+  QTest::keyClicks(edit, "1*");
+  EXPECT_EQ(edit->LineText(4095).right(7), "___ ***");
+  EXPECT_EQ(edit->MissingWords(), 65535);
+  QTest::keyClick(edit, Qt::Key_PageUp);
+  EXPECT_FALSE(dialog.grab().isNull());
+}
+
+TEST(Wizard, MessagesOfPage1AndTheLengthCheckOfPage2) {
+  CScriptedHost host;
+  CWizSheet sheet(host);
+  sheet.Page1()->SetName(kDefaultProjectName);
+  sheet.show();
+  CWizPage1* page = sheet.Page1();
+
+  // Next without a source stays on page 1.
+  sheet.next();
+  EXPECT_EQ(sheet.currentId(), 0);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, kNoSequenceLoadedText);
+
+  // The entry buttons work only for the typed sequence, and want the counts.
+  EXPECT_FALSE(Child<QPushButton>(&sheet, "Keyboard")->isEnabled());
+  Child<QRadioButton>(&sheet, "FromEntry")->click();
+  EXPECT_FALSE(Child<QLineEdit>(&sheet, "File")->isEnabled());
+  EXPECT_FALSE(WithModal([&] { Child<QPushButton>(&sheet, "Keyboard")->click(); }, [](QWidget* w) { w->close(); }));
+  ASSERT_EQ(host.messages.size(), 2u);
+  EXPECT_EQ(host.messages[1].text, kNoProjectPropertiesText);
+
+  // n = 2, m = 5: four words of two digits.
+  Child<QComboBox>(&sheet, "Inputs")->setCurrentIndex(1);
+  Child<QComboBox>(&sheet, "Outputs")->setCurrentIndex(4);
+  EXPECT_TRUE(WithModal([&] { Child<QPushButton>(&sheet, "Keyboard")->click(); },
+                        [](QWidget* w) {
+                          auto* entry = qobject_cast<CEditLPDlg*>(w);
+                          ASSERT_NE(entry, nullptr);
+                          QTest::keyClicks(entry->Editor(), "1a**0f37");
+                          entry->accept();
+                        }));
+  EXPECT_EQ(page->Sequence(), "1A**0F37");
+  sheet.next();
+  ASSERT_EQ(sheet.currentId(), 1);
+  EXPECT_TRUE(sheet.Page2()->Text().endsWith("Логическая последовательность: \n  1A ** 0F 37"));
+  EXPECT_TRUE(sheet.Page2()->Text().startsWith("     Имя проекта:          Схема1\n"));
+  EXPECT_TRUE(FinishEnabled(sheet));
+
+  // A cleared name: the length message and no Finish.
+  sheet.back();
+  Child<QLineEdit>(&sheet, "Name")->clear();
+  sheet.next();
+  EXPECT_EQ(sheet.Page2()->Text(), QString(kSequenceLengthText).remove('\r'));
+  EXPECT_FALSE(FinishEnabled(sheet));
+
+  // Back to the keyboard: the entry starts from the sequence so far.
+  sheet.back();
+  Child<QLineEdit>(&sheet, "Name")->setText("Проект");
+  EXPECT_TRUE(WithModal([&] { Child<QPushButton>(&sheet, "Keyboard")->click(); },
+                        [](QWidget* w) {
+                          auto* entry = qobject_cast<CEditLPDlg*>(w);
+                          ASSERT_NE(entry, nullptr);
+                          EXPECT_EQ(entry->Editor()->LineText(0), "1A ** 0F 37");
+                          entry->reject();
+                        }));
+  sheet.next();
+  EXPECT_TRUE(FinishEnabled(sheet));
+  const WizardResult result = sheet.Result();
+  EXPECT_EQ(result.name, "Проект");
+  EXPECT_EQ(result.inputs, 2);
+  EXPECT_EQ(result.outputs, 5);
+  EXPECT_EQ(result.lp, "1A**0F37");
+}
+
+TEST(Wizard, SchematicImportSetsTheCountsAndKeepsMultiDigitWords) {
+  InTempDir dir;
+  CScriptedHost host;
+  CWizSheet sheet(host);
+  sheet.Page1()->SetName(kDefaultProjectName);
+  sheet.show();
+  Child<QRadioButton>(&sheet, "FromEntry")->click();
+
+  host.openFile = std::string(LODEX_SOURCE_DIR) + "/examples/full-adder.sch";
+  EXPECT_TRUE(WithModal([&] { Child<QPushButton>(&sheet, "Schematic")->click(); },
+                        [](QWidget* w) {
+                          auto* entry = qobject_cast<CEditLPDlg*>(w);
+                          ASSERT_NE(entry, nullptr);
+                          EXPECT_TRUE(entry->FromSchematic());
+                          EXPECT_EQ(entry->Editor()->LineText(0), "0 1 1 2  1 2 2 3");
+                          entry->accept();
+                        }));
+  ASSERT_EQ(host.fileDialogs.size(), 1u);
+  EXPECT_EQ(host.fileDialogs[0], kSchematicDialog);
+  EXPECT_EQ(Child<QComboBox>(&sheet, "Inputs")->currentText(), "3");
+  EXPECT_EQ(Child<QComboBox>(&sheet, "Outputs")->currentText(), "2");
+  sheet.next();
+  EXPECT_TRUE(FinishEnabled(sheet));
+  EXPECT_EQ(sheet.Result().lp, "01121223");
+  sheet.back();
+
+  // Eight outputs: the library's two-digit words arrive whole.
+  const std::string decoder = std::string(LODEX_SOURCE_DIR) + "/examples/decoder3to8.sch";
+  const SchematicSequence expected = CTarrowLoader(LODEX_BIN_DIR).CalcFromFile(decoder);
+  ASSERT_EQ(expected.outputs, 8);
+  EXPECT_TRUE(WithModal([&] { sheet.Page1()->ImportSchematic(decoder); },
+                        [](QWidget* w) { qobject_cast<QDialog*>(w)->accept(); }));
+  EXPECT_EQ(sheet.Page1()->Sequence(), expected.lp);
+  EXPECT_EQ(Child<QComboBox>(&sheet, "Outputs")->currentText(), "8");
+}
+
+TEST(Wizard, AnUnusableLibraryIsReportedAndGivesNoSequence) {
+  InTempDir dir;
+  CScriptedHost host;
+  CWizSheet sheet(host);
+  CWizPage1* page = sheet.Page1();
+  const std::string adder = std::string(LODEX_SOURCE_DIR) + "/examples/full-adder.sch";
+  const auto noDialog = [](QWidget* w) {
+    ADD_FAILURE() << "a dialog opened";
+    w->close();
+  };
+
+  page->SetTarrowFolder(dir.File("none"));
+  EXPECT_FALSE(WithModal([&] { page->ImportSchematic(adder); }, noDialog));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text.rfind("Не удалось загрузить библиотеку импорта схем", 0), 0u);
+  EXPECT_EQ(page->Sequence(), "");
+
+  page->SetTarrowFolder(LODEX_TARROW_STUB_DIR);
+  EXPECT_FALSE(WithModal([&] { page->ImportSchematic(adder); }, noDialog));
+  ASSERT_EQ(host.messages.size(), 2u);
+  EXPECT_NE(host.messages[1].text.find("нет функции CalcLogicLineFromFile"), std::string::npos);
+}
+
+TEST(Wizard, NewInTheMainWindowBuildsTheThreeBlockScheme) {
+  const testing::CTempDir dir;
+  const std::string lof = dir.File("and2.lof");
+  testing::WriteBytes(lof, "0001\r\n");
+  auto scripted = std::make_unique<CScriptedQtHost>();
+  scripted->openFile = lof;
+  CMainFrame frame(std::move(scripted), QString::fromStdString(dir.File("settings.ini")));
+  const bool shown = WithModal([&] { frame.RunCommand(CommandId::New); },
+                               [&](QWidget* w) {
+                                 auto* sheet = qobject_cast<CWizSheet*>(w);
+                                 ASSERT_NE(sheet, nullptr);
+                                 EXPECT_EQ(Child<QLineEdit>(sheet, "Name")->text(), "Схема1");
+                                 Child<QRadioButton>(sheet, "FromFile")->click();
+                                 Child<QToolButton>(sheet, "Browse")->click();  // answered with the file
+                                 Child<QComboBox>(sheet, "Inputs")->setCurrentIndex(1);
+                                 Child<QComboBox>(sheet, "Outputs")->setCurrentIndex(0);
+                                 sheet->next();
+                                 ASSERT_EQ(sheet->currentId(), 1);
+                                 sheet->button(QWizard::FinishButton)->click();
+                               });
+  ASSERT_TRUE(shown);
+  const CLogicalScheme& scheme = frame.Document().Scheme();
+  ASSERT_EQ(scheme.GetBlockCount(), 3);
+  EXPECT_EQ(scheme.GetBlock(1).m_lp, "0001");
+  EXPECT_EQ(frame.Document().GetTitle(), "Схема1");
+  EXPECT_TRUE(frame.Document().IsModified());
+}
+
+}  // namespace
+}  // namespace lodex::test
