@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QtMath>
 #include <algorithm>
 
 #include "model/LogicSequence.h"
@@ -155,12 +157,12 @@ void CSequenceEdit::Edited() {
 
 int CSequenceEdit::LineHeight() const { return fontMetrics().lineSpacing(); }
 
-int CSequenceEdit::CharWidth() const { return fontMetrics().horizontalAdvance(QLatin1Char('0')); }
+qreal CSequenceEdit::CharWidth() const { return QFontMetricsF(font()).horizontalAdvance(QLatin1Char('0')); }
 
 QSize CSequenceEdit::sizeHint() const {
   const int frame = 2 * frameWidth();
   const int lines = std::min(LineCount(), 10);
-  return {m_maxLineLength * CharWidth() + 2 * kMargin + frame + verticalScrollBar()->sizeHint().width(),
+  return {qCeil(m_maxLineLength * CharWidth()) + 2 * kMargin + frame + verticalScrollBar()->sizeHint().width(),
           lines * LineHeight() + 2 * kMargin + frame};
 }
 
@@ -168,10 +170,10 @@ void CSequenceEdit::UpdateScrollBars() {
   const int visible = std::max((viewport()->height() - 2 * kMargin) / LineHeight(), 1);
   verticalScrollBar()->setRange(0, std::max(LineCount() - visible, 0));
   verticalScrollBar()->setPageStep(visible);
-  const int width = m_maxLineLength * CharWidth() + 2 * kMargin;
+  const int width = qCeil(m_maxLineLength * CharWidth()) + 2 * kMargin;
   horizontalScrollBar()->setRange(0, std::max(width - viewport()->width(), 0));
   horizontalScrollBar()->setPageStep(viewport()->width());
-  horizontalScrollBar()->setSingleStep(CharWidth());
+  horizontalScrollBar()->setSingleStep(qCeil(CharWidth()));
 }
 
 void CSequenceEdit::EnsureCaretVisible() {
@@ -180,11 +182,11 @@ void CSequenceEdit::EnsureCaretVisible() {
   QScrollBar* v = verticalScrollBar();
   if (line < v->value()) v->setValue(line);
   if (line >= v->value() + v->pageStep()) v->setValue(line - v->pageStep() + 1);
-  const int left = kMargin + ColumnOf(m_caret) * CharWidth();
+  const int left = kMargin + qFloor(ColumnOf(m_caret) * CharWidth());
+  const int right = kMargin + qCeil((ColumnOf(m_caret) + 1) * CharWidth());
   QScrollBar* h = horizontalScrollBar();
   if (left < h->value()) h->setValue(left - kMargin);
-  if (left + CharWidth() > h->value() + viewport()->width())
-    h->setValue(left + CharWidth() + kMargin - viewport()->width());
+  if (right > h->value() + viewport()->width()) h->setValue(right + kMargin - viewport()->width());
 }
 
 void CSequenceEdit::resizeEvent(QResizeEvent* event) {
@@ -194,30 +196,44 @@ void CSequenceEdit::resizeEvent(QResizeEvent* event) {
 
 void CSequenceEdit::paintEvent(QPaintEvent*) {
   QPainter p(viewport());
-  const int lh = LineHeight(), cw = CharWidth(), ascent = fontMetrics().ascent();
+  const int lh = LineHeight(), ascent = fontMetrics().ascent();
+  const qreal cw = CharWidth();
   const int first = verticalScrollBar()->value();
   const int x0 = kMargin - horizontalScrollBar()->value();
   const int last = std::min(LineCount() - 1, first + viewport()->height() / lh + 1);
-  // The caret's word on a light background, the caret's digit highlighted.
-  if (Positions() > 0) {
-    const int line = LineOf(m_caret);
-    if (line >= first && line <= last) {
-      const int y = kMargin + (line - first) * lh;
-      const int wordStart = m_caret / m_digits * m_digits;
-      const int wordColumn = ColumnOf(wordStart);
-      const int wordDigits = std::min(m_digits, Positions() - wordStart);
-      p.fillRect(x0 + wordColumn * cw, y, wordDigits * cw, lh, palette().color(QPalette::AlternateBase));
-      const QRect caret(x0 + ColumnOf(m_caret) * cw, y, cw, lh);
-      p.fillRect(caret, hasFocus() ? palette().color(QPalette::Highlight) : palette().color(QPalette::Mid));
-    }
+  const auto top = [&](int line) { return kMargin + (line - first) * lh; };
+  // A digit not entered yet is a short mark of its own, so that the
+  // positions of a word stay apart.
+  const auto prompt = [&](int column, int y, const QColor& color) {
+    p.fillRect(QRectF(x0 + column * cw + 1, y + ascent + 1, cw - 2, 1), color);
+  };
+  const bool caretShown = Positions() > 0 && LineOf(m_caret) >= first && LineOf(m_caret) <= last;
+  if (caretShown) {
+    // The caret's word on a light background.
+    const int wordStart = m_caret / m_digits * m_digits;
+    const int wordDigits = std::min(m_digits, Positions() - wordStart);
+    p.fillRect(QRectF(x0 + ColumnOf(wordStart) * cw, top(LineOf(m_caret)), wordDigits * cw, lh),
+               palette().color(QPalette::AlternateBase));
   }
-  for (int line = first; line <= last; ++line) p.drawText(x0, kMargin + (line - first) * lh + ascent, LineText(line));
-  if (Positions() > 0) {
-    const int line = LineOf(m_caret);
-    if (line >= first && line <= last) {
-      p.setPen(palette().color(QPalette::HighlightedText));
-      const char c = m_text[static_cast<size_t>(m_slot[static_cast<size_t>(m_caret)])];
-      p.drawText(x0 + ColumnOf(m_caret) * cw, kMargin + (line - first) * lh + ascent, QString(QLatin1Char(c)));
+  const QColor promptColor = palette().color(QPalette::PlaceholderText);
+  for (int line = first; line <= last; ++line) {
+    QString text = LineText(line);
+    for (qsizetype i = text.indexOf(QLatin1Char(kPrompt)); i >= 0; i = text.indexOf(QLatin1Char(kPrompt), i + 1)) {
+      text[i] = QLatin1Char(' ');
+      prompt(static_cast<int>(i), top(line), promptColor);
+    }
+    p.drawText(x0, top(line) + ascent, text);
+  }
+  if (caretShown) {
+    const int column = ColumnOf(m_caret), y = top(LineOf(m_caret));
+    p.fillRect(QRectF(x0 + column * cw, y, cw, lh), palette().color(hasFocus() ? QPalette::Highlight : QPalette::Mid));
+    const char c = m_text[static_cast<size_t>(m_slot[static_cast<size_t>(m_caret)])];
+    const QColor color = palette().color(QPalette::HighlightedText);
+    if (c == kPrompt) {
+      prompt(column, y, color);
+    } else {
+      p.setPen(color);
+      p.drawText(QPointF(x0 + column * cw, y + ascent), QString(QLatin1Char(c)));
     }
   }
 }
@@ -265,7 +281,7 @@ void CSequenceEdit::mousePressEvent(QMouseEvent* event) {
   setFocus(Qt::MouseFocusReason);
   if (Positions() == 0) return;
   const int line = verticalScrollBar()->value() + (event->position().toPoint().y() - kMargin) / LineHeight();
-  const int column = (event->position().toPoint().x() + horizontalScrollBar()->value() - kMargin) / CharWidth();
+  const int column = qFloor((event->position().x() + horizontalScrollBar()->value() - kMargin) / CharWidth());
   SetCaret(PositionAt(line, column));
 }
 

@@ -64,7 +64,8 @@ class CSequenceEdit : public QAbstractScrollArea {
   // The position nearest to column `column` of `line`.
   int PositionAt(int line, int column) const;
   int LineHeight() const;
-  int CharWidth() const;
+  // Fractional: a fixed-pitch font's advance is rarely a whole pixel.
+  qreal CharWidth() const;
   void UpdateScrollBars();
   void EnsureCaretVisible();
   void SetDigit(int position, char c);

@@ -75,7 +75,7 @@ CAnalizeDlg::CAnalizeDlg(const CAnalysisGrid& grid, CMessageSink& sink, QWidget*
 
   QFont bold = m_view->font();
   bold.setBold(true);
-  const int column0 = QFontMetrics(bold).horizontalAdvance(kMismatchVerdict) + 16;
+  const int column0 = QFontMetrics(bold).horizontalAdvance(kMismatchVerdict) + 12;
   for (int c = 0; c < CAnalysisGrid::kColumns; ++c)
     m_view->setColumnWidth(c, CAnalysisGrid::ColumnWidth(c, kColumn0Units) * column0 / kColumn0Units);
 
