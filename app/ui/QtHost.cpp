@@ -108,12 +108,6 @@ MessageAnswer CQtHost::AskSaveChanges(const std::string& title) {
                       MessageIcon::Question});
 }
 
-void CQtHost::NotYetAvailable(const std::string& what, const std::string& command) {
-  Show(Message{what + " появится в следующей версии программы.\nПока эту команду выполняет lodex-cli " + command +
-                   " (lodex-cli " + command + " --help).",
-               kAppTitle, MessageButtons::Ok, MessageIcon::Information});
-}
-
 std::optional<SerialChoice> CQtHost::RunSerialDialog(const CLogicalBlock& block) {
   CPrwDlg dialog(block, DialogParent());
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;

@@ -46,10 +46,10 @@ class CQtHost : public CDocumentHost {
   std::optional<SplitRequest> RunFictitiousDialog(const CLogicalBlock& block) override;
   std::optional<ThreeInputChoice> RunThreeInputDialog(const CLogicalBlock& block,
                                                       const std::vector<int32_t>& types) override;
-  // The analysis dialog and the wizard come in a later version: until then
-  // each says so in a message box and answers Cancel, so the command
-  // changes nothing.
-  void RunAnalysisDialog(const CAnalysisGrid&) override;
+  // The analysis grid; its message boxes come through Show.
+  void RunAnalysisDialog(const CAnalysisGrid& grid) override;
+  // The new-project wizard with the name "Схема1"; its file dialogs and
+  // messages come through AskOpenFile and Show. None for Cancel.
   std::optional<WizardResult> RunNewProjectWizard() override;
 
   std::optional<SettingsChoice> RunSettingsDialog(const SettingsChoice& current) override;
@@ -68,8 +68,6 @@ class CQtHost : public CDocumentHost {
   // The window that dialogs open over: a modal dialog in front, else the frame.
   QWidget* DialogParent() const;
   std::optional<std::string> RunFileDialog(const FileDialogRequest& request, bool save) const;
-  // The message of a dialog that this version does not have yet.
-  void NotYetAvailable(const std::string& what, const std::string& command);
 
  private:
   CMainFrame* m_frame = nullptr;

@@ -68,10 +68,7 @@ CAnalizeDlg::CAnalizeDlg(const CAnalysisGrid& grid, CMessageSink& sink, QWidget*
       CAnalysisGrid::kColumns, headers, [this](int row) { return IsMarked(row + 1); }, this);
   m_view->setObjectName("AnalysisGrid");
   m_view->setModel(m_model);
-  m_view->verticalHeader()->hide();
-  m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);
-  m_view->setWordWrap(false);
+  m_view->verticalHeader()->hide();  // column 1 numbers the rows
 
   QFont bold = m_view->font();
   bold.setBold(true);

@@ -16,6 +16,9 @@
 #include "model/TempDir.h"
 #include "synthesis/ui/AnalizeDlg.h"
 
+// Failures show the texts.
+static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
 namespace lodex::test {
 namespace {
 
@@ -61,7 +64,7 @@ TEST(AnalysisDialog, MarksTheDifferingRowsAndSaysSoOnce) {
   // Ctrl+C copies the selected row as tab-separated text.
   dialog.Grid()->selectRow(1);
   QTest::keyClick(dialog.Grid(), Qt::Key_C, Qt::ControlModifier);
-  EXPECT_EQ(QApplication::clipboard()->text(), "НЕСОВПАДЕНИЕ\t1\t 4\t 5\t 6\t 7\t\t 4\t X\t 6\t 7");
+  EXPECT_EQ(QApplication::clipboard()->text(), "НЕСОВПАДЕНИЕ\t1\t 4\t 5\t 6\t 7\t\t 4\t X\t 6\t 7\n");
 }
 
 TEST(AnalysisDialog, SixteenInputsOpenAllRowsWithoutAMessage) {
