@@ -3,8 +3,8 @@
 // else (blanks, line breaks) is a fixed separator. Typing overwrites the
 // digit under the caret and moves on; '*' makes the caret's whole word
 // undefined, a digit typed into an undefined word starts it afresh; a pasted
-// sequence fills the positions from the caret. Only the
-// lines on screen are painted, so tens of thousands of words stay fast.
+// sequence fills the positions from the caret. Only the lines on screen are
+// painted, so tens of thousands of words stay fast.
 #pragma once
 
 #include <QAbstractScrollArea>
