@@ -17,7 +17,7 @@ namespace lodex::test {
 
 // The real host, but with the synthesis dialogs, the open and save dialogs,
 // the save prompt and (when `answer` is set) message boxes scripted. An
-// unscripted serial dialog is the real one.
+// unscripted serial or parallel dialog is the real one.
 class CScriptedQtHost : public CQtHost {
  public:
   std::function<std::optional<SerialChoice>(const CLogicalBlock&)> serial;
@@ -33,7 +33,7 @@ class CScriptedQtHost : public CQtHost {
     return serial ? serial(b) : CQtHost::RunSerialDialog(b);
   }
   std::optional<SplitRequest> RunParallelDialog(const CLogicalBlock& b) override {
-    return parallel ? parallel(b) : std::nullopt;
+    return parallel ? parallel(b) : CQtHost::RunParallelDialog(b);
   }
   std::optional<std::string> AskOpenFile(const FileDialogRequest& r) override {
     return HasPendingOpen() ? CQtHost::AskOpenFile(r) : openFile;
