@@ -40,7 +40,7 @@ CAnalysisGrid::CAnalysisGrid(std::string source, std::string computed, int digit
       row[7 + t] = WordCell(m_computed, combination, d);
       if (mismatched[combination]) rowMismatch = true;
     }
-    row[0] = rowMismatch ? "НЕСОВПАДЕНИЕ" : "OK";
+    row[0] = rowMismatch ? kAnalysisRowMismatch : kAnalysisRowOk;
   }
 }
 

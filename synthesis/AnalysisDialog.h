@@ -8,6 +8,9 @@
 namespace lodex {
 
 inline constexpr const char* kAnalysisMismatchText = "Не сходятся логические последовательности!";
+// The verdicts of column 0.
+inline constexpr const char* kAnalysisRowOk = "OK";
+inline constexpr const char* kAnalysisRowMismatch = "НЕСОВПАДЕНИЕ";
 
 // The grid: 11 columns; row 0 is the header. Column 0 holds the verdict,
 // column 1 the row number, columns 2-5 the source words, column 6 stays

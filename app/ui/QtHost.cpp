@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <optional>
+#include <type_traits>
 
 #include "app/ui/MainFrm.h"
 #include "app/ui/SetUpDlg.h"
@@ -52,6 +54,13 @@ std::vector<BoxButton> Buttons(MessageButtons buttons) {
     case MessageButtons::YesNoCancel: return {yes, no, cancel};
   }
   return {ok};
+}
+
+// A modal dialog's choice when it ends with OK, none otherwise.
+template <typename Dialog>
+auto ChoiceOnOk(Dialog& dialog) -> std::optional<std::remove_cvref_t<decltype(*std::optional(dialog.Choice()))>> {
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Choice();
 }
 
 }  // namespace
@@ -110,27 +119,23 @@ MessageAnswer CQtHost::AskSaveChanges(const std::string& title) {
 
 std::optional<SerialChoice> CQtHost::RunSerialDialog(const CLogicalBlock& block) {
   CPrwDlg dialog(block, DialogParent());
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return dialog.Choice();
+  return ChoiceOnOk(dialog);
 }
 
 std::optional<SplitRequest> CQtHost::RunParallelDialog(const CLogicalBlock& block) {
   CParallelDecDlg dialog(block, DialogParent());
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return dialog.Choice();
+  return ChoiceOnOk(dialog);
 }
 
 std::optional<SplitRequest> CQtHost::RunFictitiousDialog(const CLogicalBlock& block) {
   CFictDlg dialog(block, DialogParent());
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return dialog.Choice();
+  return ChoiceOnOk(dialog);
 }
 
 std::optional<ThreeInputChoice> CQtHost::RunThreeInputDialog(const CLogicalBlock& block,
                                                              const std::vector<int32_t>& types) {
   CThreeInDlg dialog(block, types, DialogParent());
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return dialog.Choice();
+  return ChoiceOnOk(dialog);
 }
 
 void CQtHost::RunAnalysisDialog(const CAnalysisGrid& grid) {
@@ -147,8 +152,7 @@ std::optional<WizardResult> CQtHost::RunNewProjectWizard() {
 
 std::optional<SettingsChoice> CQtHost::RunSettingsDialog(const SettingsChoice& current) {
   CSetUpDlg dialog(current, DialogParent());
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return dialog.Choice();
+  return ChoiceOnOk(dialog);
 }
 
 std::optional<std::string> CQtHost::RunFileDialog(const FileDialogRequest& request, bool save) const {

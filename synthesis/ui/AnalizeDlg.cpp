@@ -19,7 +19,6 @@ namespace {
 constexpr const char* kCaption = "Анализ схемы";
 constexpr const char* kSourceCaption = "Исходная последовательность";
 constexpr const char* kComputedCaption = "Полученная последовательность";
-constexpr const char* kMismatchVerdict = "НЕСОВПАДЕНИЕ";
 
 // Column widths are kept in the grid's own unit: column 0, sized to hold
 // the verdict, is this many units wide, so that the widths derived from it
@@ -72,7 +71,7 @@ CAnalizeDlg::CAnalizeDlg(const CAnalysisGrid& grid, CMessageSink& sink, QWidget*
 
   QFont bold = m_view->font();
   bold.setBold(true);
-  const int column0 = QFontMetrics(bold).horizontalAdvance(kMismatchVerdict) + 12;
+  const int column0 = QFontMetrics(bold).horizontalAdvance(kAnalysisRowMismatch) + 12;
   for (int c = 0; c < CAnalysisGrid::kColumns; ++c)
     m_view->setColumnWidth(c, CAnalysisGrid::ColumnWidth(c, kColumn0Units) * column0 / kColumn0Units);
 
@@ -94,7 +93,7 @@ CAnalizeDlg::CAnalizeDlg(const CAnalysisGrid& grid, CMessageSink& sink, QWidget*
 
 CAnalizeDlg::~CAnalizeDlg() = default;
 
-bool CAnalizeDlg::IsMarked(int row) const { return m_grid.Cell(row, 0) == kMismatchVerdict; }
+bool CAnalizeDlg::IsMarked(int row) const { return m_grid.Cell(row, 0) == kAnalysisRowMismatch; }
 
 void CAnalizeDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
