@@ -435,8 +435,10 @@ SerialSearchResult RunSearch(const Store& words, int n, int m, int planes, bool 
     if (high < 1) return false;
     const int64_t low = std::max<int64_t>(1, high - kChunk + 1);
     int64_t mask = high;
-    for (; mask >= low && !cancel.load(std::memory_order_relaxed); --mask)
+    for (; mask >= low && !cancel.load(std::memory_order_relaxed); --mask) {
+      if (options.maxBound > 0 && std::popcount(static_cast<uint64_t>(mask)) > options.maxBound) continue;
       if (auto c = evaluator.Evaluate(static_cast<int32_t>(mask))) out.push_back(*c);
+    }
     done.fetch_add(static_cast<uint64_t>(high - mask));
     return true;
   };

@@ -24,6 +24,9 @@ using SearchProgress = std::function<bool(uint64_t done, uint64_t total)>;
 struct SerialSearchOptions {
   // Worker threads; 0 uses every hardware thread.
   unsigned threads = 0;
+  // Masks binding more inputs than this are skipped (0: no limit). The
+  // automatic synthesis asks only for lower blocks it can keep as they are.
+  int maxBound = 0;
   // Called on the calling thread between chunks of masks, and once with
   // done == total when the search completes (its answer is then ignored;
   // a block with nothing to search reports 0 of 0).

@@ -1,0 +1,381 @@
+#include "synthesis/AutoSynthesis.h"
+
+#include <algorithm>
+#include <bit>
+#include <tuple>
+
+#include "synthesis/Dependency.h"
+#include "synthesis/Parallel.h"
+#include "synthesis/Serial.h"
+#include "synthesis/SerialSearch.h"
+#include "synthesis/ThreeInput.h"
+#include "synthesis/Tiers.h"
+
+namespace lodex {
+namespace {
+
+// Steps one synthesis may take before it gives up: far more than any block
+// of 16 inputs needs, small enough to end a run that stopped making progress.
+constexpr int kStepBudget = 20000;
+
+uint32_t LowMask(int bits) { return bits >= 32 ? ~0u : (1u << bits) - 1u; }
+
+// Inputs each output of `block` essentially depends on.
+std::vector<uint32_t> OutputSupports(const CLogicalScheme& scheme, int block) {
+  const DependencyMatrix matrix = EssentialDependencies(scheme, block);
+  const CLogicalBlock& b = scheme.GetBlock(block);
+  std::vector<uint32_t> supports(static_cast<size_t>(b.m_outputCount), 0);
+  for (size_t i = 0; i < matrix.size(); ++i)
+    for (size_t j = 0; j < matrix[i].size() && j < supports.size(); ++j)
+      if (matrix[i][j] != 0) supports[j] |= 1u << i;
+  return supports;
+}
+
+// Lower-block outputs of a candidate, recovered from its complexity.
+int CandidateOutputs(const CLogicalBlock& b, const SplitCandidate& c) {
+  const int k = std::popcount(static_cast<uint32_t>(c.mask));
+  for (int r = 1; r <= k; ++r)
+    if (SplitComplexity(b.m_inputCount, b.m_outputCount, k, r) == c.complexity) return r;
+  return k;
+}
+
+// One step on a wide block.
+struct Move {
+  enum class Kind { Serial, Parallel, Shannon, SharedSerial };
+  Kind kind = Kind::Serial;
+  int32_t mask = 0;        // Serial, SharedSerial: bound inputs
+  SplitRequest request;    // Parallel: group 1 and the rest
+  int input = 0;           // Shannon: expanded input; SharedSerial: the input read twice
+  int32_t type = 5;        // Shannon: selector type
+  // Ranking: estimated blocks, then the tie-breaks named in the header.
+  std::tuple<int, int, int, int, int32_t> rank{};
+};
+
+class CSynthesiser {
+ public:
+  CSynthesiser(int k, const std::function<bool(int)>& progress) : m_k(k), m_progress(progress) {}
+
+  // Reduces every logic block of `scheme`; `lookahead` is how many levels of
+  // trial runs each choice may use.
+  Status Reduce(CLogicalScheme& scheme, int lookahead) {
+    int steps = 0;
+    for (int b = 1; b < scheme.GetBlockCount() - 1;) {
+      if (m_cancelled) return Status::Error("cancelled");
+      if (++steps > kStepBudget) return Status::Error("the synthesis made no progress");
+      DropFictitiousInputs(scheme, b);
+      if (scheme.GetBlock(b).m_inputCount <= m_k) {
+        ++b;
+        continue;
+      }
+      if (lookahead == m_topLookahead && m_progress && !m_progress(WideBlocks(scheme))) {
+        m_cancelled = true;
+        return Status::Error("cancelled");
+      }
+      std::vector<Move> moves = Moves(scheme, b);
+      if (moves.empty())
+        return Status::Error("block " + scheme.GetBlock(b).m_id + " cannot be brought to " + std::to_string(m_k) +
+                             " inputs");
+      size_t chosen = 0;
+      const size_t tries = std::min(moves.size(), Tries(scheme.GetBlock(b).m_inputCount));
+      if (lookahead > 0 && tries > 1) {
+        int best = 0;
+        for (size_t i = 0; i < tries; ++i) {
+          CLogicalScheme trial(scheme.GetBlock(b));
+          Apply(trial, 1, moves[i]);
+          if (!Reduce(trial, lookahead - 1)) {
+            if (m_cancelled) return Status::Error("cancelled");
+            continue;
+          }
+          MergeEqualBlocks(trial);
+          const int blocks = trial.GetBlockCount() - 2;
+          if (i == 0 || blocks < best) best = blocks, chosen = i;
+        }
+      }
+      Apply(scheme, b, moves[chosen]);
+    }
+    return Status::Ok();
+  }
+
+  void SetTopLookahead(int lookahead) { m_topLookahead = lookahead; }
+  bool Cancelled() const { return m_cancelled; }
+
+ private:
+  // Blocks of n inputs still to be built for one of n inputs.
+  int Estimate(int n) const { return n <= m_k ? 1 : 1 + (n - m_k + m_k - 2) / (m_k - 1); }
+
+  // Trial runs for a block of n inputs: many for narrow blocks, where a run
+  // is cheap, few for wide ones, where each run searches large tables.
+  static size_t Tries(int n) {
+    if (n <= 9) return 8;
+    if (n <= 12) return 4;
+    return 2;
+  }
+
+  int WideBlocks(const CLogicalScheme& scheme) const {
+    int wide = 0;
+    for (int b = 1; b < scheme.GetBlockCount() - 1; ++b) wide += scheme.GetBlock(b).m_inputCount > m_k;
+    return wide;
+  }
+
+  // Removes the inputs no output of block `b` depends on, as far as the
+  // function stays the same without them (with undefined words dropping two
+  // inputs can differ from dropping each). A block keeps at least one input.
+  static void DropFictitiousInputs(CLogicalScheme& scheme, int b) {
+    const CLogicalBlock& block = scheme.GetBlock(b);
+    const int n = block.m_inputCount;
+    if (n < 2 || block.m_outputCount < 1) return;
+    uint32_t used = 0;
+    for (uint32_t s : OutputSupports(scheme, b)) used |= s;
+    const uint32_t all = LowMask(n);
+    uint32_t keep = all;
+    for (int i = 0; i < n; ++i) {
+      const uint32_t bit = 1u << i;
+      if ((used & bit) || std::popcount(keep) == 1) continue;
+      if (SubBlockKeepsFunction(scheme, b, static_cast<int32_t>(keep & ~bit), static_cast<int32_t>(LowMask(32))))
+        keep &= ~bit;
+    }
+    if (keep != all)
+      ParallelSplit(scheme, b, static_cast<int32_t>(keep), static_cast<int32_t>(LowMask(block.m_outputCount)), 0, 0);
+  }
+
+  // The steps that apply to wide block `b`, best ranked first.
+  std::vector<Move> Moves(const CLogicalScheme& scheme, int b) const {
+    const CLogicalBlock& block = scheme.GetBlock(b);
+    const int n = block.m_inputCount;
+    const int m = block.m_outputCount;
+    std::vector<Move> moves;
+
+    SerialSearchOptions options;
+    options.threads = n >= 12 ? 0 : 1;
+    options.maxBound = m_k;
+    for (const SplitCandidate& c : SearchSplits(scheme, b, options).candidates) {
+      const int k = std::popcount(static_cast<uint32_t>(c.mask));
+      const int r = CandidateOutputs(block, c);
+      Move move;
+      move.mask = c.mask;
+      move.rank = {1 + Estimate(n - k + r), 0, r, c.complexity, c.mask};
+      moves.push_back(move);
+    }
+
+    if (m > 1) AddParallelMoves(scheme, b, moves);
+
+    if (m == 1 && moves.empty()) {
+      if (m_k == 2 && IsSelector(block)) {
+        // The selector of an expansion at K = 2: split with the select input
+        // read twice.
+        AddSharedMoves(scheme, b, 2, moves);
+      } else {
+        const std::vector<int32_t> types = ThreeInputTypes(scheme, b);
+        for (int x = 0; x < n; ++x) {
+          Move move;
+          move.kind = Move::Kind::Shannon;
+          move.input = x;
+          move.type = types[static_cast<size_t>(x)];
+          move.rank = {1 + 2 * Estimate(n - 1), 2, 0, move.type, x};
+          moves.push_back(move);
+        }
+      }
+    }
+    std::stable_sort(moves.begin(), moves.end(), [](const Move& a, const Move& c) { return a.rank < c.rank; });
+    return moves;
+  }
+
+  // Parallel splits of a multi-output block: outputs grouped so that a
+  // group's inputs grow no wider than its widest member (or K), i.e. outputs
+  // that share their essential inputs stay together. One move per group
+  // (that group against the rest), and one that sets every output apart.
+  void AddParallelMoves(const CLogicalScheme& scheme, int b, std::vector<Move>& moves) const {
+    const CLogicalBlock& block = scheme.GetBlock(b);
+    const int m = block.m_outputCount;
+    const std::vector<uint32_t> supports = OutputSupports(scheme, b);
+    std::vector<int> order(static_cast<size_t>(m));
+    for (int j = 0; j < m; ++j) order[static_cast<size_t>(j)] = j;
+    std::stable_sort(order.begin(), order.end(), [&](int a, int c) {
+      return std::popcount(supports[static_cast<size_t>(a)]) > std::popcount(supports[static_cast<size_t>(c)]);
+    });
+    std::vector<std::pair<uint32_t, uint32_t>> groups;  // outputs, inputs
+    for (int j : order) {
+      const uint32_t s = supports[static_cast<size_t>(j)];
+      bool placed = false;
+      for (auto& [outs, ins] : groups) {
+        const int widest = std::max(m_k, std::popcount(ins));
+        if (std::popcount(ins | s) <= widest) {
+          outs |= 1u << j;
+          ins |= s;
+          placed = true;
+          break;
+        }
+      }
+      if (!placed) groups.emplace_back(1u << j, s);
+    }
+    const uint32_t allOut = LowMask(m);
+    auto addSplit = [&](uint32_t outs, int tieBreak) {
+      const uint32_t rest = allOut & ~outs;
+      if (outs == 0 || rest == 0) return;
+      Move move;
+      move.kind = Move::Kind::Parallel;
+      move.request = {static_cast<int32_t>(GroupInputs(scheme, b, outs)), static_cast<int32_t>(outs),
+                      static_cast<int32_t>(GroupInputs(scheme, b, rest)), static_cast<int32_t>(rest)};
+      move.rank = {Estimate(std::popcount(static_cast<uint32_t>(move.request.in1))) +
+                       Estimate(std::popcount(static_cast<uint32_t>(move.request.in2))),
+                   1, tieBreak, 0, static_cast<int32_t>(outs)};
+      moves.push_back(move);
+    };
+    if (groups.size() > 1)
+      for (const auto& group : groups) addSplit(group.first, 0);
+    // The first output alone: the split that always makes progress.
+    addSplit(1u << order.front(), 1);
+  }
+
+  // The inputs a group of outputs needs: their essential inputs, or all
+  // inputs when undefined words make those alone change the function.
+  static uint32_t GroupInputs(const CLogicalScheme& scheme, int b, uint32_t outputs) {
+    const std::vector<uint32_t> supports = OutputSupports(scheme, b);
+    uint32_t ins = 0;
+    for (size_t j = 0; j < supports.size(); ++j)
+      if ((outputs >> j) & 1u) ins |= supports[j];
+    if (ins == 0) ins = 1;
+    if (!SubBlockKeepsFunction(scheme, b, static_cast<int32_t>(ins), static_cast<int32_t>(outputs)))
+      ins = LowMask(scheme.GetBlock(b).m_inputCount);
+    return ins;
+  }
+
+  // True for a block computing a selector of SelectorSequence's layout.
+  static bool IsSelector(const CLogicalBlock& block) {
+    if (block.m_inputCount != 3 || block.m_outputCount != 1) return false;
+    for (int32_t type = 1; type <= 5; ++type)
+      if (block.m_lp == SelectorSequence(type)) return true;
+    return false;
+  }
+
+  // Serial splits of a block with input x read twice: the block gains an
+  // input linked like input x, undefined wherever the two readings differ,
+  // so that a bound set may hold x while x stays free (a non-disjoint split).
+  void AddSharedMoves(const CLogicalScheme& scheme, int b, int x, std::vector<Move>& moves) const {
+    CLogicalScheme trial(WithInputReadTwice(scheme.GetBlock(b), x));
+    SerialSearchOptions options;
+    options.threads = 1;
+    options.maxBound = m_k;
+    for (const SplitCandidate& c : SearchSplits(trial, 1, options).candidates) {
+      Move move;
+      move.kind = Move::Kind::SharedSerial;
+      move.input = x;
+      move.mask = c.mask;
+      move.rank = {3, 3, 0, c.complexity, c.mask};
+      moves.push_back(move);
+    }
+  }
+
+  // Block `source` with input x read a second time as its last input.
+  static CLogicalBlock WithInputReadTwice(const CLogicalBlock& source, int x) {
+    const int n = source.m_inputCount;
+    const Words w = LPToWords(source.m_lp, source.m_wordDigits);
+    Words wide(size_t{1} << (n + 1), -1);
+    for (size_t i = 0; i < wide.size(); ++i) {
+      const size_t low = i & LowMask(n);
+      if (((i >> n) & 1u) == ((low >> x) & 1u) && low < w.size()) wide[i] = w[low];
+    }
+    CLogicalBlock block = source;
+    block.m_inputCount = n + 1;
+    block.m_lp = WordsToLP(wide, block.m_wordDigits);
+    block.m_inputs.push_back(source.m_inputs[static_cast<size_t>(x)]);
+    return block;
+  }
+
+  static void Apply(CLogicalScheme& scheme, int b, const Move& move) {
+    switch (move.kind) {
+      case Move::Kind::Serial: ExtractSerial(scheme, move.mask, b, false); break;
+      case Move::Kind::Parallel: ParallelSplit(scheme, b, move.request); break;
+      case Move::Kind::Shannon: ExtractThreeInput(scheme, b, move.input, move.type); break;
+      case Move::Kind::SharedSerial:
+        scheme.SetBlock(b, WithInputReadTwice(scheme.GetBlock(b), move.input));
+        ExtractSerial(scheme, move.mask, b, false);
+        break;
+    }
+  }
+
+  int m_k;
+  const std::function<bool(int)>& m_progress;
+  int m_topLookahead = 1;
+  bool m_cancelled = false;
+};
+
+// Indices of logic blocks equal to block `b` in sequence and links.
+bool SameBlock(const CLogicalBlock& a, const CLogicalBlock& b) {
+  return a.m_lp == b.m_lp && a.m_inputs == b.m_inputs && a.m_outputCount == b.m_outputCount;
+}
+
+}  // namespace
+
+int MergeEqualBlocks(CLogicalScheme& scheme) {
+  int merged = 0;
+  bool changed = true;
+  while (changed) {
+    changed = false;
+    for (int i = 1; i < scheme.GetBlockCount() - 1 && !changed; ++i) {
+      for (int j = i + 1; j < scheme.GetBlockCount() - 1; ++j) {
+        if (!SameBlock(scheme.GetBlock(i), scheme.GetBlock(j))) continue;
+        // Block j comes later, so every consumer of block i may read it.
+        const CLogicalBlock& gone = scheme.GetBlock(i);
+        const std::string keeper = scheme.GetBlock(j).m_id;
+        for (int pin = 0; pin < gone.m_outputCount; ++pin)
+          for (const auto& [c, input] : scheme.FindConsumers(CBlockInput(static_cast<int16_t>(pin), gone.m_id)))
+            scheme.GetBlock(c).m_inputs[static_cast<size_t>(input)].m_source = keeper;
+        scheme.EraseBlock(i);
+        ++merged;
+        changed = true;
+        break;
+      }
+    }
+  }
+  return merged;
+}
+
+AutoSynthesisResult AutoSynthesise(CLogicalScheme& scheme, const AutoSynthesisOptions& options) {
+  AutoSynthesisResult result;
+  const int k = options.maxInputs;
+  if (k < kMinAutoInputs || k > kMaxAutoInputs) {
+    result.status = Status::Error("the block width must lie in " + std::to_string(kMinAutoInputs) + ".." +
+                                  std::to_string(kMaxAutoInputs) + ", not " + std::to_string(k));
+    return result;
+  }
+  if (scheme.IsEmpty()) {
+    result.status = Status::Error("the scheme has no logic block");
+    return result;
+  }
+  for (int b = 1; b < scheme.GetBlockCount() - 1; ++b) {
+    const CLogicalBlock& block = scheme.GetBlock(b);
+    if (block.m_inputCount > kMaxSplitInputs || block.m_outputCount > 31 ||
+        LPToWords(block.m_lp, block.m_wordDigits).size() != (size_t{1} << block.m_inputCount)) {
+      result.status = Status::Error("block " + block.m_id + " cannot be synthesised: its sequence does not fit it");
+      return result;
+    }
+  }
+
+  CLogicalScheme work = scheme;
+  CSynthesiser synthesiser(k, options.progress);
+  const int lookahead = 1;
+  synthesiser.SetTopLookahead(lookahead);
+  if (Status s = synthesiser.Reduce(work, lookahead); !s) {
+    result.cancelled = synthesiser.Cancelled();
+    result.status = s;
+    return result;
+  }
+  MergeEqualBlocks(work);
+  // A scheme that computes a plain input keeps its one block: a scheme
+  // without logic blocks cannot be analysed.
+  CLogicalScheme bare = work;
+  bare.RemoveRepeaters();
+  bare.RemoveInverters();
+  if (!bare.IsEmpty()) work = bare;
+  MergeEqualBlocks(work);
+  work.RenumberCaptions();
+  ComputeTiers(work);
+  scheme = work;
+  scheme.m_blockCounter = work.m_blockCounter;
+  result.blocks = scheme.GetBlockCount() - 2;
+  result.tiers = scheme.GetBlock(scheme.GetBlockCount() - 1).m_tier;
+  return result;
+}
+
+}  // namespace lodex
