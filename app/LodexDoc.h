@@ -93,6 +93,7 @@ class CLodexDoc {
   void OnParallel();
   void OnFictitious();
   void OnThreeInput();
+  void OnAutoSynthesis();
   void OnSaveSequence();
   void OnAnalysis();
   void OnOptimize();

@@ -204,6 +204,22 @@ void CLodexDoc::RunCovering(void (*cover)(CLogicalScheme&)) {
   PushSnapshot();
 }
 
+void CLodexDoc::OnAutoSynthesis() {
+  if (!IsEnabled(CommandId::AutoSynthesis)) return;
+  CScopedMessageSink sink(m_host);
+  const std::optional<CLogicalScheme> result = m_host.RunAutoSynthesisDialog(m_scheme);
+  if (!result) return;
+  // The result's identifiers came from a copy of this scheme's counter.
+  const int32_t counter = std::max(m_scheme.m_blockCounter, result->m_blockCounter);
+  m_scheme = *result;
+  m_scheme.m_blockCounter = counter;
+  SetModifiedFlag(true);
+  m_layoutDirty = true;
+  ValidateSelection();
+  m_host.UpdateAllViews();
+  PushSnapshot();
+}
+
 void CLodexDoc::OnCoverNand() { RunCovering(&CoverNand); }
 void CLodexDoc::OnCoverNor() { RunCovering(&CoverNor); }
 

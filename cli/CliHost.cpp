@@ -31,6 +31,10 @@ std::optional<ThreeInputChoice> CCliHost::RunThreeInputDialog(const CLogicalBloc
   return threeInput ? threeInput(block, types) : std::nullopt;
 }
 
+std::optional<CLogicalScheme> CCliHost::RunAutoSynthesisDialog(const CLogicalScheme& scheme) {
+  return autoSynthesis ? autoSynthesis(scheme) : std::nullopt;
+}
+
 void CCliHost::RunAnalysisDialog(const CAnalysisGrid& grid) {
   if (analysis) analysis(grid);
 }

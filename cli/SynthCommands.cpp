@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <iostream>
 
+#include "cli/CliHost.h"
 #include "cli/Command.h"
 #include "synthesis/AutoSynthesis.h"
 
@@ -30,17 +31,27 @@ const CommandRegistration kSynth([](CLI::App& app) {
   cmd->add_option("--max-inputs", args->maxInputs, "K: the most inputs a logic block may keep (2..8)")->required();
   cmd->add_option("-o", args->out, "scheme file to write (may equal IN); without it only the line is printed");
   cmd->callback([args] {
-    CLogicalScheme scheme = LoadOrRefuse(args->in);
+    CCliSession session(args->in);
     if (args->maxInputs < kMinAutoInputs || args->maxInputs > kMaxAutoInputs)
       Refuse("--max-inputs must lie in " + std::to_string(kMinAutoInputs) + ".." + std::to_string(kMaxAutoInputs) +
              ", not " + std::to_string(args->maxInputs));
-    const auto start = std::chrono::steady_clock::now();
-    AutoSynthesisOptions options;
-    options.maxInputs = args->maxInputs;
-    const AutoSynthesisResult result = AutoSynthesise(scheme, options);
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (!result.status) Refuse(result.status.message());
-    if (!args->out.empty()) WriteOrPrint(scheme, args->out);
+    AutoSynthesisResult result;
+    double seconds = 0;
+    session.host.autoSynthesis = [&](const CLogicalScheme& scheme) -> std::optional<CLogicalScheme> {
+      CLogicalScheme work = scheme;
+      AutoSynthesisOptions options;
+      options.maxInputs = args->maxInputs;
+      const auto start = std::chrono::steady_clock::now();
+      result = AutoSynthesise(work, options);
+      seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+      if (!result.status) {
+        session.host.Refuse(result.status.message());
+        return std::nullopt;
+      }
+      return work;
+    };
+    RunCommand(session.doc, session.host, CommandId::AutoSynthesis, "the scheme has no logic block to synthesise");
+    if (!args->out.empty()) SaveOrPrint(session.doc, session.host, args->out);
     char time[32];
     std::snprintf(time, sizeof time, "%.3f", seconds);
     std::cout << "blocks " << result.blocks << ", tiers " << result.tiers << ", time " << time << " s\n";

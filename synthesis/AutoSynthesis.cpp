@@ -43,10 +43,10 @@ int CandidateOutputs(const CLogicalBlock& b, const SplitCandidate& c) {
 struct Move {
   enum class Kind { Serial, Parallel, Shannon, SharedSerial };
   Kind kind = Kind::Serial;
-  int32_t mask = 0;        // Serial, SharedSerial: bound inputs
-  SplitRequest request;    // Parallel: group 1 and the rest
-  int input = 0;           // Shannon: expanded input; SharedSerial: the input read twice
-  int32_t type = 5;        // Shannon: selector type
+  int32_t mask = 0;      // Serial, SharedSerial: bound inputs
+  SplitRequest request;  // Parallel: group 1 and the rest
+  int input = 0;         // Shannon: expanded input; SharedSerial: the input read twice
+  int32_t type = 5;      // Shannon: selector type
   // Ranking: estimated blocks, then the tie-breaks named in the header.
   std::tuple<int, int, int, int, int32_t> rank{};
 };

@@ -138,6 +138,8 @@ std::optional<ThreeInputChoice> CQtHost::RunThreeInputDialog(const CLogicalBlock
   return ChoiceOnOk(dialog);
 }
 
+std::optional<CLogicalScheme> CQtHost::RunAutoSynthesisDialog(const CLogicalScheme&) { return std::nullopt; }
+
 void CQtHost::RunAnalysisDialog(const CAnalysisGrid& grid) {
   CAnalizeDlg dialog(grid, *this, DialogParent());
   dialog.exec();

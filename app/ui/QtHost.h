@@ -47,6 +47,7 @@ class CQtHost : public CDocumentHost {
   std::optional<ThreeInputChoice> RunThreeInputDialog(const CLogicalBlock& block,
                                                       const std::vector<int32_t>& types) override;
   // The analysis grid; its message boxes come through Show.
+  std::optional<CLogicalScheme> RunAutoSynthesisDialog(const CLogicalScheme& scheme) override;
   void RunAnalysisDialog(const CAnalysisGrid& grid) override;
   // The new-project wizard with the name "Схема1"; its file dialogs and
   // messages come through AskOpenFile and Show. None for Cancel.
