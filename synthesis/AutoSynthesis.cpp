@@ -67,11 +67,10 @@ class CSynthesiser {
         ++b;
         continue;
       }
-      if (lookahead == m_topLookahead && m_progress && !m_progress(WideBlocks(scheme))) {
-        m_cancelled = true;
-        return Status::Error("cancelled");
-      }
+      if (lookahead == m_topLookahead) m_wide = WideBlocks(scheme);
+      if (!Poll()) return Status::Error("cancelled");
       std::vector<Move> moves = Moves(scheme, b);
+      if (m_cancelled) return Status::Error("cancelled");
       if (moves.empty())
         return Status::Error("block " + scheme.GetBlock(b).m_id + " cannot be brought to " + std::to_string(m_k) +
                              " inputs");
@@ -148,6 +147,7 @@ class CSynthesiser {
     SerialSearchOptions options;
     options.threads = n >= 12 ? 0 : 1;
     options.maxBound = m_k;
+    options.progress = [this](uint64_t, uint64_t) { return Poll(); };
     for (const SplitCandidate& c : SearchSplits(scheme, b, options).candidates) {
       const int k = std::popcount(static_cast<uint32_t>(c.mask));
       const int r = CandidateOutputs(block, c);
@@ -294,10 +294,17 @@ class CSynthesiser {
     }
   }
 
+  // Reports progress; false once the caller has cancelled.
+  bool Poll() const {
+    if (!m_cancelled && m_progress && !m_progress(m_wide)) m_cancelled = true;
+    return !m_cancelled;
+  }
+
   int m_k;
   const std::function<bool(int)>& m_progress;
+  int m_wide = 0;  // blocks of the scheme still wider than K
   int m_topLookahead = 1;
-  bool m_cancelled = false;
+  mutable bool m_cancelled = false;
 };
 
 // Indices of logic blocks equal to block `b` in sequence and links.

@@ -43,8 +43,9 @@ inline constexpr int kMaxAutoInputs = 8;
 
 struct AutoSynthesisOptions {
   int maxInputs = 4;
-  // Called between steps with the logic blocks still wider than K; returning
-  // false cancels the synthesis (the scheme is then left unchanged).
+  // Called on the calling thread between steps and while a step searches,
+  // with the logic blocks of the scheme still wider than K; returning false
+  // cancels the synthesis (the scheme is then left unchanged).
   std::function<bool(int wideBlocks)> progress;
 };
 
