@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <optional>
 #include <tuple>
 
 #include "synthesis/Dependency.h"
@@ -38,6 +39,21 @@ int CandidateOutputs(const CLogicalBlock& b, const SplitCandidate& c) {
     if (SplitComplexity(b.m_inputCount, b.m_outputCount, k, r) == c.complexity) return r;
   return k;
 }
+
+// What a trial run leads to, compared in this order: logic blocks, their
+// outputs (the one-output elements they stand for), tiers.
+using Cost = std::tuple<int, int, int>;
+
+Cost CostOf(CLogicalScheme& scheme) {
+  int outputs = 0;
+  for (int b = 1; b < scheme.GetBlockCount() - 1; ++b) outputs += scheme.GetBlock(b).m_outputCount;
+  ComputeTiers(scheme);
+  return {scheme.GetBlockCount() - 2, outputs, scheme.GetBlock(scheme.GetBlockCount() - 1).m_tier};
+}
+
+// Blocks of this many inputs and more are searched in parallel and by the
+// two-class search first.
+constexpr int kWideBlock = 12;
 
 // One step on a wide block.
 struct Move {
@@ -76,9 +92,11 @@ class CSynthesiser {
                              " inputs");
       size_t chosen = 0;
       const size_t tries = std::min(moves.size(), Tries(scheme.GetBlock(b).m_inputCount));
-      if (lookahead > 0 && tries > 1) {
-        int best = 0;
-        for (size_t i = 0; i < tries; ++i) {
+      if (lookahead > 0 && moves.size() > 1) {
+        std::optional<Cost> best;
+        for (size_t i = 0; i < moves.size(); ++i) {
+          // The best ranked moves and every parallel split are tried.
+          if (i >= tries && moves[i].kind != Move::Kind::Parallel) continue;
           CLogicalScheme trial(scheme.GetBlock(b));
           Apply(trial, 1, moves[i]);
           if (!Reduce(trial, lookahead - 1)) {
@@ -86,8 +104,8 @@ class CSynthesiser {
             continue;
           }
           MergeEqualBlocks(trial);
-          const int blocks = trial.GetBlockCount() - 2;
-          if (i == 0 || blocks < best) best = blocks, chosen = i;
+          const Cost cost = CostOf(trial);
+          if (!best || cost < *best) best = cost, chosen = i;
         }
       }
       Apply(scheme, b, moves[chosen]);
@@ -137,6 +155,26 @@ class CSynthesiser {
       ParallelSplit(scheme, b, static_cast<int32_t>(keep), static_cast<int32_t>(LowMask(block.m_outputCount)), 0, 0);
   }
 
+  // The serial splits of block `b` whose lower block fits in K inputs. A wide
+  // block is searched first for splits into two row classes only (a lower
+  // block of one output), which stops counting early; when that finds enough
+  // splits for the look-ahead, the choice is made among them, otherwise (and
+  // for narrow blocks) among all.
+  std::vector<SplitCandidate> SplitCandidates(const CLogicalScheme& scheme, int b) const {
+    const int n = scheme.GetBlock(b).m_inputCount;
+    SerialSearchOptions options;
+    options.threads = n >= kWideBlock ? 0 : 1;
+    options.maxBound = m_k;
+    options.progress = [this](uint64_t, uint64_t) { return Poll(); };
+    if (n >= kWideBlock) {
+      options.maxClasses = 2;
+      std::vector<SplitCandidate> found = SearchSplits(scheme, b, options).candidates;
+      if (found.size() >= Tries(n)) return found;
+      options.maxClasses = 0;
+    }
+    return SearchSplits(scheme, b, options).candidates;
+  }
+
   // The steps that apply to wide block `b`, best ranked first.
   std::vector<Move> Moves(const CLogicalScheme& scheme, int b) const {
     const CLogicalBlock& block = scheme.GetBlock(b);
@@ -144,11 +182,7 @@ class CSynthesiser {
     const int m = block.m_outputCount;
     std::vector<Move> moves;
 
-    SerialSearchOptions options;
-    options.threads = n >= 12 ? 0 : 1;
-    options.maxBound = m_k;
-    options.progress = [this](uint64_t, uint64_t) { return Poll(); };
-    for (const SplitCandidate& c : SearchSplits(scheme, b, options).candidates) {
+    for (const SplitCandidate& c : SplitCandidates(scheme, b)) {
       const int k = std::popcount(static_cast<uint32_t>(c.mask));
       const int r = CandidateOutputs(block, c);
       Move move;

@@ -93,14 +93,15 @@ class CByteStore {
 template <class Store>
 class CMaskEvaluator {
  public:
-  CMaskEvaluator(const Store& words, int n, int m, int planes, bool hasUndefined)
-      : m_w(words), m_n(n), m_m(m), m_planes(planes), m_hasUndefined(hasUndefined) {}
+  CMaskEvaluator(const Store& words, int n, int m, int planes, bool hasUndefined, int64_t maxClasses)
+      : m_w(words), m_n(n), m_m(m), m_planes(planes), m_hasUndefined(hasUndefined), m_maxClasses(maxClasses) {}
 
   std::optional<SplitCandidate> Evaluate(int32_t mask) {
     const uint32_t all = (uint32_t{1} << m_n) - 1;
     const uint32_t bound = static_cast<uint32_t>(mask) & all;
     const int k = std::popcount(bound);
-    const int64_t limit = ClassLimit(m_n, m_m, k);
+    int64_t limit = ClassLimit(m_n, m_m, k);
+    if (m_maxClasses > 0) limit = std::min(limit, m_maxClasses);
     if (limit == 0) return std::nullopt;
     SubsetOffsets(bound, m_rowOff);
     SubsetOffsets(all & ~bound, m_colOff);
@@ -395,6 +396,7 @@ class CMaskEvaluator {
   const Store& m_w;
   const int m_n, m_m, m_planes;
   const bool m_hasUndefined;
+  const int64_t m_maxClasses;
   std::vector<uint32_t> m_rowOff, m_colOff;
   std::vector<int32_t> m_first;     // per class: first member row
   std::vector<TrieNode> m_trie;     // fully defined tables
@@ -450,7 +452,7 @@ SerialSearchResult RunSearch(const Store& words, int n, int m, int planes, bool 
   for (unsigned id = 1; id < threads; ++id) {
     auto body = [&, id] {
       try {
-        CMaskEvaluator<Store> evaluator(words, n, m, planes, hasUndefined);
+        CMaskEvaluator<Store> evaluator(words, n, m, planes, hasUndefined, options.maxClasses);
         while (!cancel.load(std::memory_order_relaxed) && runChunk(evaluator, found[id])) {
         }
       } catch (...) {
@@ -476,7 +478,7 @@ SerialSearchResult RunSearch(const Store& words, int n, int m, int planes, bool 
   try {
     // The calling thread works too and reports progress between its chunks;
     // when the masks run out it reports while waiting for the others.
-    CMaskEvaluator<Store> evaluator(words, n, m, planes, hasUndefined);
+    CMaskEvaluator<Store> evaluator(words, n, m, planes, hasUndefined, options.maxClasses);
     while (!cancel.load() && runChunk(evaluator, found[0])) report();
     std::unique_lock lock(mutex);
     while (running > 0) {

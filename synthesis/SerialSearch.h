@@ -27,6 +27,10 @@ struct SerialSearchOptions {
   // Masks binding more inputs than this are skipped (0: no limit). The
   // automatic synthesis asks only for lower blocks it can keep as they are.
   int maxBound = 0;
+  // Masks whose rows fall into more classes than this are skipped (0: only
+  // the acceptance rule limits them); counting stops there, so a small limit
+  // makes the search of a wide block much faster.
+  int64_t maxClasses = 0;
   // Called on the calling thread between chunks of masks, and once with
   // done == total when the search completes (its answer is then ignored;
   // a block with nothing to search reports 0 of 0).
