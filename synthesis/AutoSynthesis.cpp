@@ -4,6 +4,7 @@
 #include <bit>
 #include <optional>
 #include <tuple>
+#include <unordered_map>
 
 #include "synthesis/Dependency.h"
 #include "synthesis/Parallel.h"
@@ -341,33 +342,33 @@ class CSynthesiser {
   mutable bool m_cancelled = false;
 };
 
-// Indices of logic blocks equal to block `b` in sequence and links.
-bool SameBlock(const CLogicalBlock& a, const CLogicalBlock& b) {
-  return a.m_lp == b.m_lp && a.m_inputs == b.m_inputs && a.m_outputCount == b.m_outputCount;
+// What makes two logic blocks interchangeable: sequence, outputs and links.
+std::string BlockKey(const CLogicalBlock& b) {
+  std::string key = b.m_lp;
+  key.append("|").append(std::to_string(b.m_outputCount));
+  for (const CBlockInput& link : b.m_inputs)
+    key.append("|").append(link.m_source).append(":").append(std::to_string(link.m_pin));
+  return key;
 }
 
 }  // namespace
 
 int MergeEqualBlocks(CLogicalScheme& scheme) {
+  // From the back: a block equal to a later one hands its consumers to it.
+  // Consumers sit earlier, so a block rewired here is compared with the
+  // rewired links when its turn comes, and merges cascade in one pass.
   int merged = 0;
-  bool changed = true;
-  while (changed) {
-    changed = false;
-    for (int i = 1; i < scheme.GetBlockCount() - 1 && !changed; ++i) {
-      for (int j = i + 1; j < scheme.GetBlockCount() - 1; ++j) {
-        if (!SameBlock(scheme.GetBlock(i), scheme.GetBlock(j))) continue;
-        // Block j comes later, so every consumer of block i may read it.
-        const CLogicalBlock& gone = scheme.GetBlock(i);
-        const std::string keeper = scheme.GetBlock(j).m_id;
-        for (int pin = 0; pin < gone.m_outputCount; ++pin)
-          for (const auto& [c, input] : scheme.FindConsumers(CBlockInput(static_cast<int16_t>(pin), gone.m_id)))
-            scheme.GetBlock(c).m_inputs[static_cast<size_t>(input)].m_source = keeper;
-        scheme.EraseBlock(i);
-        ++merged;
-        changed = true;
-        break;
-      }
-    }
+  std::unordered_map<std::string, std::string> keeper;  // key -> identifier of the latest such block
+  for (int i = scheme.GetBlockCount() - 2; i >= 1; --i) {
+    const CLogicalBlock& block = scheme.GetBlock(i);
+    const auto [found, fresh] = keeper.emplace(BlockKey(block), block.m_id);
+    if (fresh) continue;
+    const std::string& target = found->second;
+    for (int pin = 0; pin < block.m_outputCount; ++pin)
+      for (const auto& [c, input] : scheme.FindConsumers(CBlockInput(static_cast<int16_t>(pin), block.m_id)))
+        scheme.GetBlock(c).m_inputs[static_cast<size_t>(input)].m_source = target;
+    scheme.EraseBlock(i);
+    ++merged;
   }
   return merged;
 }

@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <bit>
+#include <tuple>
 
 #include "serial_blocks.h"
+#include "synthesis/Serial.h"
 #include "synthesis/SerialSearch.h"
 
 namespace lodex {
@@ -12,14 +15,34 @@ namespace {
 using testing::DecomposableScheme;
 using testing::RandomScheme;
 
+// The reference list cut down as the options ask: at most `maxBound` bound
+// inputs, and with `twoClasses` only the splits whose lower block has one
+// output (whose complexity is that of r = 1).
+std::vector<SplitCandidate> Filtered(const CLogicalScheme& scheme, std::vector<SplitCandidate> list, int maxBound,
+                                     bool twoClasses) {
+  const CLogicalBlock& b = scheme.GetBlock(1);
+  std::erase_if(list, [&](const SplitCandidate& c) {
+    const int k = std::popcount(static_cast<uint32_t>(c.mask));
+    return (maxBound > 0 && k > maxBound) ||
+           (twoClasses && c.complexity != SplitComplexity(b.m_inputCount, b.m_outputCount, k, 1));
+  });
+  return list;
+}
+
 void ExpectSameSearch(const CLogicalScheme& scheme, const std::string& what) {
-  const auto reference = SearchSplitsReference(scheme, 1);
-  for (unsigned threads : {1u, 3u}) {
+  const auto all = SearchSplitsReference(scheme, 1);
+  // Unfiltered with one and three threads, then the bound and class filters.
+  for (auto [threads, maxBound, twoClasses] :
+       {std::tuple{1u, 0, false}, std::tuple{3u, 0, false}, std::tuple{1u, 2, false}, std::tuple{3u, 3, true}}) {
     SerialSearchOptions options;
     options.threads = threads;
+    options.maxBound = maxBound;
+    options.maxClasses = twoClasses ? 2 : 0;
+    const auto reference = Filtered(scheme, all, maxBound, twoClasses);
     const auto fast = SearchSplits(scheme, 1, options);
     ASSERT_FALSE(fast.cancelled) << what;
-    ASSERT_EQ(fast.candidates.size(), reference.size()) << what << " threads " << threads;
+    ASSERT_EQ(fast.candidates.size(), reference.size())
+        << what << " threads " << threads << " bound " << maxBound << " two classes " << twoClasses;
     for (size_t i = 0; i < reference.size(); ++i) {
       ASSERT_EQ(fast.candidates[i], reference[i])
           << what << " threads " << threads << " candidate " << i << ": mask " << fast.candidates[i].mask
