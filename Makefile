@@ -9,7 +9,7 @@ JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 CTEST_ARGS ?=
 
-.PHONY: all setup build run test test-asan bench fuzz check-format check-clang check-release clean
+.PHONY: all setup build run test test-asan bench bench-synth fuzz check-format check-clang check-release clean
 
 all: build
 
@@ -38,6 +38,12 @@ test-asan: setup $(BUILD_ASAN)/build.ninja
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b --benchmark_counters_tabular=true; done
+
+# The automatic synthesis against ABC's LUT counts on the classic functions
+# (BENCH_DIR: a folder of *.pla files with the README table of ABC's figures).
+BENCH_DIR ?= ../shared/bench
+bench-synth: build
+	@python3 scripts/synth-bench.py --cli $(BUILD)/bin/lodex-cli --bench $(BENCH_DIR)
 
 $(BUILD_FUZZ)/build.ninja: | setup
 	CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLODEX_FUZZ=ON -DLODEX_TESTS=OFF -DLODEX_BENCH=OFF

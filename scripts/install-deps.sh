@@ -5,8 +5,8 @@
 set -euo pipefail
 
 PACKAGES=(
-  # build
-  cmake ninja-build g++ make pkg-config
+  # build (python3 runs the synthesis benchmark script)
+  cmake ninja-build g++ make pkg-config python3
   # libraries
   libcli11-dev nlohmann-json3-dev
   # the desktop program: Qt 6 Widgets and SVG (with its icon plug-in), Qt's

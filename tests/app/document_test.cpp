@@ -11,6 +11,7 @@
 #include "model/SchemeFile.h"
 #include "model/TempDir.h"
 #include "synthesis/Analysis.h"
+#include "synthesis/AutoSynthesis.h"
 
 namespace lodex::test {
 namespace {
@@ -273,7 +274,8 @@ TEST_F(DocumentTest, EveryCancelLeavesTheDocumentUnchanged) {
   NewProject({"p", 3, 2, "03030333"});  // 3 inputs, 2 outputs
   doc.SelectBlock(1);
   const DocState before(doc);
-  for (CommandId id : {CommandId::Serial, CommandId::Parallel, CommandId::Settings, CommandId::SaveSequence}) {
+  for (CommandId id : {CommandId::Serial, CommandId::Parallel, CommandId::Settings, CommandId::SaveSequence,
+                       CommandId::AutoSynthesis}) {
     EXPECT_TRUE(doc.OnCommand(id)) << static_cast<int>(id);
     EXPECT_EQ(DocState(doc), before) << static_cast<int>(id);
   }
@@ -284,8 +286,8 @@ TEST_F(DocumentTest, EveryCancelLeavesTheDocumentUnchanged) {
     EXPECT_TRUE(doc.OnCommand(id)) << static_cast<int>(id);
     EXPECT_EQ(DocState(doc), single) << static_cast<int>(id);
   }
-  EXPECT_EQ(host.dialogsRun, (std::vector<std::string>{"wizard", "serial", "parallel", "settings", "wizard",
-                                                       "fictitious", "three-input", "analysis"}));
+  EXPECT_EQ(host.dialogsRun, (std::vector<std::string>{"wizard", "serial", "parallel", "settings", "auto-synthesis",
+                                                       "wizard", "fictitious", "three-input", "analysis"}));
   host.wizard.reset();
   doc.OnCommand(CommandId::New);
   EXPECT_EQ(DocState(doc), single);
@@ -381,6 +383,25 @@ TEST_F(DocumentTest, FictitiousAndThreeInputCommands) {
   doc.OnCommand(CommandId::ThreeInput);
   EXPECT_EQ(doc.Scheme().GetBlock(1).m_lp, "001*010*");
   EXPECT_EQ(Analize(doc.Scheme()).sequence, "00000001");
+}
+
+TEST_F(DocumentTest, AutoSynthesisReplacesTheSchemeAsOneUndoableStep) {
+  NewProject({"p", 4, 2, "0000002300222223"});
+  const CLogicalScheme project = doc.Scheme();
+  host.autoSynthesis = [](const CLogicalScheme& s) {
+    CLogicalScheme work = s;
+    EXPECT_TRUE(AutoSynthesise(work, {2, nullptr}).status);
+    return std::optional<CLogicalScheme>(work);
+  };
+  doc.OnCommand(CommandId::AutoSynthesis);
+  const CLogicalScheme& result = doc.Scheme();
+  EXPECT_GT(result.GetBlockCount(), 3);
+  for (int b = 1; b < result.GetBlockCount() - 1; ++b) EXPECT_LE(result.GetBlock(b).m_inputCount, 2);
+  EXPECT_EQ(Analize(result).sequence, "0000002300222223");
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_GT(result.m_blockCounter, project.m_blockCounter) << "identifiers are never handed out twice";
+  doc.OnCommand(CommandId::Undo);
+  EXPECT_EQ(doc.Scheme().m_blocks, project.m_blocks);
 }
 
 TEST_F(DocumentTest, AChoiceTheDialogCannotGiveIsRefused) {

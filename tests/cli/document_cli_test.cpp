@@ -161,5 +161,25 @@ TEST(DocumentCli, OptimizePrintsItsMessagesAndCoverNorRuns) {
   EXPECT_EQ(RunCli({"cover", p, "-o", out}).status, 1);  // neither --nand nor --nor
 }
 
+TEST(DocumentCli, SynthReachesKPrintsItsLineAndRefusesAWrongWidth) {
+  CTempDir dir;
+  const std::string p = dir.File("p.shc"), out = dir.File("k2.shc");
+  ASSERT_EQ(RunCli({"new", "-n", "4", "-m", "2", "--lp", kProject, "-o", p}).status, 0);
+  const auto synth = RunCli({"synth", p, "--max-inputs", "2", "-o", out});
+  ASSERT_EQ(synth.status, 0) << synth.err;
+  EXPECT_TRUE(synth.out.starts_with("blocks ")) << synth.out;
+  EXPECT_NE(synth.out.find(", tiers "), std::string::npos) << synth.out;
+  EXPECT_TRUE(synth.out.ends_with(" s\n")) << synth.out;
+  const auto analysed = RunCli({"analyze", out});
+  EXPECT_EQ(analysed.status, 0) << analysed.out << analysed.err;
+  const auto shown = RunCli({"show", out, "--json"});
+  EXPECT_EQ(shown.out.find("\"inputCount\": 3"), std::string::npos) << "a block wider than 2 is left";
+
+  const auto wide = RunCli({"synth", p, "--max-inputs", "9", "-o", dir.File("no.shc")});
+  EXPECT_EQ(wide.status, 2);
+  EXPECT_EQ(wide.err, "lodex-cli: --max-inputs must lie in 2..8, not 9\n");
+  EXPECT_TRUE(ReadBytes(dir.File("no.shc")).empty());
+}
+
 }  // namespace
 }  // namespace lodex
