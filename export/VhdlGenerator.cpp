@@ -313,7 +313,8 @@ std::string CVhdlGenerator::Testbench(const CLogicalScheme& scheme, const std::s
 Status CVhdlGenerator::WriteFile(const std::string& path, const std::string& text) {
   const auto bytes = Utf8ToCp1251(text);
   if (!bytes)
-    return Status::Error("cannot write '" + path + "': the text holds a character that Windows-1251 cannot hold");
+    return Status::Error("cannot write " + QuotedPath(path) +
+                         ": the text holds a character that Windows-1251 cannot hold");
   std::string crlf;
   crlf.reserve(bytes->size() + bytes->size() / 16);
   for (char c : *bytes) {
