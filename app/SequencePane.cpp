@@ -1,5 +1,7 @@
 #include "app/SequencePane.h"
 
+#include "model/PrintableText.h"
+
 namespace lodex {
 
 std::vector<std::string> LayoutSequence(std::string_view lp, int digits) {
@@ -26,7 +28,7 @@ std::vector<std::string> ShowBlocks(const CLogicalScheme& scheme) {
   std::vector<std::string> lines;
   for (int i = 1; i < scheme.GetBlockCount() - 1; ++i) {
     const CLogicalBlock& b = scheme.GetBlock(i);
-    lines.push_back(b.m_caption + ":");
+    lines.push_back(PrintableText(b.m_caption) + ":");
     for (std::string& l : LayoutSequence(b.m_lp, b.m_wordDigits)) lines.push_back(std::move(l));
   }
   return lines;

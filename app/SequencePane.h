@@ -16,7 +16,8 @@ inline constexpr const char* kNoSequenceLine = "Нет последовател�
 // four, every line opening with seven blanks.
 std::vector<std::string> LayoutSequence(std::string_view lp, int digits);
 
-// For every logic block, "caption:" followed by its laid-out sequence.
+// For every logic block, "caption:" (printable) followed by its laid-out
+// sequence.
 std::vector<std::string> ShowBlocks(const CLogicalScheme& scheme);
 std::vector<std::string> ShowSource(std::string_view lp, int digits);
 

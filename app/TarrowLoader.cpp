@@ -5,6 +5,7 @@
 
 #include <utility>
 
+#include "model/PrintableText.h"
 #include "schimport/tarrow.h"
 
 namespace lodex {
@@ -73,7 +74,7 @@ SchematicSequence CTarrowLoader::Run(const char* computeExport, const std::strin
   ::dlerror();
   const LoadedLibrary library(m_libraryPath);
   if (!library.loaded()) {
-    result.error = "Не удалось загрузить библиотеку импорта схем " + m_libraryPath + ": " + DlError();
+    result.error = "Не удалось загрузить библиотеку импорта схем " + PrintableText(m_libraryPath) + ": " + DlError();
     return result;
   }
   void* compute = library.Find(computeExport);
@@ -82,7 +83,7 @@ SchematicSequence CTarrowLoader::Run(const char* computeExport, const std::strin
   for (auto [symbol, name] :
        {std::pair{compute, computeExport}, std::pair{inputs, "ICount"}, std::pair{outputs, "OCount"}}) {
     if (symbol == nullptr) {
-      result.error = "В библиотеке импорта схем " + m_libraryPath + " нет функции " + name;
+      result.error = "В библиотеке импорта схем " + PrintableText(m_libraryPath) + " нет функции " + name;
       return result;
     }
   }

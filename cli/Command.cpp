@@ -6,6 +6,7 @@
 #include <sstream>
 #include <vector>
 
+#include "model/PrintableText.h"
 #include "model/SchemeFile.h"
 
 namespace lodex::cli {
@@ -20,7 +21,7 @@ std::string LinksText(const CLogicalBlock& b) {
   std::string out;
   for (const CBlockInput& link : b.m_inputs) {
     if (!out.empty()) out += ' ';
-    out += link.m_source + ':' + std::to_string(link.m_pin);
+    out += PrintableText(link.m_source) + ':' + std::to_string(link.m_pin);
   }
   return out;
 }
@@ -94,12 +95,13 @@ uint32_t ParseMask(const std::string& text, const std::string& what) {
 }
 
 std::string SchemeText(const CLogicalScheme& s) {
-  std::string out = "sourceLP\t" + s.m_sourceLP + "\nwordDigits\t" + std::to_string(s.m_wordDigits) +
+  std::string out = "sourceLP\t" + PrintableText(s.m_sourceLP) + "\nwordDigits\t" + std::to_string(s.m_wordDigits) +
                     "\nblockCounter\t" + std::to_string(s.m_blockCounter) + "\n#\tid\tcaption\tin\tout\tlinks\tlp\n";
   for (int i = 0; i < s.GetBlockCount(); ++i) {
     const CLogicalBlock& b = s.GetBlock(i);
-    out += std::to_string(i) + '\t' + b.m_id + '\t' + b.m_caption + '\t' + std::to_string(b.m_inputCount) + '\t' +
-           std::to_string(b.m_outputCount) + '\t' + LinksText(b) + '\t' + b.m_lp + '\n';
+    out += std::to_string(i) + '\t' + PrintableText(b.m_id) + '\t' + PrintableText(b.m_caption) + '\t' +
+           std::to_string(b.m_inputCount) + '\t' + std::to_string(b.m_outputCount) + '\t' + LinksText(b) + '\t' +
+           PrintableText(b.m_lp) + '\n';
   }
   return out;
 }

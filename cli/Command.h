@@ -45,6 +45,8 @@ int ResolveBlock(const CLogicalScheme& scheme, const std::string& name);
 // A mask in decimal or 0x hexadecimal.
 uint32_t ParseMask(const std::string& text, const std::string& what);
 
+// The text form of show: tab-separated, text from the file printable, so
+// that a block is always one line.
 std::string SchemeText(const CLogicalScheme& scheme);
 std::string SchemeJson(const CLogicalScheme& scheme);
 

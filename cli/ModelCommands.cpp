@@ -83,7 +83,8 @@ const CommandRegistration kShow([](CLI::App& app) {
   Explain(cmd,
           "Prints a scheme file: a header with the project's sequence, its word digits and the block counter, then one "
           "line per block with its index, identifier, caption, input and output counts, input links and logic "
-          "sequence. --json prints the same as one JSON object.",
+          "sequence; text from the file is shown with its control characters escaped (\\n, \\t, \\xHH), so that every "
+          "block is one line. --json prints the same as one JSON object, its text as the file holds it.",
           "lodex-cli show adder.shc --json");
   cmd->add_option("IN", args->in, "scheme file (*.shc)")->required();
   cmd->add_flag("--json", args->json, "print one JSON object");

@@ -6,14 +6,16 @@
 #include <memory>
 
 #include "cli/Command.h"
+#include "model/PrintableText.h"
 
 namespace lodex::cli {
 
 SchematicSequence ImportSchematicOrRefuse(const std::string& path) {
-  if (!std::ifstream(path)) Refuse("cannot open the schematic " + path);
+  if (!std::ifstream(path)) Refuse("cannot open the schematic " + PrintableText(path));
   SchematicSequence result = CTarrowLoader().CalcFromFile(path);
   if (!result.error.empty()) Refuse(result.error);
-  if (result.lp.empty()) Refuse("the schematic " + path + " gives no logic sequence; generating.log says why");
+  if (result.lp.empty())
+    Refuse("the schematic " + PrintableText(path) + " gives no logic sequence; generating.log says why");
   return result;
 }
 
@@ -30,7 +32,7 @@ const CommandRegistration kSch([](CLI::App& app) {
   cmd->add_option("FILE", *file, "schematic file (*.sch)")->required();
   cmd->callback([file] {
     const SchematicSequence s = ImportSchematicOrRefuse(*file);
-    std::cout << s.inputs << ' ' << s.outputs << '\n' << s.lp << '\n';
+    std::cout << s.inputs << ' ' << s.outputs << '\n' << PrintableText(s.lp) << '\n';
   });
 });
 

@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "cli/Command.h"
+#include "model/PrintableText.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"Lodex: structural synthesis of combinational logic, from the command line."};
@@ -32,7 +33,8 @@ int main(int argc, char** argv) {
     app.exit(e);
     return lodex::cli::kUsage;
   } catch (const lodex::cli::CliFailure& e) {
-    std::cerr << "lodex-cli: " << e.what() << '\n';
+    // The reason may quote a file or an argument: it stays one visible line.
+    std::cerr << "lodex-cli: " << lodex::PrintableText(e.what()) << '\n';
     return e.status();
   }
   return lodex::cli::kSuccess;

@@ -6,6 +6,7 @@
 
 #include "drawing/SchemeDrawing.h"
 #include "drawing/WireJunctions.h"
+#include "model/PrintableText.h"
 
 namespace lodex {
 namespace {
@@ -55,7 +56,7 @@ CSchemeDrawing::LibraryLabel CSchemeDrawing::LookUpLibrary(const CLogicalBlock& 
   if (block.m_outputCount == 1)
     for (const LibraryRow& row : m_library)
       if (row.lp == block.m_lp) return {row.label, std::string(row.mask.rbegin(), row.mask.rend())};
-  return {block.m_caption, {}};
+  return {PrintableText(block.m_caption), {}};
 }
 
 int CSchemeDrawing::OutputY(int index, int output) const {
@@ -95,7 +96,7 @@ void CSchemeDrawing::Layout(const CLogicalScheme& scheme, bool libraryBlocks) {
         e.label = std::move(l.label);
         e.mask = std::move(l.mask);
       } else {
-        e.label = block.m_caption;
+        e.label = PrintableText(block.m_caption);
       }
     }
     for (const CBlockInput& link : block.m_inputs)

@@ -7,6 +7,7 @@
 
 #include "model/Cp1251.h"
 #include "model/FileIo.h"
+#include "model/PrintableText.h"
 #include "model/Utf8.h"
 
 namespace lodex {
@@ -169,7 +170,7 @@ std::string CVhdlGenerator::Text(const CLogicalScheme& scheme, const std::string
 
   out += kRule51 + "\n-- This code was produced by\n-- Lodex 2 VHDL Translator\n";
   out += "-- Structural synthesis of combinational logic\n\n";
-  out += Format("-- Sourse\t: %s.shc\n-- Date\t: ", stem.c_str());
+  out += Format("-- Sourse\t: %s.shc\n-- Date\t: ", PrintableText(stem).c_str());
   out += Format("%02d.%02d.%04d\n", date.day, date.month, date.year) + kRule51 + "\n\n";
 
   out += kRule51 + "\n-------------<<<<<ОПИСАНИЕ БЛОКОВ>>>>>-------------\n" + kRule51 + "\n";
@@ -178,7 +179,10 @@ std::string CVhdlGenerator::Text(const CLogicalScheme& scheme, const std::string
     const CLogicalBlock& block = scheme.GetBlock(b);
     const char* B = block.m_id.c_str();
     const int n = block.m_inputCount, m = block.m_outputCount, d = WordDigitsFor(m);
-    out += Format("\n--  %s:\n--    - входов:\t%d\n--    - выходов:\t%d\n", block.m_caption.c_str(), n, m);
+    // The caption stands in a comment: escaped, a line break in it cannot end
+    // the comment and turn the rest into code.
+    out +=
+        Format("\n--  %s:\n--    - входов:\t%d\n--    - выходов:\t%d\n", PrintableText(block.m_caption).c_str(), n, m);
     // Block entities use the same port type as the components that stand
     // for them, so a VHDL tool can bind each instance to its entity.
     out += "library IEEE;\nuse IEEE.STD_LOGIC_1164.ALL;\n";
@@ -313,7 +317,8 @@ std::string CVhdlGenerator::Testbench(const CLogicalScheme& scheme, const std::s
 Status CVhdlGenerator::WriteFile(const std::string& path, const std::string& text) {
   const auto bytes = Utf8ToCp1251(text);
   if (!bytes)
-    return Status::Error("cannot write '" + path + "': the text holds a character that Windows-1251 cannot hold");
+    return Status::Error("cannot write " + QuotedPath(path) +
+                         ": the text holds a character that Windows-1251 cannot hold");
   std::string crlf;
   crlf.reserve(bytes->size() + bytes->size() / 16);
   for (char c : *bytes) {

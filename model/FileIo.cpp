@@ -6,11 +6,13 @@
 #include <filesystem>
 #include <random>
 
+#include "model/PrintableText.h"
+
 namespace lodex {
 namespace {
 
 std::string Reason(const char* verb, const std::string& path) {
-  return std::string("cannot ") + verb + " '" + path + "': " + std::strerror(errno);
+  return std::string("cannot ") + verb + " " + QuotedPath(path) + ": " + std::strerror(errno);
 }
 
 std::string TemporaryBeside(const std::string& path) {
@@ -22,10 +24,17 @@ std::string TemporaryBeside(const std::string& path) {
 
 }  // namespace
 
+std::string QuotedPath(std::string_view path) {
+  std::string quoted = "'";
+  quoted += PrintableText(path);
+  quoted += '\'';
+  return quoted;
+}
+
 Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
   namespace fs = std::filesystem;
   std::error_code ec;
-  if (fs::is_directory(path, ec)) return Status::Error("cannot write '" + path + "': it is a folder");
+  if (fs::is_directory(path, ec)) return Status::Error("cannot write " + QuotedPath(path) + ": it is a folder");
   const std::string temp = TemporaryBeside(path);
   std::FILE* f = std::fopen(temp.c_str(), "wb");
   if (!f) return Status::Error(Reason("write", path));
@@ -37,12 +46,12 @@ Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
   }
   if (!ok) {
     fs::remove(temp, ec);
-    return Status::Error("cannot write '" + path + "': " + std::strerror(err));
+    return Status::Error("cannot write " + QuotedPath(path) + ": " + std::strerror(err));
   }
   fs::rename(temp, path, ec);
   if (ec) {
     fs::remove(temp, ec);
-    return Status::Error("cannot write '" + path + "': " + ec.message());
+    return Status::Error("cannot write " + QuotedPath(path) + ": " + ec.message());
   }
   return Status::Ok();
 }
@@ -56,7 +65,7 @@ Status ReadWholeFile(const std::string& path, std::string& out, size_t limit) {
   while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) {
     if (data.size() + n > limit) {
       std::fclose(f);
-      return Status::Error("'" + path + "' is larger than " + std::to_string(limit) + " bytes");
+      return Status::Error(QuotedPath(path) + " is larger than " + std::to_string(limit) + " bytes");
     }
     data.append(buf, n);
   }

@@ -9,6 +9,10 @@
 
 namespace lodex {
 
+// A path as messages quote it: in single quotes, its control characters
+// escaped so that the message stays one line.
+std::string QuotedPath(std::string_view path);
+
 // Writes `bytes` to a temporary file beside `path` and renames it over
 // `path`, so a failed save leaves the previous file as it was.
 Status WriteFileAtomically(const std::string& path, std::string_view bytes);

@@ -5,6 +5,7 @@
 
 #include "model/Archive.h"
 #include "model/FileIo.h"
+#include "model/PrintableText.h"
 
 namespace lodex {
 namespace {
@@ -21,8 +22,10 @@ constexpr size_t kMinLinkBytes = 1 + 2;
 constexpr int kMaxInputs = 16;
 constexpr int kMaxOutputs = 31;
 
+// A block as reasons name it; the identifier comes from the file, so it is
+// shown printable.
 std::string BlockName(int index, const CLogicalBlock& b) {
-  return "block " + std::to_string(index) + " (" + b.m_id + ")";
+  return "block " + std::to_string(index) + " (" + PrintableText(b.m_id) + ")";
 }
 
 // The number of an identifier "Bl_<n>", or -1 for any other identifier.
@@ -62,7 +65,7 @@ std::string ValidateScheme(const CLogicalScheme& s) {
   if (s.m_blockCounter < 0) return "header: block counter " + std::to_string(s.m_blockCounter) + " is negative";
   const int count = s.GetBlockCount();
   if (count == 0) return {};
-  if (count < 2) return "block 0 (" + s.GetBlock(0).m_id + "): a scheme needs the input block I and the output block O";
+  if (count < 2) return BlockName(0, s.GetBlock(0)) + ": a scheme needs the input block I and the output block O";
   if (s.GetBlock(0).m_id != "I") return BlockName(0, s.GetBlock(0)) + ": the first block must be the input block I";
   if (s.GetBlock(count - 1).m_id != "O")
     return BlockName(count - 1, s.GetBlock(count - 1)) + ": the last block must be the output block O";
@@ -103,15 +106,16 @@ std::string ValidateScheme(const CLogicalScheme& s) {
     for (size_t k = 0; k < b.m_inputs.size(); ++k) {
       const CBlockInput& link = b.m_inputs[k];
       const std::string input = where + ": input " + std::to_string(k);
+      const std::string source = PrintableText(link.m_source);
       const auto found = index.find(link.m_source);
-      if (found == index.end()) return input + " names unknown block " + link.m_source;
+      if (found == index.end()) return input + " names unknown block " + source;
       const int src = found->second;
       if (src == count - 1) return input + " names the output block";
       if (src != 0 && src <= i && i != count - 1)
-        return input + " names block " + link.m_source + " at index " + std::to_string(src) + ", which is not after it";
+        return input + " names block " + source + " at index " + std::to_string(src) + ", which is not after it";
       const int outputs = s.GetBlock(src).m_outputCount;
       if (link.m_pin < 0 || link.m_pin >= outputs)
-        return input + " uses pin " + std::to_string(link.m_pin) + " of " + link.m_source + ", which has " +
+        return input + " uses pin " + std::to_string(link.m_pin) + " of " + source + ", which has " +
                std::to_string(outputs) + " outputs";
     }
   }
@@ -203,7 +207,7 @@ Status SaveSchemeFile(const std::string& path, const CLogicalScheme& scheme) {
   try {
     bytes = StoreScheme(scheme);
   } catch (const CArchiveError& e) {
-    return Status::Error("cannot save '" + path + "': " + e.what());
+    return Status::Error("cannot save " + QuotedPath(path) + ": " + e.what());
   }
   return WriteFileAtomically(path, bytes);
 }
@@ -212,7 +216,7 @@ Status LoadSchemeFile(const std::string& path, CLogicalScheme& scheme) {
   std::string bytes;
   if (Status read = ReadWholeFile(path, bytes, kMaxSchemeFile); !read) return read;
   Status loaded = LoadScheme(bytes, scheme);
-  if (!loaded) return Status::Error("'" + path + "' is damaged: " + loaded.message());
+  if (!loaded) return Status::Error(QuotedPath(path) + " is damaged: " + loaded.message());
   return loaded;
 }
 

@@ -1,5 +1,7 @@
 #include "synthesis/Dependency.h"
 
+#include "model/PrintableText.h"
+
 namespace lodex {
 
 DependencyMatrix EssentialDependencies(const CLogicalBlock& block) {
@@ -60,11 +62,12 @@ Status RemoveFictitiousInput(CLogicalScheme& scheme, int block, int input) {
     return Status::Error("block " + std::to_string(block) + " is not a logic block");
   const CLogicalBlock& b = scheme.GetBlock(block);
   if (b.m_outputCount != 1)
-    return Status::Error("block " + b.m_id + " has " + std::to_string(b.m_outputCount) + " outputs, not 1");
+    return Status::Error("block " + PrintableText(b.m_id) + " has " + std::to_string(b.m_outputCount) +
+                         " outputs, not 1");
   if (input < 0 || input >= b.m_inputCount)
-    return Status::Error("block " + b.m_id + " has no input " + std::to_string(input));
+    return Status::Error("block " + PrintableText(b.m_id) + " has no input " + std::to_string(input));
   if (!IsFictitiousInput(EssentialDependencies(b), input))
-    return Status::Error("the output of block " + b.m_id + " depends on input " + std::to_string(input));
+    return Status::Error("the output of block " + PrintableText(b.m_id) + " depends on input " + std::to_string(input));
   ParallelSplit(scheme, block, FictitiousRemovalRequest(b.m_inputCount, input));
   return Status::Ok();
 }

@@ -4,11 +4,13 @@
 #include <thread>
 #include <unordered_map>
 
+#include "model/PrintableText.h"
+
 namespace lodex {
 namespace {
 
 std::string Where(const CLogicalScheme& scheme, int index) {
-  return "block " + std::to_string(index) + " (" + scheme.GetBlock(index).m_id + ")";
+  return "block " + std::to_string(index) + " (" + PrintableText(scheme.GetBlock(index).m_id) + ")";
 }
 
 // A link resolved to the index of its source.
@@ -49,7 +51,7 @@ Status Compile(const CLogicalScheme& scheme, Compiled& out) {
       const std::string where = Where(scheme, k) + ": input " + std::to_string(j);
       const auto found = index.find(link.m_source);
       const int source = found == index.end() ? -1 : found->second;
-      if (source < 0) return Status::Error(where + " names no block (\"" + link.m_source + "\")");
+      if (source < 0) return Status::Error(where + " names no block (\"" + PrintableText(link.m_source) + "\")");
       if (source == count - 1) return Status::Error(where + " reads the output block");
       // Blocks are evaluated from the back: a source at or before the block
       // would be read before it has this combination's value.

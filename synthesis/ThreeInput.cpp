@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "model/PrintableText.h"
+
 namespace lodex {
 namespace {
 
@@ -10,7 +12,8 @@ Status CheckOneOutputBlock(const CLogicalScheme& scheme, int block) {
     return Status::Error("block " + std::to_string(block) + " is not a logic block");
   const CLogicalBlock& b = scheme.GetBlock(block);
   if (b.m_outputCount != 1)
-    return Status::Error("block " + b.m_id + " has " + std::to_string(b.m_outputCount) + " outputs, not 1");
+    return Status::Error("block " + PrintableText(b.m_id) + " has " + std::to_string(b.m_outputCount) +
+                         " outputs, not 1");
   return Status::Ok();
 }
 
@@ -69,12 +72,13 @@ Status ExtractThreeInput(CLogicalScheme& scheme, int block, int x, int32_t type)
   if (Status s = CheckOneOutputBlock(scheme, block); !s) return s;
   const CLogicalBlock source = scheme.GetBlock(block);
   const int n = source.m_inputCount;
-  if (x < 0 || x >= n) return Status::Error("block " + source.m_id + " has no input " + std::to_string(x));
+  if (x < 0 || x >= n)
+    return Status::Error("block " + PrintableText(source.m_id) + " has no input " + std::to_string(x));
   if (type < 1 || type > 5) return Status::Error("selector type " + std::to_string(type) + " is outside 1..5");
   // The selector ignores pair type - 1: that pair must never occur.
   if (type < 5 && PairsSeen(scheme, block, x)[static_cast<size_t>(type - 1)])
     return Status::Error("selector type " + std::to_string(type) + " does not fit input " + std::to_string(x) +
-                         " of block " + source.m_id);
+                         " of block " + PrintableText(source.m_id));
 
   const SplitTable halves = CLogicalScheme(source).BuildSplitTable(1, int32_t{1} << x);
 

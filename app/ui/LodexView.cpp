@@ -15,16 +15,20 @@
 #include "app/ui/QPainterCanvas.h"
 #include "drawing/ViewGeometry.h"
 #include "export/SvgCanvas.h"
+#include "model/PrintableText.h"
 
 namespace lodex {
 namespace {
+
+// A path as the messages quote it, on one visible line.
+QString Shown(const QString& path) { return QString::fromStdString(PrintableText(path.toStdString())); }
 
 // Writes through a temporary file beside `path` that replaces it only once
 // complete.
 bool WriteWhole(const QString& path, const QByteArray& bytes, QString* error) {
   QSaveFile file(path);
   if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
-  if (error) *error = QStringLiteral("Не удалось записать файл %1: %2").arg(path, file.errorString());
+  if (error) *error = QStringLiteral("Не удалось записать файл %1: %2").arg(Shown(path), file.errorString());
   return false;
 }
 
@@ -170,7 +174,8 @@ void CLodexView::contextMenuEvent(QContextMenuEvent* event) {
 bool CLodexView::SaveImage(const QString& path, QString* error) const {
   const QString suffix = QFileInfo(path).suffix().toLower();
   if (suffix != QLatin1String("svg") && suffix != QLatin1String("png")) {
-    if (error) *error = QStringLiteral("Неизвестный формат изображения «%1»: укажите файл .svg или .png").arg(path);
+    if (error)
+      *error = QStringLiteral("Неизвестный формат изображения «%1»: укажите файл .svg или .png").arg(Shown(path));
     return false;
   }
   if (m_doc.Scheme().IsEmpty()) {

@@ -18,6 +18,7 @@
 #include "app/ui/LodexView.h"
 #include "app/ui/OutputBar.h"
 #include "app/ui/QtHost.h"
+#include "model/PrintableText.h"
 
 namespace lodex {
 namespace {
@@ -296,7 +297,7 @@ void CMainFrame::OnDocumentUpdated() {
 void CMainFrame::RefreshCommands() {
   for (const auto& [id, action] : m_actions) action->setEnabled(m_doc->IsEnabled(id));
   m_saveImage->setEnabled(!m_doc->Scheme().IsEmpty());
-  const QString title = QString::fromStdString(m_doc->GetTitle());
+  const QString title = QString::fromStdString(PrintableText(m_doc->GetTitle()));
   setWindowTitle(title.isEmpty() ? QString("Lodex[*]") : title + "[*] - Lodex");
   setWindowModified(m_doc->IsModified());
   // Open and Save As give the document a path: it heads the recent files.

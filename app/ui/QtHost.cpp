@@ -12,6 +12,7 @@
 #include "app/ui/SetUpDlg.h"
 #include "app/ui/WizPage1.h"
 #include "app/ui/WizSheet.h"
+#include "model/PrintableText.h"
 #include "synthesis/ui/AnalizeDlg.h"
 #include "synthesis/ui/FictDlg.h"
 #include "synthesis/ui/ParallelDecDlg.h"
@@ -112,7 +113,7 @@ MessageAnswer CQtHost::Show(const Message& message) {
 }
 
 MessageAnswer CQtHost::AskSaveChanges(const std::string& title) {
-  const std::string name = title.empty() ? "Без имени" : title;
+  const std::string name = title.empty() ? "Без имени" : PrintableText(title);
   return Show(Message{"Сохранить изменения в \"" + name + "\"?", kAppTitle, MessageButtons::YesNoCancel,
                       MessageIcon::Question});
 }

@@ -19,6 +19,7 @@
 #include "app/ui/LodexView.h"
 #include "app/ui/MainFrm.h"
 #include "app/ui/OutputBar.h"
+#include "model/SchemeFile.h"
 #include "model/TempDir.h"
 
 namespace lodex::test {
@@ -215,6 +216,28 @@ TEST_F(MainWindowTest, DamagedAndMissingFilesAreReportedAndTheDocumentKept) {
   EXPECT_FALSE(MessageBoxText([&] { frame->OpenFile(QString::fromStdString(adder)); }).isEmpty());
   EXPECT_TRUE(frame->RecentFiles().isEmpty());
   EXPECT_EQ(frame->Document().Scheme(), shown);
+}
+
+// Text from a file shows escaped in the message box, the pane and the title.
+TEST_F(MainWindowTest, FileTextIsShownEscaped) {
+  const std::string hostile = "Блок\n\x1B[2J\x07", shown = "Блок\\n\\x1B[2J\\x07";
+  auto frame = MakeFrame();
+  CLogicalScheme s(3, 1, "Bl_1", "01101001");
+  s.GetBlock(1).m_id = hostile;
+  s.m_blocks.insert(s.m_blocks.begin() + 2, s.GetBlock(1));  // a second block of the same name
+  testing::WriteBytes(Path("repeated.shc"), StoreScheme(s));
+  host->openFile = Path("repeated.shc");
+  const QString reason = MessageBoxText([&] { frame->Action(CommandId::Open)->trigger(); });
+  EXPECT_TRUE(reason.contains(QString::fromStdString("block 2 (" + shown + ")"))) << reason.toStdString();
+  EXPECT_FALSE(reason.contains('\n') || reason.contains('\x1B')) << reason.toStdString();
+
+  CLogicalScheme valid(3, 1, "Bl_1", "01101001");
+  valid.GetBlock(1).m_caption = hostile;
+  const std::string file = Path("a\x1B" + std::string("b.shc"));
+  testing::WriteBytes(file, StoreScheme(valid));
+  ASSERT_TRUE(frame->OpenFile(QString::fromStdString(file)));
+  EXPECT_EQ(frame->OutputBar()->BlockLines().front(), QString::fromStdString(shown + ":"));
+  EXPECT_TRUE(frame->windowTitle().startsWith("a\\x1Bb")) << frame->windowTitle().toStdString();
 }
 
 TEST_F(MainWindowTest, DroppedSchemeOpensAfterTheSavePrompt) {
