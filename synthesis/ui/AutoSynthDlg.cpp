@@ -66,6 +66,7 @@ CAutoSynthDlg::CAutoSynthDlg(const CLogicalScheme& scheme, int maxInputs, QWidge
   m_progress->setRange(0, 1);
   m_progress->setValue(0);
   m_status->setWordWrap(true);
+  m_status->setTextFormat(Qt::PlainText);  // a failure may quote a block's name from the file
   m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
   m_status->setMinimumHeight(2 * m_status->fontMetrics().lineSpacing());
   m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);

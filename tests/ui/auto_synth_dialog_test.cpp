@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
+#include <thread>
 
 #include "WindowTestUtil.h"
 #include "app/ui/MainFrm.h"
@@ -185,6 +186,17 @@ TEST(AutoSynthUi, AFailureIsShownInTheDialogAndOkDoesNotClose) {
   EXPECT_EQ(dialog.result(), 0);
   EXPECT_FALSE(dialog.Choice());
   EXPECT_TRUE(Button(&dialog, QDialogButtonBox::Ok)->isEnabled());
+}
+
+TEST(AutoSynthUi, AMessageRaisedOnAWorkerThreadOpensNoWindow) {
+  // The document installs the host as the message sink while the dialog's
+  // worker synthesises; a message box there would be a window off its thread.
+  CQtHost host;
+  MessageAnswer answer = MessageAnswer::Yes;
+  std::thread worker([&] { answer = host.Show(Message{"<b>x</b>", "", MessageButtons::YesNo, MessageIcon::Error}); });
+  worker.join();
+  EXPECT_EQ(answer, MessageAnswer::No);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 }  // namespace
