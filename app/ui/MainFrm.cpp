@@ -57,6 +57,8 @@ const std::vector<CommandEntry>& CommandTable() {
        "поиск фиктивных переменных\nПроверка наличия фиктивных зависимостей", {}},
       {CommandId::ThreeInput, "Выделить трехвходовый блок", "threeinput",
        "Выделить трехвходовый блок из выделенного блока\nВыделить трехвходовый блок", {}},
+      {CommandId::AutoSynthesis, "&Автоматический синтез...", nullptr,
+       "Перестроить схему из блоков с ограниченным числом входов\nАвтоматический синтез", {}},
       {CommandId::SaveSequence, "С&охранить последовательность блока", "savesequence",
        "Сохранить логическую последовательность выделенного блока в файл\nСохранить последовательность блока", {}},
       {CommandId::Analysis, "П&ровести анализ схемы", "analysis",
@@ -223,6 +225,8 @@ void CMainFrame::CreateMenus() {
   for (CommandId id : {CommandId::Serial, CommandId::Parallel, CommandId::Fictitious})
     decomposition->addAction(Action(id));
   synthesis->addMenu("Д&етализация")->addAction(Action(CommandId::ThreeInput));
+  synthesis->addSeparator();
+  synthesis->addAction(Action(CommandId::AutoSynthesis));
 
   QMenu* service = bar->addMenu("С&ервис");
   for (CommandId id : {CommandId::SaveSequence, CommandId::Analysis, CommandId::Vhdl, CommandId::Optimize})

@@ -62,6 +62,9 @@ class CMainFrame : public QMainWindow {
   void ShowWithSavedPosition();
   // The toolbar and the pane back where a first run puts them.
   void ResetLayout();
+  // The program's settings: the user's "Lodex 2", or the file named at
+  // construction.
+  std::unique_ptr<QSettings> OpenSettings() const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -79,7 +82,6 @@ class CMainFrame : public QMainWindow {
   void RemoveRecentFile(const QString& path);
   void SaveRecentFiles() const;
   void SaveImage();
-  std::unique_ptr<QSettings> OpenSettings() const;
 
   std::unique_ptr<CQtHost> m_host;
   std::unique_ptr<CLodexDoc> m_doc;

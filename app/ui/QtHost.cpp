@@ -5,6 +5,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
+#include <QThread>
+#include <cstdio>
 #include <optional>
 #include <type_traits>
 
@@ -14,6 +17,7 @@
 #include "app/ui/WizSheet.h"
 #include "model/PrintableText.h"
 #include "synthesis/ui/AnalizeDlg.h"
+#include "synthesis/ui/AutoSynthDlg.h"
 #include "synthesis/ui/FictDlg.h"
 #include "synthesis/ui/ParallelDecDlg.h"
 #include "synthesis/ui/PrwDlg.h"
@@ -21,6 +25,10 @@
 
 namespace lodex {
 namespace {
+
+// The settings key of the automatic synthesis's K (under "Lodex 2").
+constexpr const char* kAutoSynthesisInputsKey = "Auto Synthesis Inputs";
+constexpr int kDefaultAutoSynthesisInputs = 4;
 
 QString FromUtf8(const std::string& s) { return QString::fromStdString(s); }
 
@@ -55,6 +63,14 @@ std::vector<BoxButton> Buttons(MessageButtons buttons) {
     case MessageButtons::YesNoCancel: return {yes, no, cancel};
   }
   return {ok};
+}
+
+// The answer of a message box closed without a button, as the Windows
+// message box gave it.
+MessageAnswer EscapeAnswer(MessageButtons buttons) {
+  return buttons == MessageButtons::YesNo ? MessageAnswer::No
+         : buttons == MessageButtons::Ok  ? MessageAnswer::Ok
+                                          : MessageAnswer::Cancel;
 }
 
 // A modal dialog's choice when it ends with OK, none otherwise.
@@ -95,6 +111,12 @@ QWidget* CQtHost::DialogParent() const {
 }
 
 MessageAnswer CQtHost::Show(const Message& message) {
+  // A window can only be opened on the window thread: a message raised on a
+  // dialog's worker thread goes to standard error with the escape answer.
+  if (QThread::currentThread() != QApplication::instance()->thread()) {
+    std::fprintf(stderr, "%s: %s\n", message.caption.c_str(), message.text.c_str());
+    return EscapeAnswer(message.buttons);
+  }
   QString text = FromUtf8(message.text);
   text.remove('\r');  // "\n\r" breaks one line, as the Windows message box did
   QMessageBox box(BoxIcon(message.icon), message.caption.empty() ? kAppTitle : FromUtf8(message.caption), text,
@@ -106,10 +128,7 @@ MessageAnswer CQtHost::Show(const Message& message) {
   const auto clicked = box.standardButton(box.clickedButton());
   for (const BoxButton& b : buttons)
     if (b.button == clicked) return b.answer;
-  // Closed without a button: the escape answer of the Windows message box.
-  return message.buttons == MessageButtons::YesNo ? MessageAnswer::No
-         : message.buttons == MessageButtons::Ok  ? MessageAnswer::Ok
-                                                  : MessageAnswer::Cancel;
+  return EscapeAnswer(message.buttons);
 }
 
 MessageAnswer CQtHost::AskSaveChanges(const std::string& title) {
@@ -139,7 +158,14 @@ std::optional<ThreeInputChoice> CQtHost::RunThreeInputDialog(const CLogicalBlock
   return ChoiceOnOk(dialog);
 }
 
-std::optional<CLogicalScheme> CQtHost::RunAutoSynthesisDialog(const CLogicalScheme&) { return std::nullopt; }
+std::optional<CLogicalScheme> CQtHost::RunAutoSynthesisDialog(const CLogicalScheme& scheme) {
+  const std::unique_ptr<QSettings> settings = m_frame ? m_frame->OpenSettings() : std::make_unique<QSettings>();
+  CAutoSynthDlg dialog(scheme, settings->value(kAutoSynthesisInputsKey, kDefaultAutoSynthesisInputs).toInt(),
+                       DialogParent());
+  std::optional<CLogicalScheme> result = ChoiceOnOk(dialog);
+  settings->setValue(kAutoSynthesisInputsKey, dialog.MaxInputs());
+  return result;
+}
 
 void CQtHost::RunAnalysisDialog(const CAnalysisGrid& grid) {
   CAnalizeDlg dialog(grid, *this, DialogParent());

@@ -36,7 +36,8 @@ class CQtHost : public CDocumentHost {
   void Attach(CMainFrame* frame) { m_frame = frame; }
 
   // A message box with the message's buttons and icon; an empty caption is
-  // the application title.
+  // the application title. Off the window thread the message goes to
+  // standard error instead.
   MessageAnswer Show(const Message& message) override;
 
   // The serial and parallel decomposition, fictitious-input and three-input
@@ -46,8 +47,9 @@ class CQtHost : public CDocumentHost {
   std::optional<SplitRequest> RunFictitiousDialog(const CLogicalBlock& block) override;
   std::optional<ThreeInputChoice> RunThreeInputDialog(const CLogicalBlock& block,
                                                       const std::vector<int32_t>& types) override;
-  // The analysis grid; its message boxes come through Show.
+  // The automatic synthesis dialog, its K remembered in the frame's settings.
   std::optional<CLogicalScheme> RunAutoSynthesisDialog(const CLogicalScheme& scheme) override;
+  // The analysis grid; its message boxes come through Show.
   void RunAnalysisDialog(const CAnalysisGrid& grid) override;
   // The new-project wizard with the name "Схема1"; its file dialogs and
   // messages come through AskOpenFile and Show. None for Cancel.

@@ -14,10 +14,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <chrono>
-#include <exception>
 #include <string>
-#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -67,13 +64,9 @@ struct CPrwDlg::Outcome {
   CSerialDialogModel model;
   std::vector<SerialListRow> rows;
   bool completed = false;
-  std::string error;  // the failure that ended the search, if one did
 };
 
 namespace {
-
-// The progress bar moves at most this often; the worker reports far more.
-constexpr auto kProgressInterval = std::chrono::milliseconds(40);
 
 // The progress bar's range: every mask from 2^n - 2 down to 1.
 int MaskCount(const CSerialDialogModel& model) {
@@ -186,47 +179,24 @@ void CPrwDlg::StartSearch() {
   m_search->setEnabled(false);
   setCursor(Qt::BusyCursor);
 
-  m_cancel = false;
-  const uint64_t number = ++m_searchNumber;
-  auto outcome = std::make_shared<Outcome>(Outcome{m_model, {}, false, {}});
-  auto work = [this, number, outcome] {
-    auto last = std::chrono::steady_clock::now() - kProgressInterval;
-    SerialSearchOptions options;
-    options.progress = [&](uint64_t done, uint64_t total) {
-      if (m_cancel.load()) return false;
-      const auto now = std::chrono::steady_clock::now();
-      if (done == total || now - last >= kProgressInterval) {
-        last = now;
-        QMetaObject::invokeMethod(
-            this, [this, number, done] { OnProgress(number, done); }, Qt::QueuedConnection);
-      }
-      return true;
-    };
-    try {
-      outcome->completed = outcome->model.Search(options);
-      if (outcome->completed) outcome->rows = outcome->model.Rows();
-    } catch (const std::exception& e) {
-      outcome->completed = false;
-      outcome->error = e.what();
-    } catch (...) {
-      outcome->completed = false;
-      outcome->error = "неизвестная ошибка";
-    }
-    QMetaObject::invokeMethod(
-        this, [this, number, outcome] { OnSearchDone(number, outcome); }, Qt::QueuedConnection);
-  };
-  try {
-    m_worker = std::thread(std::move(work));
-  } catch (const std::system_error& e) {
-    EndSearch(false);
-    ReportFailure(e.what());
-  }
+  auto outcome = std::make_shared<Outcome>(Outcome{m_model, {}, false});
+  m_worker.Start(
+      [this, outcome] {
+        SerialSearchOptions options;
+        options.progress = [this](uint64_t done, uint64_t total) {
+          if (!m_worker.KeepGoing()) return false;
+          m_worker.Post([this, done] { m_progress->setValue(static_cast<int>(done)); }, done == total);
+          return true;
+        };
+        outcome->completed = outcome->model.Search(options);
+        if (outcome->completed) outcome->rows = outcome->model.Rows();
+      },
+      [this, outcome](const std::string& error) { OnSearchDone(*outcome, error); });
 }
 
 void CPrwDlg::StopSearch() {
   if (!IsSearching()) return;
-  m_cancel = true;
-  m_worker.join();
+  m_worker.Stop();
   EndSearch(false);
 }
 
@@ -235,20 +205,14 @@ void CPrwDlg::done(int result) {
   QDialog::done(result);
 }
 
-void CPrwDlg::OnProgress(uint64_t search, uint64_t done) {
-  if (search == m_searchNumber && IsSearching()) m_progress->setValue(static_cast<int>(done));
-}
-
-void CPrwDlg::OnSearchDone(uint64_t search, const std::shared_ptr<Outcome>& outcome) {
-  // A search that was stopped has been waited for and ended already.
-  if (search != m_searchNumber || !IsSearching()) return;
-  m_worker.join();  // its last act was to send this
-  if (outcome->completed) {
-    m_model = std::move(outcome->model);
-    m_rows->SetRows(std::move(outcome->rows));
+void CPrwDlg::OnSearchDone(Outcome& outcome, const std::string& error) {
+  const bool completed = outcome.completed && error.empty();
+  if (completed) {
+    m_model = std::move(outcome.model);
+    m_rows->SetRows(std::move(outcome.rows));
   }
-  EndSearch(outcome->completed);
-  if (!outcome->error.empty()) ReportFailure(outcome->error);
+  EndSearch(completed);
+  if (!error.empty()) ReportFailure(error);
 }
 
 void CPrwDlg::ReportFailure(const std::string& what) {

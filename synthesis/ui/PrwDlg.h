@@ -11,14 +11,12 @@
 #pragma once
 
 #include <QDialog>
-#include <atomic>
-#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
-#include <thread>
 
 #include "synthesis/SerialDialog.h"
+#include "synthesis/ui/DialogWorker.h"
 
 class QAbstractItemView;
 class QLineEdit;
@@ -41,7 +39,7 @@ class CPrwDlg : public QDialog {
 
   // The mask of the chosen row; none until a row is chosen.
   std::optional<SerialChoice> Choice() const { return m_model.Choice(); }
-  bool IsSearching() const { return m_worker.joinable(); }
+  bool IsSearching() const { return m_worker.IsRunning(); }
 
   // The search button: empties the list and searches every mask on a worker
   // thread. Does nothing while a search runs.
@@ -59,8 +57,7 @@ class CPrwDlg : public QDialog {
 
  private:
   struct Outcome;
-  void OnProgress(uint64_t search, uint64_t done);
-  void OnSearchDone(uint64_t search, const std::shared_ptr<Outcome>& outcome);
+  void OnSearchDone(Outcome& outcome, const std::string& error);
   void OnSelectionChanged();
   // The controls of "no search running".
   void EndSearch(bool completed);
@@ -78,12 +75,7 @@ class CPrwDlg : public QDialog {
   QPushButton* m_search;
   QProgressBar* m_progress;
   QPushButton* m_ok;
-
-  // The running search: its thread, its cancel flag and its number, so that
-  // results of an earlier search still queued are ignored.
-  std::thread m_worker;
-  std::atomic<bool> m_cancel{false};
-  uint64_t m_searchNumber = 0;
+  CDialogWorker m_worker{this};  // the running search
 };
 
 }  // namespace lodex
