@@ -24,7 +24,7 @@ enum class CommandId : int32_t {
   Optimize = 32795,
   CoverNand = 32804,
   CoverNor = 32805,
-  AutoSynthesis = 32810,
+  AutomaticSynthesis = 32810,
   Settings = 32800,
   Visio = 32803,
   Undo = 57643,

@@ -71,7 +71,7 @@ class CDocumentHost : public CMessageSink {
                                                               const std::vector<int32_t>& types) = 0;
   // The automatic synthesis dialog: asks for K, synthesises a copy of the
   // scheme and returns it, or none for Cancel.
-  virtual std::optional<CLogicalScheme> RunAutoSynthesisDialog(const CLogicalScheme& scheme) = 0;
+  virtual std::optional<CLogicalScheme> RunAutomaticSynthesisDialog(const CLogicalScheme& scheme) = 0;
   // Shows the analysis grid; its result is ignored.
   virtual void RunAnalysisDialog(const CAnalysisGrid& grid) = 0;
   virtual std::optional<SettingsChoice> RunSettingsDialog(const SettingsChoice& current) = 0;

@@ -153,7 +153,7 @@ bool CLodexDoc::IsEnabled(CommandId id) const {
     case CommandId::ThreeInput:
       return loaded && block != nullptr && block->m_outputCount == 1 && block->m_inputCount >= 3;
     case CommandId::SaveSequence: return loaded && block != nullptr;
-    case CommandId::AutoSynthesis: return loaded;
+    case CommandId::AutomaticSynthesis: return loaded;
     case CommandId::Analysis:
     case CommandId::Vhdl:
     case CommandId::Visio: return loaded;
@@ -191,7 +191,7 @@ bool CLodexDoc::OnCommand(CommandId id) {
     case CommandId::Parallel: OnParallel(); return true;
     case CommandId::Fictitious: OnFictitious(); return true;
     case CommandId::ThreeInput: OnThreeInput(); return true;
-    case CommandId::AutoSynthesis: OnAutoSynthesis(); return true;
+    case CommandId::AutomaticSynthesis: OnAutomaticSynthesis(); return true;
     case CommandId::SaveSequence: OnSaveSequence(); return true;
     case CommandId::Analysis: OnAnalysis(); return true;
     case CommandId::Optimize: OnOptimize(); return true;

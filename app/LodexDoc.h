@@ -93,7 +93,7 @@ class CLodexDoc {
   void OnParallel();
   void OnFictitious();
   void OnThreeInput();
-  void OnAutoSynthesis();
+  void OnAutomaticSynthesis();
   void OnSaveSequence();
   void OnAnalysis();
   void OnOptimize();

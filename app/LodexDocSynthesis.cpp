@@ -204,10 +204,10 @@ void CLodexDoc::RunCovering(void (*cover)(CLogicalScheme&)) {
   PushSnapshot();
 }
 
-void CLodexDoc::OnAutoSynthesis() {
-  if (!IsEnabled(CommandId::AutoSynthesis)) return;
+void CLodexDoc::OnAutomaticSynthesis() {
+  if (!IsEnabled(CommandId::AutomaticSynthesis)) return;
   CScopedMessageSink sink(m_host);
-  const std::optional<CLogicalScheme> result = m_host.RunAutoSynthesisDialog(m_scheme);
+  const std::optional<CLogicalScheme> result = m_host.RunAutomaticSynthesisDialog(m_scheme);
   if (!result) return;
   // The result's identifiers came from a copy of this scheme's counter.
   const int32_t counter = std::max(m_scheme.m_blockCounter, result->m_blockCounter);

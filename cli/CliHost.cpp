@@ -31,8 +31,8 @@ std::optional<ThreeInputChoice> CCliHost::RunThreeInputDialog(const CLogicalBloc
   return threeInput ? threeInput(block, types) : std::nullopt;
 }
 
-std::optional<CLogicalScheme> CCliHost::RunAutoSynthesisDialog(const CLogicalScheme& scheme) {
-  return autoSynthesis ? autoSynthesis(scheme) : std::nullopt;
+std::optional<CLogicalScheme> CCliHost::RunAutomaticSynthesisDialog(const CLogicalScheme& scheme) {
+  return automaticSynthesis ? automaticSynthesis(scheme) : std::nullopt;
 }
 
 void CCliHost::RunAnalysisDialog(const CAnalysisGrid& grid) {

@@ -20,7 +20,7 @@ class CCliHost : public CDocumentHost {
   std::function<std::optional<SplitRequest>(const CLogicalBlock&)> parallel;
   std::function<std::optional<SplitRequest>(const CLogicalBlock&)> fictitious;
   std::function<std::optional<ThreeInputChoice>(const CLogicalBlock&, const std::vector<int32_t>&)> threeInput;
-  std::function<std::optional<CLogicalScheme>(const CLogicalScheme&)> autoSynthesis;
+  std::function<std::optional<CLogicalScheme>(const CLogicalScheme&)> automaticSynthesis;
   std::function<void(const CAnalysisGrid&)> analysis;
   std::optional<SettingsChoice> settings;
   std::optional<std::string> saveFile;
@@ -37,7 +37,7 @@ class CCliHost : public CDocumentHost {
   std::optional<SplitRequest> RunFictitiousDialog(const CLogicalBlock& block) override;
   std::optional<ThreeInputChoice> RunThreeInputDialog(const CLogicalBlock& block,
                                                       const std::vector<int32_t>& types) override;
-  std::optional<CLogicalScheme> RunAutoSynthesisDialog(const CLogicalScheme& scheme) override;
+  std::optional<CLogicalScheme> RunAutomaticSynthesisDialog(const CLogicalScheme& scheme) override;
   void RunAnalysisDialog(const CAnalysisGrid& grid) override;
   std::optional<SettingsChoice> RunSettingsDialog(const SettingsChoice& current) override;
   std::optional<WizardResult> RunNewProjectWizard() override { return std::nullopt; }

@@ -5,7 +5,7 @@
 
 #include "cli/CliHost.h"
 #include "cli/Command.h"
-#include "synthesis/AutoSynthesis.h"
+#include "synthesis/AutomaticSynthesis.h"
 
 namespace lodex::cli {
 namespace {
@@ -32,17 +32,17 @@ const CommandRegistration kSynth([](CLI::App& app) {
   cmd->add_option("-o", args->out, "scheme file to write (may equal IN); without it only the line is printed");
   cmd->callback([args] {
     CCliSession session(args->in);
-    if (args->maxInputs < kMinAutoInputs || args->maxInputs > kMaxAutoInputs)
-      Refuse("--max-inputs must lie in " + std::to_string(kMinAutoInputs) + ".." + std::to_string(kMaxAutoInputs) +
+    if (args->maxInputs < kMinBlockWidth || args->maxInputs > kMaxBlockWidth)
+      Refuse("--max-inputs must lie in " + std::to_string(kMinBlockWidth) + ".." + std::to_string(kMaxBlockWidth) +
              ", not " + std::to_string(args->maxInputs));
-    AutoSynthesisResult result;
+    AutomaticSynthesisResult result;
     double seconds = 0;
-    session.host.autoSynthesis = [&](const CLogicalScheme& scheme) -> std::optional<CLogicalScheme> {
+    session.host.automaticSynthesis = [&](const CLogicalScheme& scheme) -> std::optional<CLogicalScheme> {
       CLogicalScheme work = scheme;
-      AutoSynthesisOptions options;
+      AutomaticSynthesisOptions options;
       options.maxInputs = args->maxInputs;
       const auto start = std::chrono::steady_clock::now();
-      result = AutoSynthesise(work, options);
+      result = RunAutomaticSynthesis(work, options);
       seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
       if (!result.status) {
         session.host.Refuse(result.status.message());
@@ -50,7 +50,7 @@ const CommandRegistration kSynth([](CLI::App& app) {
       }
       return work;
     };
-    RunCommand(session.doc, session.host, CommandId::AutoSynthesis, "the scheme has no logic block to synthesise");
+    RunCommand(session.doc, session.host, CommandId::AutomaticSynthesis, "the scheme has no logic block to synthesise");
     if (!args->out.empty()) SaveOrPrint(session.doc, session.host, args->out);
     char time[32];
     std::snprintf(time, sizeof time, "%.3f", seconds);

@@ -57,7 +57,7 @@ const std::vector<CommandEntry>& CommandTable() {
        "поиск фиктивных переменных\nПроверка наличия фиктивных зависимостей", {}},
       {CommandId::ThreeInput, "Выделить трехвходовый блок", "threeinput",
        "Выделить трехвходовый блок из выделенного блока\nВыделить трехвходовый блок", {}},
-      {CommandId::AutoSynthesis, "&Автоматический синтез...", nullptr,
+      {CommandId::AutomaticSynthesis, "&Автоматический синтез...", nullptr,
        "Перестроить схему из блоков с ограниченным числом входов\nАвтоматический синтез", {}},
       {CommandId::SaveSequence, "С&охранить последовательность блока", "savesequence",
        "Сохранить логическую последовательность выделенного блока в файл\nСохранить последовательность блока", {}},
@@ -226,7 +226,7 @@ void CMainFrame::CreateMenus() {
     decomposition->addAction(Action(id));
   synthesis->addMenu("Д&етализация")->addAction(Action(CommandId::ThreeInput));
   synthesis->addSeparator();
-  synthesis->addAction(Action(CommandId::AutoSynthesis));
+  synthesis->addAction(Action(CommandId::AutomaticSynthesis));
 
   QMenu* service = bar->addMenu("С&ервис");
   for (CommandId id : {CommandId::SaveSequence, CommandId::Analysis, CommandId::Vhdl, CommandId::Optimize})

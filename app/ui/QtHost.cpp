@@ -27,8 +27,8 @@ namespace lodex {
 namespace {
 
 // The settings key of the automatic synthesis's K (under "Lodex 2").
-constexpr const char* kAutoSynthesisInputsKey = "Auto Synthesis Inputs";
-constexpr int kDefaultAutoSynthesisInputs = 4;
+constexpr const char* kAutomaticSynthesisInputsKey = "Automatic Synthesis Inputs";
+constexpr int kDefaultAutomaticSynthesisInputs = 4;
 
 QString FromUtf8(const std::string& s) { return QString::fromStdString(s); }
 
@@ -158,12 +158,12 @@ std::optional<ThreeInputChoice> CQtHost::RunThreeInputDialog(const CLogicalBlock
   return ChoiceOnOk(dialog);
 }
 
-std::optional<CLogicalScheme> CQtHost::RunAutoSynthesisDialog(const CLogicalScheme& scheme) {
+std::optional<CLogicalScheme> CQtHost::RunAutomaticSynthesisDialog(const CLogicalScheme& scheme) {
   const std::unique_ptr<QSettings> settings = m_frame ? m_frame->OpenSettings() : std::make_unique<QSettings>();
-  CAutoSynthDlg dialog(scheme, settings->value(kAutoSynthesisInputsKey, kDefaultAutoSynthesisInputs).toInt(),
+  CAutoSynthDlg dialog(scheme, settings->value(kAutomaticSynthesisInputsKey, kDefaultAutomaticSynthesisInputs).toInt(),
                        DialogParent());
   std::optional<CLogicalScheme> result = ChoiceOnOk(dialog);
-  settings->setValue(kAutoSynthesisInputsKey, dialog.MaxInputs());
+  settings->setValue(kAutomaticSynthesisInputsKey, dialog.MaxInputs());
   return result;
 }
 

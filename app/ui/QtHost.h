@@ -48,7 +48,7 @@ class CQtHost : public CDocumentHost {
   std::optional<ThreeInputChoice> RunThreeInputDialog(const CLogicalBlock& block,
                                                       const std::vector<int32_t>& types) override;
   // The automatic synthesis dialog, its K remembered in the frame's settings.
-  std::optional<CLogicalScheme> RunAutoSynthesisDialog(const CLogicalScheme& scheme) override;
+  std::optional<CLogicalScheme> RunAutomaticSynthesisDialog(const CLogicalScheme& scheme) override;
   // The analysis grid; its message boxes come through Show.
   void RunAnalysisDialog(const CAnalysisGrid& grid) override;
   // The new-project wizard with the name "Схема1"; its file dialogs and

@@ -13,14 +13,15 @@
 #include <memory>
 
 #include "app/ui/SetUpDlg.h"
-#include "synthesis/AutoSynthesis.h"
+#include "model/PrintableText.h"
+#include "synthesis/AutomaticSynthesis.h"
 
 namespace lodex {
 
 // What the worker hands back: its synthesised copy and the figures.
 struct CAutoSynthDlg::Outcome {
   CLogicalScheme scheme;
-  AutoSynthesisResult result;
+  AutomaticSynthesisResult result;
   double seconds = 0;
 };
 
@@ -50,8 +51,8 @@ CAutoSynthDlg::CAutoSynthDlg(const CLogicalScheme& scheme, int maxInputs, QWidge
   m_progress->setObjectName("Progress");
   m_status->setObjectName("Status");
 
-  m_maxInputs->setRange(kMinAutoInputs, kMaxAutoInputs);
-  m_maxInputs->setValue(std::clamp(maxInputs, kMinAutoInputs, kMaxAutoInputs));
+  m_maxInputs->setRange(kMinBlockWidth, kMaxBlockWidth);
+  m_maxInputs->setValue(std::clamp(maxInputs, kMinBlockWidth, kMaxBlockWidth));
   // A result belongs to the K it was made for.
   connect(m_maxInputs, &QSpinBox::valueChanged, this, [this] {
     if (!m_result) return;
@@ -112,7 +113,7 @@ void CAutoSynthDlg::Start() {
   auto outcome = std::make_shared<Outcome>(Outcome{m_scheme, {}, 0});
   m_worker.Start(
       [this, outcome, k] {
-        AutoSynthesisOptions options;
+        AutomaticSynthesisOptions options;
         options.maxInputs = k;
         options.progress = [this, k](int wide) {
           if (!m_worker.KeepGoing()) return false;
@@ -121,7 +122,7 @@ void CAutoSynthDlg::Start() {
           return true;
         };
         const auto start = std::chrono::steady_clock::now();
-        outcome->result = AutoSynthesise(outcome->scheme, options);
+        outcome->result = RunAutomaticSynthesis(outcome->scheme, options);
         outcome->seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
       },
       [this, outcome](const std::string& error) { OnFinished(*outcome, error); });
@@ -141,7 +142,7 @@ void CAutoSynthDlg::OnFinished(const Outcome& outcome, const std::string& error)
   EndRun();
   if (!failure.empty()) {
     m_progress->setValue(0);
-    SetStatus("Синтез не выполнен: " + QString::fromStdString(failure), true);
+    SetStatus("Синтез не выполнен: " + QString::fromStdString(PrintableText(failure)), true);
     emit Finished(false);
     return;
   }

@@ -20,7 +20,7 @@ class CScriptedHost : public CDocumentHost {
   std::function<std::optional<SplitRequest>(const CLogicalBlock&)> parallel;
   std::function<std::optional<SplitRequest>(const CLogicalBlock&)> fictitious;
   std::function<std::optional<ThreeInputChoice>(const CLogicalBlock&, const std::vector<int32_t>&)> threeInput;
-  std::function<std::optional<CLogicalScheme>(const CLogicalScheme&)> autoSynthesis;
+  std::function<std::optional<CLogicalScheme>(const CLogicalScheme&)> automaticSynthesis;
   std::optional<SettingsChoice> settings;
   std::optional<WizardResult> wizard;
   std::optional<std::string> openFile;
@@ -52,9 +52,9 @@ class CScriptedHost : public CDocumentHost {
     dialogsRun.push_back("three-input");
     return threeInput ? threeInput(b, t) : std::nullopt;
   }
-  std::optional<CLogicalScheme> RunAutoSynthesisDialog(const CLogicalScheme& s) override {
-    dialogsRun.push_back("auto-synthesis");
-    return autoSynthesis ? autoSynthesis(s) : std::nullopt;
+  std::optional<CLogicalScheme> RunAutomaticSynthesisDialog(const CLogicalScheme& s) override {
+    dialogsRun.push_back("automatic-synthesis");
+    return automaticSynthesis ? automaticSynthesis(s) : std::nullopt;
   }
   void RunAnalysisDialog(const CAnalysisGrid& grid) override {
     dialogsRun.push_back("analysis");

@@ -11,7 +11,7 @@
 #include "model/SchemeFile.h"
 #include "model/TempDir.h"
 #include "synthesis/Analysis.h"
-#include "synthesis/AutoSynthesis.h"
+#include "synthesis/AutomaticSynthesis.h"
 
 namespace lodex::test {
 namespace {
@@ -275,7 +275,7 @@ TEST_F(DocumentTest, EveryCancelLeavesTheDocumentUnchanged) {
   doc.SelectBlock(1);
   const DocState before(doc);
   for (CommandId id : {CommandId::Serial, CommandId::Parallel, CommandId::Settings, CommandId::SaveSequence,
-                       CommandId::AutoSynthesis}) {
+                       CommandId::AutomaticSynthesis}) {
     EXPECT_TRUE(doc.OnCommand(id)) << static_cast<int>(id);
     EXPECT_EQ(DocState(doc), before) << static_cast<int>(id);
   }
@@ -286,8 +286,9 @@ TEST_F(DocumentTest, EveryCancelLeavesTheDocumentUnchanged) {
     EXPECT_TRUE(doc.OnCommand(id)) << static_cast<int>(id);
     EXPECT_EQ(DocState(doc), single) << static_cast<int>(id);
   }
-  EXPECT_EQ(host.dialogsRun, (std::vector<std::string>{"wizard", "serial", "parallel", "settings", "auto-synthesis",
-                                                       "wizard", "fictitious", "three-input", "analysis"}));
+  EXPECT_EQ(host.dialogsRun,
+            (std::vector<std::string>{"wizard", "serial", "parallel", "settings", "automatic-synthesis", "wizard",
+                                      "fictitious", "three-input", "analysis"}));
   host.wizard.reset();
   doc.OnCommand(CommandId::New);
   EXPECT_EQ(DocState(doc), single);
@@ -385,15 +386,15 @@ TEST_F(DocumentTest, FictitiousAndThreeInputCommands) {
   EXPECT_EQ(Analize(doc.Scheme()).sequence, "00000001");
 }
 
-TEST_F(DocumentTest, AutoSynthesisReplacesTheSchemeAsOneUndoableStep) {
+TEST_F(DocumentTest, AutomaticSynthesisReplacesTheSchemeAsOneUndoableStep) {
   NewProject({"p", 4, 2, "0000002300222223"});
   const CLogicalScheme project = doc.Scheme();
-  host.autoSynthesis = [](const CLogicalScheme& s) {
+  host.automaticSynthesis = [](const CLogicalScheme& s) {
     CLogicalScheme work = s;
-    EXPECT_TRUE(AutoSynthesise(work, {2, nullptr}).status);
+    EXPECT_TRUE(RunAutomaticSynthesis(work, {2, nullptr}).status);
     return std::optional<CLogicalScheme>(work);
   };
-  doc.OnCommand(CommandId::AutoSynthesis);
+  doc.OnCommand(CommandId::AutomaticSynthesis);
   const CLogicalScheme& result = doc.Scheme();
   EXPECT_GT(result.GetBlockCount(), 3);
   for (int b = 1; b < result.GetBlockCount() - 1; ++b) EXPECT_LE(result.GetBlock(b).m_inputCount, 2);

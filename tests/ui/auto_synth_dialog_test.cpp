@@ -59,7 +59,7 @@ class AutoSynthWindowTest : public ::testing::Test {
   }
   // Runs the command; `handle` gets the dialog and must end it, now or later.
   void RunDialog(const std::function<void(CAutoSynthDlg&)>& handle) {
-    const bool shown = WithModal([this] { frame.Action(CommandId::AutoSynthesis)->trigger(); },
+    const bool shown = WithModal([this] { frame.Action(CommandId::AutomaticSynthesis)->trigger(); },
                                  [&](QWidget* modal) {
                                    auto* dialog = qobject_cast<CAutoSynthDlg*>(modal);
                                    ASSERT_NE(dialog, nullptr);
@@ -73,7 +73,7 @@ class AutoSynthWindowTest : public ::testing::Test {
 };
 
 TEST_F(AutoSynthWindowTest, RunOkUndoAndOkAloneThroughTheMenu) {
-  QAction* action = frame.Action(CommandId::AutoSynthesis);
+  QAction* action = frame.Action(CommandId::AutomaticSynthesis);
   ASSERT_NE(action, nullptr);
   EXPECT_EQ(action->text(), "&Автоматический синтез...");
   EXPECT_FALSE(action->isEnabled());  // no project yet

@@ -1,4 +1,4 @@
-#include "synthesis/AutoSynthesis.h"
+#include "synthesis/AutomaticSynthesis.h"
 
 #include <algorithm>
 #include <bit>
@@ -373,12 +373,12 @@ int MergeEqualBlocks(CLogicalScheme& scheme) {
   return merged;
 }
 
-AutoSynthesisResult AutoSynthesise(CLogicalScheme& scheme, const AutoSynthesisOptions& options) {
-  AutoSynthesisResult result;
+AutomaticSynthesisResult RunAutomaticSynthesis(CLogicalScheme& scheme, const AutomaticSynthesisOptions& options) {
+  AutomaticSynthesisResult result;
   const int k = options.maxInputs;
-  if (k < kMinAutoInputs || k > kMaxAutoInputs) {
-    result.status = Status::Error("the block width must lie in " + std::to_string(kMinAutoInputs) + ".." +
-                                  std::to_string(kMaxAutoInputs) + ", not " + std::to_string(k));
+  if (k < kMinBlockWidth || k > kMaxBlockWidth) {
+    result.status = Status::Error("the block width must lie in " + std::to_string(kMinBlockWidth) + ".." +
+                                  std::to_string(kMaxBlockWidth) + ", not " + std::to_string(k));
     return result;
   }
   if (scheme.IsEmpty()) {

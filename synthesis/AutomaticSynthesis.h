@@ -38,10 +38,10 @@
 namespace lodex {
 
 // Fewest and most inputs a block may be reduced to.
-inline constexpr int kMinAutoInputs = 2;
-inline constexpr int kMaxAutoInputs = 8;
+inline constexpr int kMinBlockWidth = 2;
+inline constexpr int kMaxBlockWidth = 8;
 
-struct AutoSynthesisOptions {
+struct AutomaticSynthesisOptions {
   int maxInputs = 4;
   // Called on the calling thread between steps and while a step searches,
   // with the logic blocks of the scheme still wider than K; returning false
@@ -49,7 +49,7 @@ struct AutoSynthesisOptions {
   std::function<bool(int wideBlocks)> progress;
 };
 
-struct AutoSynthesisResult {
+struct AutomaticSynthesisResult {
   // Not ok for K out of range, a scheme without a logic block or one that
   // cannot be simulated, a block that cannot be reduced, or a cancel; the
   // scheme is then unchanged.
@@ -62,7 +62,7 @@ struct AutoSynthesisResult {
 // Rebuilds `scheme` so that every logic block has at most
 // `options.maxInputs` inputs and the scheme computes the project's sequence
 // wherever it is defined. Deterministic.
-AutoSynthesisResult AutoSynthesise(CLogicalScheme& scheme, const AutoSynthesisOptions& options);
+AutomaticSynthesisResult RunAutomaticSynthesis(CLogicalScheme& scheme, const AutomaticSynthesisOptions& options);
 
 // Merges logic blocks that read the same signals with the same sequence:
 // the consumers of the earlier one read the later one. Returns how many

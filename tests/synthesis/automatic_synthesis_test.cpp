@@ -5,7 +5,7 @@
 
 #include "OpsTestUtil.h"
 #include "synthesis/Analysis.h"
-#include "synthesis/AutoSynthesis.h"
+#include "synthesis/AutomaticSynthesis.h"
 
 namespace lodex {
 namespace {
@@ -24,7 +24,7 @@ void ExpectSynthesised(const CLogicalScheme& s, int k, const std::string& what) 
   EXPECT_TRUE(MismatchedWords(s.m_sourceLP, analysed.sequence, s.m_wordDigits).empty()) << what;
 }
 
-TEST(AutoSynthesis, RandomProjectsReachKComputeTheProjectAndRepeat) {
+TEST(AutomaticSynthesis, RandomProjectsReachKComputeTheProjectAndRepeat) {
   std::mt19937 rng(2026);
   // 63 rounds: every pairing of n (2..10) and K (2..8) once.
   for (int round = 0; round < 63; ++round) {
@@ -37,24 +37,24 @@ TEST(AutoSynthesis, RandomProjectsReachKComputeTheProjectAndRepeat) {
     const std::string what = "n=" + std::to_string(n) + " m=" + std::to_string(m) + " K=" + std::to_string(k) +
                              " undefined=" + std::to_string(undefined) + " round " + std::to_string(round);
     CLogicalScheme first = project;
-    const AutoSynthesisResult result = AutoSynthesise(first, {k, nullptr});
+    const AutomaticSynthesisResult result = RunAutomaticSynthesis(first, {k, nullptr});
     ASSERT_TRUE(result.status) << what << ": " << result.status.message();
     ExpectSynthesised(first, k, what);
     EXPECT_EQ(result.blocks, first.GetBlockCount() - 2) << what;
     EXPECT_EQ(result.tiers, first.GetBlock(first.GetBlockCount() - 1).m_tier) << what;
     CLogicalScheme second = project;
-    ASSERT_TRUE(AutoSynthesise(second, {k, nullptr}).status);
+    ASSERT_TRUE(RunAutomaticSynthesis(second, {k, nullptr}).status);
     EXPECT_EQ(first, second) << what << ": two runs differ";
   }
 }
 
-TEST(AutoSynthesis, EveryThreeInputFunctionAtTheNarrowestWidth) {
+TEST(AutomaticSynthesis, EveryThreeInputFunctionAtTheNarrowestWidth) {
   // K = 2 needs the selector's split with its select input read twice.
   for (int f = 0; f < 256; ++f) {
     std::string lp;
     for (int i = 0; i < 8; ++i) lp += ((f >> i) & 1) ? '1' : '0';
     CLogicalScheme s(3, 1, "Bl_1", lp);
-    const AutoSynthesisResult result = AutoSynthesise(s, {2, nullptr});
+    const AutomaticSynthesisResult result = RunAutomaticSynthesis(s, {2, nullptr});
     ASSERT_TRUE(result.status) << lp << ": " << result.status.message();
     ExpectSynthesised(s, 2, lp);
     // A plain input keeps its block: a scheme without one cannot be analysed.
@@ -62,25 +62,25 @@ TEST(AutoSynthesis, EveryThreeInputFunctionAtTheNarrowestWidth) {
   }
 }
 
-TEST(AutoSynthesis, RefusalsAndCancelLeaveTheSchemeAlone) {
+TEST(AutomaticSynthesis, RefusalsAndCancelLeaveTheSchemeAlone) {
   std::mt19937 rng(5);
   const CLogicalScheme project(12, 2, "Bl_1", RandomSequence(rng, 12, 2, 0.0));
   for (int k : {1, 9}) {
     CLogicalScheme s = project;
-    const AutoSynthesisResult result = AutoSynthesise(s, {k, nullptr});
+    const AutomaticSynthesisResult result = RunAutomaticSynthesis(s, {k, nullptr});
     EXPECT_EQ(result.status.message(), "the block width must lie in 2..8, not " + std::to_string(k));
     EXPECT_EQ(s, project);
   }
   CLogicalScheme empty;
-  EXPECT_FALSE(AutoSynthesise(empty, {4, nullptr}).status);
+  EXPECT_FALSE(RunAutomaticSynthesis(empty, {4, nullptr}).status);
 
   CLogicalScheme s = project;
   int calls = 0;
   std::vector<int> wide;
-  const AutoSynthesisResult cancelled = AutoSynthesise(s, {3, [&](int w) {
-                                                             wide.push_back(w);
-                                                             return ++calls < 5;
-                                                           }});
+  const AutomaticSynthesisResult cancelled = RunAutomaticSynthesis(s, {3, [&](int w) {
+                                                                         wide.push_back(w);
+                                                                         return ++calls < 5;
+                                                                       }});
   EXPECT_TRUE(cancelled.cancelled);
   EXPECT_FALSE(cancelled.status);
   EXPECT_EQ(calls, 5) << "no call after the cancel";
@@ -88,7 +88,7 @@ TEST(AutoSynthesis, RefusalsAndCancelLeaveTheSchemeAlone) {
   EXPECT_EQ(wide.front(), 1) << "the project's one block is wider than K";
 }
 
-TEST(AutoSynthesis, EqualBlocksReadingTheSameSignalsMerge) {
+TEST(AutomaticSynthesis, EqualBlocksReadingTheSameSignalsMerge) {
   // Two XORs of inputs 0 and 1 feeding an AND with input 2 and the output.
   CLogicalScheme s = Scheme(3,
                             {Block("Bl_3", "0001", {{0, "Bl_1"}, {2, "I"}}),
