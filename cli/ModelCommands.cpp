@@ -1,5 +1,6 @@
 // new and show: projects and schemes.
 #include <iostream>
+#include <optional>
 
 #include "cli/Command.h"
 #include "cli/SchCommands.h"
@@ -67,32 +68,31 @@ const CommandRegistration kNew([](CLI::App& app) {
     const bool counted = sch->count() != 0 || pla->count() != 0;
     if (!counted && n->count() == 0) throw CLI::RequiredError("-n");
     if (!counted && m->count() == 0) throw CLI::RequiredError("-m");
-    if (pla->count() != 0) {
-      CPlaFunction f;
-      if (Status s = ReadPlaFile(args->pla, f); !s) Refuse(s.message());
-      if ((n->count() != 0 && args->inputs != f.inputs) || (m->count() != 0 && args->outputs != f.outputs))
-        Refuse("the PLA file has " + std::to_string(f.inputs) + " inputs and " + std::to_string(f.outputs) +
+    // Counts and sequence from a file that holds them; -n and -m, when given, must agree.
+    const auto adopt = [&](const std::string& what, int inputs, int outputs, const std::string& sequence) {
+      if ((n->count() != 0 && args->inputs != inputs) || (m->count() != 0 && args->outputs != outputs))
+        Refuse("the " + what + " has " + std::to_string(inputs) + " inputs and " + std::to_string(outputs) +
                " outputs, not the ones given with -n/-m");
-      args->inputs = f.inputs;
-      args->outputs = f.outputs;
-      args->lp = f.lp;
-      RunNew(*args);
-      // Beside a printed scheme the note goes to standard error, so the scheme stays readable as it is.
-      (args->out.empty() ? std::cerr : std::cout)
-          << "read " << f.cubes << " cubes: " << f.inputs << " inputs, " << f.outputs << " outputs; " << f.fixedOutputs
-          << " partly undefined outputs set to 0\n";
-      return;
+      args->inputs = inputs;
+      args->outputs = outputs;
+      args->lp = sequence;
+    };
+    std::optional<CPlaFunction> read;
+    if (pla->count() != 0) {
+      read.emplace();
+      if (Status s = ReadPlaFile(args->pla, *read); !s) Refuse(s.message());
+      adopt("PLA file", read->inputs, read->outputs, read->lp);
     }
     if (sch->count() != 0) {
       const SchematicSequence s = ImportSchematicOrRefuse(args->sch);
-      if ((n->count() != 0 && args->inputs != s.inputs) || (m->count() != 0 && args->outputs != s.outputs))
-        Refuse("the schematic has " + std::to_string(s.inputs) + " inputs and " + std::to_string(s.outputs) +
-               " outputs, not the ones given with -n/-m");
-      args->inputs = s.inputs;
-      args->outputs = s.outputs;
-      args->lp = s.lp;
+      adopt("schematic", s.inputs, s.outputs, s.lp);
     }
     RunNew(*args);
+    // Beside a printed scheme the note goes to standard error, so the scheme stays readable as it is.
+    if (read)
+      (args->out.empty() ? std::cerr : std::cout)
+          << "read " << read->cubes << " cubes: " << read->inputs << " inputs, " << read->outputs << " outputs; "
+          << read->fixedOutputs << " partly undefined outputs set to 0\n";
   });
 });
 

@@ -72,12 +72,23 @@ class CNames {
 struct NetNames {
   std::vector<std::string> inputs, outputs;
   std::vector<std::string> blocks;  // by scheme index; the I/O blocks' entries stay empty
+  bool pins = false;
+
+  // The net an input link reads: a primary input, or output pin of a block
+  // (<block>_<pin> in BLIF, <block>[<pin>] in Verilog).
+  std::string Source(const CLogicalScheme& scheme, const CBlockInput& link) const {
+    if (link.m_source == scheme.GetBlock(0).m_id) return inputs[static_cast<size_t>(link.m_pin)];
+    const std::string& block = blocks[static_cast<size_t>(scheme.FindBlock(link.m_source))];
+    const std::string pin = std::to_string(link.m_pin);
+    return pins ? block + "_" + pin : block + "[" + pin + "]";
+  }
 };
 
 // `pins`: whether each output pin of a block claims a net name of its own
 // (BLIF) or the block's outputs are one vector (Verilog).
 NetNames NameNets(const CLogicalScheme& scheme, const NetlistPorts& ports, CNames& names, bool pins) {
   NetNames net;
+  net.pins = pins;
   const int count = scheme.GetBlockCount();
   const int n = scheme.GetBlock(0).m_outputCount, m = scheme.GetBlock(count - 1).m_inputCount;
   const auto wanted = [](const std::vector<std::string>& list, int k) {
@@ -129,11 +140,7 @@ std::string CNetlistGenerator::Blif(const CLogicalScheme& scheme, const std::str
   CNames names(IsBlifName);
   const NetNames net = NameNets(scheme, ports, names, true);
   const int count = scheme.GetBlockCount();
-  const std::string& inputId = scheme.GetBlock(0).m_id;
-  const auto source = [&](const CBlockInput& link) {
-    if (link.m_source == inputId) return net.inputs[static_cast<size_t>(link.m_pin)];
-    return net.blocks[static_cast<size_t>(scheme.FindBlock(link.m_source))] + "_" + std::to_string(link.m_pin);
-  };
+  const auto source = [&](const CBlockInput& link) { return net.Source(scheme, link); };
 
   std::string out = "# Lodex scheme: " + std::to_string(count - 2) + " logic blocks\n.model " + model + "\n.inputs";
   for (const std::string& name : net.inputs) out += " " + name;
@@ -168,11 +175,7 @@ std::string CNetlistGenerator::Verilog(const CLogicalScheme& scheme, const std::
   CNames names(IsVerilogName);
   const NetNames net = NameNets(scheme, ports, names, false);
   const int count = scheme.GetBlockCount();
-  const std::string& inputId = scheme.GetBlock(0).m_id;
-  const auto source = [&](const CBlockInput& link) {
-    if (link.m_source == inputId) return net.inputs[static_cast<size_t>(link.m_pin)];
-    return net.blocks[static_cast<size_t>(scheme.FindBlock(link.m_source))] + "[" + std::to_string(link.m_pin) + "]";
-  };
+  const auto source = [&](const CBlockInput& link) { return net.Source(scheme, link); };
   // Module names live apart from the nets of the top module.
   CNames modules(IsVerilogName);
   modules.Claim(module, module);

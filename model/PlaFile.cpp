@@ -203,7 +203,7 @@ Status ParsePla(std::string_view text, CPlaFunction& function) {
 Status ReadPlaFile(const std::string& path, CPlaFunction& function) {
   std::string text;
   if (Status read = ReadWholeFile(path, text, kMaxPlaFile); !read) return read;
-  if (Status parsed = ParsePla(text, function); !parsed) return Status::Error("'" + path + "' " + parsed.message());
+  if (Status parsed = ParsePla(text, function); !parsed) return Status::Error("'" + path + "': " + parsed.message());
   return Status::Ok();
 }
 

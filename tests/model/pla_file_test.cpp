@@ -58,7 +58,7 @@ TEST(PlaFile, ExplicitDontCareWinsAndFileErrorsNameTheFile) {
   testing::WriteBytes(path, ".i 1\n.o 1\n1 1\n.phase 1\n");
   CPlaFunction f;
   const Status s = ReadPlaFile(path, f);
-  EXPECT_EQ(s.message(), "'" + path + "' line 4: the keyword .phase is not supported");
+  EXPECT_EQ(s.message(), "'" + path + "': line 4: the keyword .phase is not supported");
   EXPECT_FALSE(ReadPlaFile(dir.File("missing.pla"), f).ok());
 }
 
