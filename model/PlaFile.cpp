@@ -1,6 +1,7 @@
 #include "model/PlaFile.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <optional>
 
@@ -14,9 +15,6 @@ constexpr int kMaxInputs = 16;
 constexpr int kMaxOutputs = 12;
 // Far above any file of at most 16 inputs that lists each combination once.
 constexpr size_t kMaxPlaFile = size_t{64} << 20;
-
-// Flags of one output of one combination.
-enum : uint8_t { kOn = 1, kOff = 2, kDontCare = 4 };
 
 struct Cube {
   std::string in;
@@ -155,43 +153,41 @@ Status ParsePla(std::string_view text, CPlaFunction& function) {
     return Status::Error(At(declaredAt) + ".p announces " + std::to_string(declaredCubes) + " cubes, the file has " +
                          std::to_string(cubes.size()));
 
-  const size_t m = static_cast<size_t>(f.outputs);
-  const uint32_t combinations = 1u << f.inputs;
-  std::vector<uint8_t> flags(size_t{combinations} * m, 0);
+  // One bit per output in each set, so a cube adds to a combination in three ORs.
+  const int m = f.outputs;
+  const uint32_t combinations = 1u << f.inputs, all = (1u << m) - 1u;
+  std::vector<uint16_t> on(combinations, 0), off(combinations, 0), dc(combinations, 0);
   for (const Cube& cube : cubes) {
+    uint16_t cubeOn = 0, cubeOff = 0, cubeDc = 0;
+    for (int k = 0; k < m; ++k) {
+      const char v = cube.out[static_cast<size_t>(k)];
+      if (v == '1' && onSet) cubeOn |= static_cast<uint16_t>(1u << k);
+      if (v == '0' && offSet) cubeOff |= static_cast<uint16_t>(1u << k);
+      if (v == '-' && dcSet) cubeDc |= static_cast<uint16_t>(1u << k);
+    }
     ForEachCombination(cube.in, [&](uint32_t c) {
-      uint8_t* row = &flags[size_t{c} * m];
-      for (size_t k = 0; k < m; ++k) {
-        const char v = cube.out[k];
-        if (v == '1' && onSet) row[k] |= kOn;
-        if (v == '0' && offSet) row[k] |= kOff;
-        if (v == '-' && dcSet) row[k] |= kDontCare;
-      }
+      on[c] |= cubeOn;
+      off[c] |= cubeOff;
+      dc[c] |= cubeDc;
     });
   }
 
   Words words(combinations, 0);
   for (uint32_t c = 0; c < combinations; ++c) {
-    const uint8_t* row = &flags[size_t{c} * m];
-    int32_t word = 0;
-    int undefined = 0;
-    for (size_t k = 0; k < m; ++k) {
-      if ((row[k] & (kOn | kOff)) == (kOn | kOff))
-        return Status::Error("lines " + std::to_string(LineOf(cubes, c, k, '1')) + " and " +
-                             std::to_string(LineOf(cubes, c, k, '0')) + " set output " + std::to_string(k) +
-                             " of combination " + std::to_string(c) + " both to 1 and to 0");
-      const bool dontCare = (row[k] & kDontCare) != 0 || (offSet && row[k] == 0);
-      if (dontCare) {
-        ++undefined;
-      } else if (row[k] & kOn) {
-        word |= int32_t{1} << k;
-      }
+    if (const uint32_t both = on[c] & off[c]; both != 0) {
+      size_t k = 0;
+      while (((both >> k) & 1u) == 0) ++k;
+      return Status::Error("lines " + std::to_string(LineOf(cubes, c, k, '1')) + " and " +
+                           std::to_string(LineOf(cubes, c, k, '0')) + " set output " + std::to_string(k) +
+                           " of combination " + std::to_string(c) + " both to 1 and to 0");
     }
-    if (undefined == static_cast<int>(m)) {
+    // Without an OFF set the outputs no cube names are OFF; with one, free.
+    const uint32_t free = (dc[c] | (offSet ? all & ~(on[c] | off[c]) : 0u)) & all;
+    if (free == all) {
       words[c] = -1;
     } else {
-      words[c] = word;
-      f.fixedOutputs += undefined;
+      words[c] = static_cast<int32_t>(on[c] & ~free);
+      f.fixedOutputs += std::popcount(free);
     }
   }
   f.lp = WordsToLP(words, WordDigitsFor(f.outputs));
