@@ -27,6 +27,8 @@ enum class CommandId : int32_t {
   AutomaticSynthesis = 32810,
   Settings = 32800,
   Visio = 32803,
+  ExportBlif = 32820,
+  ExportVerilog = 32821,
   Undo = 57643,
   Redo = 57644,
   About = 57664,

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/Wizard.h"
+#include "export/NetlistGenerator.h"
 #include "export/VhdlGenerator.h"
 #include "model/SchemeFile.h"
 #include "model/SequenceFile.h"
@@ -156,6 +157,8 @@ bool CLodexDoc::IsEnabled(CommandId id) const {
     case CommandId::AutomaticSynthesis: return loaded;
     case CommandId::Analysis:
     case CommandId::Vhdl:
+    case CommandId::ExportBlif:
+    case CommandId::ExportVerilog:
     case CommandId::Visio: return loaded;
     case CommandId::Optimize: return IsElementary(m_scheme);
     case CommandId::Undo: return loaded && m_historyPos >= 1;
@@ -199,6 +202,8 @@ bool CLodexDoc::OnCommand(CommandId id) {
     case CommandId::CoverNor: OnCoverNor(); return true;
     case CommandId::Settings: OnSettings(); return true;
     case CommandId::Vhdl: OnVhdl(); return true;
+    case CommandId::ExportBlif: OnExportNetlist(false); return true;
+    case CommandId::ExportVerilog: OnExportNetlist(true); return true;
     case CommandId::Visio: OnVisio(); return true;
     default: return false;  // served by the program around the document
   }
@@ -335,6 +340,20 @@ void CLodexDoc::OnVhdl(bool withTestbench) {
       written = G::WriteFile(*benchPath, G::Testbench(m_scheme, m_title));
   }
   if (!written) Report(written.message(), MessageButtons::Ok, MessageIcon::Error);
+}
+
+void CLodexDoc::OnExportNetlist(bool verilog) {
+  if (!IsEnabled(verilog ? CommandId::ExportVerilog : CommandId::ExportBlif)) return;
+  CScopedMessageSink sink(m_host);
+  using G = CNetlistGenerator;
+  const std::string name = G::DesignName(m_title);
+  const std::optional<std::string> path =
+      verilog ? m_host.AskSaveFile({G::kVerilogDialogTitle, name + ".v", G::kVerilogExtension, G::kVerilogFilter})
+              : m_host.AskSaveFile({G::kBlifDialogTitle, name + ".blif", G::kBlifExtension, G::kBlifFilter});
+  if (!path) return;
+  const std::string text = verilog ? G::Verilog(m_scheme, name) : G::Blif(m_scheme, name);
+  if (Status written = G::WriteFile(*path, text); !written)
+    Report(written.message(), MessageButtons::Ok, MessageIcon::Error);
 }
 
 void CLodexDoc::OnSettings() {

@@ -104,6 +104,9 @@ class CLodexDoc {
   // nothing) and reports a file that cannot be written. With a testbench,
   // its file is asked for and written next.
   void OnVhdl(bool withTestbench = false);
+  // The scheme exported as BLIF (32820) or structural Verilog (32821), named
+  // after the title: asks where to save as OnVhdl does.
+  void OnExportNetlist(bool verilog);
   // The diagram redrawn in the drawing program (32803).
   void OnVisio();
 

@@ -1,9 +1,17 @@
 #include "app/Wizard.h"
 
 #include "model/LogicSequence.h"
+#include "model/PlaFile.h"
 #include "model/SequenceFile.h"
 
 namespace lodex {
+namespace {
+
+bool IsPlaFileName(const std::string& name) {
+  return name.size() >= 4 && ToUpperAscii(name.substr(name.size() - 4)) == ".PLA";
+}
+
+}  // namespace
 
 int CountSelection(int count, int items) { return count >= 1 && count <= items ? count - 1 : -1; }
 
@@ -15,7 +23,18 @@ std::optional<std::string> KeyboardEntryRefusal(int inputSelection, int outputSe
 WizardPage1Next NextFromPage1(int source, const std::string& fileName, const std::string& collected) {
   WizardPage1Next next;
   if (source == 0) {
-    if (!ReadSequenceFile(fileName, next.lp)) next.lp.clear();
+    if (IsPlaFileName(fileName)) {
+      CPlaFunction f;
+      if (Status s = ReadPlaFile(fileName, f); !s) {
+        next.message = s.message();
+        return next;
+      }
+      next.lp = f.lp;
+      next.inputs = f.inputs;
+      next.outputs = f.outputs;
+    } else if (!ReadSequenceFile(fileName, next.lp)) {
+      next.lp.clear();
+    }
     next.advance = true;
   } else if (source == 1) {
     next.lp = collected;

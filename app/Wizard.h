@@ -15,7 +15,7 @@ inline constexpr const char* kNoSequenceLoadedText = "Не загружена л
 inline constexpr const char* kSequenceLengthText =
     "Длина логической последовательности \r\nне соответствует заданным параметрам входов/выходов";
 inline constexpr const char* kSequenceFileFilter =
-    "Файлы логической последовательности (*.lof)|*.lof|Все файлы (*.*)|*.*||";
+    "Файлы логической последовательности (*.lof)|*.lof|Файлы Berkeley PLA (*.pla)|*.pla|Все файлы (*.*)|*.*||";
 
 // Page 1's combo boxes: the item for a count, -1 (no selection) outside 1..items.
 int CountSelection(int count, int items);
@@ -32,8 +32,12 @@ struct WizardPage1Next {
   bool advance = false;
   std::string lp;
   std::optional<std::string> message;
+  // A PLA file brings its counts along: page 1 shows them.
+  std::optional<int> inputs, outputs;
 };
 // A file that cannot be read gives the empty sequence, which page 2 rejects.
+// A *.pla file is read as `new --pla` reads it; one it refuses keeps page 1
+// with the reason.
 WizardPage1Next NextFromPage1(int source, const std::string& fileName, const std::string& collected);
 
 // True when `lp` has 2^inputs words of ceil(outputs/4) characters.

@@ -1,8 +1,10 @@
 // new and show: projects and schemes.
 #include <iostream>
+#include <optional>
 
 #include "cli/Command.h"
 #include "cli/SchCommands.h"
+#include "model/PlaFile.h"
 #include "model/SequenceFile.h"
 
 namespace lodex::cli {
@@ -14,6 +16,7 @@ struct NewArgs {
   std::string lp;
   std::string lof;
   std::string sch;
+  std::string pla;
   std::string name = "Схема1";
   std::string out;
 };
@@ -42,33 +45,54 @@ const CommandRegistration kNew([](CLI::App& app) {
   Explain(cmd,
           "Creates a project as the program's wizard does: one logic block Bl_1 between the input block and the output "
           "block, holding the whole logic sequence. The sequence is typed in with --lp, read from a *.lof file with "
-          "--lof, or computed from a schematic with --sch (N and M then come from the schematic). The counts are "
+          "--lof, computed from a schematic with --sch, or read from a Berkeley PLA file with --pla (N and M then "
+          "come from the file; PLA input column j is input j, output column k is output k; don't-care outputs of a "
+          "word that also has a defined output are set to 0, and the command prints how many). The counts are "
           "checked as the wizard checks them (1..16 inputs, 1..12 outputs, 2^N words of ceil(M/4) hex digits or *). "
           "Writes the scheme to -o, or prints it as show does.",
-          "lodex-cli new -n 3 -m 2 --lof examples/full-adder.lof --name Adder -o adder.shc");
+          "lodex-cli new --pla adder.pla --name Adder -o adder.shc");
   auto* n = cmd->add_option("-n", args->inputs, "number of inputs (1..16); with --sch taken from the schematic");
   auto* m = cmd->add_option("-m", args->outputs, "number of outputs (1..12); with --sch taken from the schematic");
   auto* lp = cmd->add_option("--lp", args->lp, "the logic sequence, 2^N words of ceil(M/4) hex digits or *");
   auto* lof = cmd->add_option("--lof", args->lof, "read the logic sequence from a *.lof file");
   auto* sch = cmd->add_option("--sch", args->sch, "compute the logic sequence of a schematic (*.sch) with tarrow");
+  auto* pla = cmd->add_option("--pla", args->pla, "read the function from a Berkeley PLA file (*.pla)");
   lp->excludes(lof);
   sch->excludes(lp)->excludes(lof);
+  pla->excludes(lp)->excludes(lof)->excludes(sch);
   cmd->add_option("--name", args->name, "project name")->capture_default_str();
   cmd->add_option("-o", args->out, "scheme file to write (*.shc); without it the scheme is printed");
-  cmd->callback([args, n, m, lp, lof, sch] {
-    if (lp->count() + lof->count() + sch->count() == 0) throw CLI::RequiredError("--lp, --lof or --sch");
-    if (sch->count() == 0 && n->count() == 0) throw CLI::RequiredError("-n");
-    if (sch->count() == 0 && m->count() == 0) throw CLI::RequiredError("-m");
+  cmd->callback([args, n, m, lp, lof, sch, pla] {
+    if (lp->count() + lof->count() + sch->count() + pla->count() == 0)
+      throw CLI::RequiredError("--lp, --lof, --sch or --pla");
+    const bool counted = sch->count() != 0 || pla->count() != 0;
+    if (!counted && n->count() == 0) throw CLI::RequiredError("-n");
+    if (!counted && m->count() == 0) throw CLI::RequiredError("-m");
+    // Counts and sequence from a file that holds them; -n and -m, when given, must agree.
+    const auto adopt = [&](const std::string& what, int inputs, int outputs, const std::string& sequence) {
+      if ((n->count() != 0 && args->inputs != inputs) || (m->count() != 0 && args->outputs != outputs))
+        Refuse("the " + what + " has " + std::to_string(inputs) + " inputs and " + std::to_string(outputs) +
+               " outputs, not the ones given with -n/-m");
+      args->inputs = inputs;
+      args->outputs = outputs;
+      args->lp = sequence;
+    };
+    std::optional<CPlaFunction> read;
+    if (pla->count() != 0) {
+      read.emplace();
+      if (Status s = ReadPlaFile(args->pla, *read); !s) Refuse(s.message());
+      adopt("PLA file", read->inputs, read->outputs, read->lp);
+    }
     if (sch->count() != 0) {
       const SchematicSequence s = ImportSchematicOrRefuse(args->sch);
-      if ((n->count() != 0 && args->inputs != s.inputs) || (m->count() != 0 && args->outputs != s.outputs))
-        Refuse("the schematic has " + std::to_string(s.inputs) + " inputs and " + std::to_string(s.outputs) +
-               " outputs, not the ones given with -n/-m");
-      args->inputs = s.inputs;
-      args->outputs = s.outputs;
-      args->lp = s.lp;
+      adopt("schematic", s.inputs, s.outputs, s.lp);
     }
     RunNew(*args);
+    // Beside a printed scheme the note goes to standard error, so the scheme stays readable as it is.
+    if (read)
+      (args->out.empty() ? std::cerr : std::cout)
+          << "read " << read->cubes << " cubes: " << read->inputs << " inputs, " << read->outputs << " outputs; "
+          << read->fixedOutputs << " partly undefined outputs set to 0\n";
   });
 });
 

@@ -22,6 +22,8 @@ PACKAGES=(
   clang-format
   # VHDL export checked by a real VHDL tool
   ghdl
+  # BLIF and Verilog exports checked by real logic-synthesis tools
+  berkeley-abc yosys
   # drawing tests: Visio XML reader, SVG renderer, fonts for rendering
   libvisio-tools librsvg2-bin libxml2-utils fonts-dejavu-core fonts-liberation
 )

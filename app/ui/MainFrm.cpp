@@ -70,6 +70,9 @@ const std::vector<CommandEntry>& CommandTable() {
       {CommandId::CoverNor, "Покрытие элементами \"ИЛИ-НЕ\"", nullptr,
        "Покрыть двухвходовые блоки элементами ИЛИ-НЕ\nПокрытие элементами ИЛИ-НЕ", {}},
       {CommandId::Settings, "Настройки", nullptr, "Изменить настройки синтеза\nНастройки", {}},
+      {CommandId::ExportBlif, "Экспорт в BLIF...", nullptr, "Сохранить схему в формате BLIF\nЭкспорт в BLIF", {}},
+      {CommandId::ExportVerilog, "Экспорт в Verilog...", nullptr,
+       "Сохранить схему как структурный Verilog\nЭкспорт в Verilog", {}},
       {CommandId::Visio, "Чертеж схемы", "drawing", "Открыть чертеж схемы в программе просмотра\nЧертеж схемы", {}},
       {CommandId::Undo, "Отменить", "undo", "Отменить предыдущее действие\nОтменить",
        {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}},
@@ -207,6 +210,8 @@ void CMainFrame::CreateMenus() {
   for (CommandId id : {CommandId::New, CommandId::Open, CommandId::Save, CommandId::SaveAs})
     file->addAction(Action(id));
   file->addAction(m_saveImage);
+  file->addAction(Action(CommandId::ExportBlif));
+  file->addAction(Action(CommandId::ExportVerilog));
   file->addSeparator();
   m_recentPlaceholder = file->addAction("Список файлов");
   m_recentPlaceholder->setEnabled(false);

@@ -50,7 +50,7 @@ CWizPage1::CWizPage1(CDocumentHost& host, QWidget* parent)
   m_keyboard->setObjectName("Keyboard");
   m_schematic->setObjectName("Schematic");
   m_browse->setText("...");
-  m_file->setPlaceholderText("*.lof");
+  m_file->setPlaceholderText("*.lof, *.pla");
 
   auto* sources = new QButtonGroup(this);
   sources->addButton(m_fromFile, 0);
@@ -156,6 +156,8 @@ bool CWizPage1::validatePage() {
     return false;
   }
   m_lp = next.lp;
+  if (next.inputs) m_inputs->setCurrentIndex(CountSelection(*next.inputs, kInputItems));
+  if (next.outputs) m_outputs->setCurrentIndex(CountSelection(*next.outputs, kOutputItems));
   return next.advance;
 }
 

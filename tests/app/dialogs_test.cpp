@@ -5,6 +5,7 @@
 #include "app/DependencyTable.h"
 #include "app/SequencePane.h"
 #include "app/Wizard.h"
+#include "model/TempDir.h"
 #include "synthesis/AnalysisDialog.h"
 #include "synthesis/FictDialog.h"
 #include "synthesis/ParallelDialog.h"
@@ -204,6 +205,18 @@ TEST(Wizard, PageOneChecks) {
   EXPECT_TRUE(file.advance);
   EXPECT_EQ(file.lp, "01121223");
   EXPECT_EQ(NextFromPage1(0, "/nonexistent/x.lof", "x").lp, "");
+  // A PLA file brings its counts; one the reader refuses keeps page 1 with the reason.
+  testing::CTempDir dir;
+  testing::WriteBytes(dir.File("f.PLA"), ".i 2\n.o 5\n11 10001\n");
+  const WizardPage1Next pla = NextFromPage1(0, dir.File("f.PLA"), "x");
+  EXPECT_TRUE(pla.advance);
+  EXPECT_EQ(pla.lp, "00000011");
+  EXPECT_EQ(pla.inputs, 2);
+  EXPECT_EQ(pla.outputs, 5);
+  testing::WriteBytes(dir.File("g.pla"), ".i 2\n");
+  const WizardPage1Next refused = NextFromPage1(0, dir.File("g.pla"), "x");
+  EXPECT_FALSE(refused.advance);
+  EXPECT_EQ(refused.message, "'" + dir.File("g.pla") + "': the file has no .o line");
 }
 
 TEST(Wizard, SequenceEntryMaskTextAndSizes) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "export/GhdlRunner.h"
+#include "export/TwoInputBlocks.h"
 #include "synthesis/Analysis.h"
 #include "synthesis/Covering.h"
 #include "synthesis/OpsTestUtil.h"
@@ -60,31 +61,6 @@ TEST(VhdlGhdl, TestbenchCatchesAWrongDesign) {
 namespace lodex {
 namespace {
 
-// Splits every block with several outputs by its first output, and every
-// one-output block with more than two inputs serially by its first accepted
-// mask, until nothing more splits; the clean-up passes run after each step.
-void DecomposeToTwoInputBlocks(CLogicalScheme& s) {
-  for (bool changed = true; changed;) {
-    changed = false;
-    for (int b = 1; b < s.GetBlockCount() - 1 && !changed; ++b) {
-      const CLogicalBlock& block = s.GetBlock(b);
-      const int32_t all = static_cast<int32_t>((1u << block.m_inputCount) - 1u);
-      if (block.m_outputCount > 1) {
-        const int32_t rest = static_cast<int32_t>((1u << block.m_outputCount) - 2u);
-        ParallelSplit(s, b, SplitRequest{all, 1, all, rest});
-        changed = true;
-      } else if (block.m_inputCount > 2) {
-        const auto found = SearchSplitsReference(s, b);
-        if (found.empty()) continue;
-        ExtractSerial(s, found.front().mask, b, false);
-        changed = true;
-      }
-    }
-    s.RemoveRepeaters();
-    s.RemoveInverters();
-  }
-}
-
 void ExpectAnalysisClean(const CLogicalScheme& s) {
   const AnalysisResult r = Analize(s);
   ASSERT_TRUE(r.status.ok()) << r.status.message();
@@ -121,7 +97,7 @@ TEST(VhdlGhdl, ThreeInputExtraction) {
 TEST(VhdlGhdl, NandAndNorCoverings) {
   for (const bool nand : {true, false}) {
     CLogicalScheme s(3, 2, "Bl_1", kTwoOutputs);
-    DecomposeToTwoInputBlocks(s);
+    testing::DecomposeToTwoInputBlocks(s);
     nand ? CoverNand(s) : CoverNor(s);
     ExpectAnalysisClean(s);
     EXPECT_GT(s.GetBlockCount(), 4);

@@ -6,6 +6,8 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -65,7 +67,8 @@ QString MessageBoxText(const std::function<void()>& trigger) {
 TEST_F(MainWindowTest, ActionsFollowTheEnableRulesInEveryDocumentState) {
   auto frame = MakeFrame();
   for (CommandId id : {CommandId::Undo, CommandId::Redo, CommandId::Analysis, CommandId::Vhdl, CommandId::Visio,
-                       CommandId::SaveSequence, CommandId::Serial, CommandId::Parallel, CommandId::Save})
+                       CommandId::SaveSequence, CommandId::Serial, CommandId::Parallel, CommandId::Save,
+                       CommandId::ExportBlif, CommandId::ExportVerilog})
     EXPECT_FALSE(Enabled(*frame, id)) << static_cast<int>(id);
   for (CommandId id : {CommandId::New, CommandId::Open, CommandId::Settings, CommandId::About, CommandId::CoverNand,
                        CommandId::CoverNor, CommandId::Optimize})
@@ -77,6 +80,14 @@ TEST_F(MainWindowTest, ActionsFollowTheEnableRulesInEveryDocumentState) {
   EXPECT_TRUE(Enabled(*frame, CommandId::Analysis));
   EXPECT_TRUE(Enabled(*frame, CommandId::Save));
   EXPECT_FALSE(Enabled(*frame, CommandId::Serial));
+  // The exports sit in the Файл menu and follow VHDL's rule.
+  const QList<QAction*> file = frame->menuBar()->actions().front()->menu()->actions();
+  for (CommandId id : {CommandId::ExportBlif, CommandId::ExportVerilog}) {
+    EXPECT_TRUE(Enabled(*frame, id));
+    EXPECT_TRUE(file.contains(frame->Action(id)));
+  }
+  EXPECT_EQ(frame->Action(CommandId::ExportBlif)->text(), "Экспорт в BLIF...");
+  EXPECT_EQ(frame->Action(CommandId::ExportVerilog)->text(), "Экспорт в Verilog...");
   EXPECT_EQ(frame->windowTitle(), "Схема1[*] - Lodex");
   EXPECT_TRUE(frame->isWindowModified());
 

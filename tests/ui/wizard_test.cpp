@@ -197,6 +197,32 @@ TEST(Wizard, MessagesOfPage1AndTheLengthCheckOfPage2) {
   EXPECT_EQ(result.lp, "1A**0F37");
 }
 
+TEST(Wizard, APlaFileSetsTheCountsOrKeepsPageOneWithTheReason) {
+  testing::CTempDir dir;
+  testing::WriteBytes(dir.File("f.pla"), ".i 2\n.o 5\n11 10001\n");
+  testing::WriteBytes(dir.File("bad.pla"), ".i 2\n.o 1\n.type fr\n1- 1\n-1 0\n");
+  CScriptedHost host;
+  CWizSheet sheet(host);
+  sheet.Page1()->SetName(kDefaultProjectName);
+  sheet.show();
+  Child<QRadioButton>(&sheet, "FromFile")->click();
+
+  Child<QLineEdit>(&sheet, "File")->setText(QString::fromStdString(dir.File("bad.pla")));
+  sheet.next();
+  EXPECT_EQ(sheet.currentId(), 0);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_NE(host.messages[0].text.find("lines 4 and 5 set output 0"), std::string::npos);
+
+  Child<QLineEdit>(&sheet, "File")->setText(QString::fromStdString(dir.File("f.pla")));
+  sheet.next();
+  ASSERT_EQ(sheet.currentId(), 1);
+  EXPECT_TRUE(FinishEnabled(sheet));
+  const WizardResult result = sheet.Result();
+  EXPECT_EQ(result.inputs, 2);
+  EXPECT_EQ(result.outputs, 5);
+  EXPECT_EQ(result.lp, "00000011");
+}
+
 TEST(Wizard, SchematicImportSetsTheCountsAndKeepsMultiDigitWords) {
   InTempDir dir;
   CScriptedHost host;

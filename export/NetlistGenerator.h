@@ -1,0 +1,54 @@
+// BLIF and structural Verilog export: the scheme as a netlist of its logic
+// blocks, each block a truth table, wired as the scheme links them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/LogicalScheme.h"
+#include "model/Status.h"
+
+namespace lodex {
+
+// Names for the primary inputs and outputs (for instance a PLA file's .ilb
+// and .ob), in the scheme's order. A missing name, one that is not valid in
+// the target language or one already taken falls back to I<k> / O<k>.
+struct NetlistPorts {
+  std::vector<std::string> inputs;
+  std::vector<std::string> outputs;
+};
+
+// True when `name` can name a model in BLIF or a module in Verilog as written.
+bool IsBlifName(const std::string& name);
+bool IsVerilogName(const std::string& name);
+
+class CNetlistGenerator {
+ public:
+  // One .model `model` with the scheme's inputs and outputs; per logic block
+  // one .names table for each of its outputs listing the combinations where
+  // that output is 1 (undefined words are left out), then one buffer per
+  // primary output.
+  static std::string Blif(const CLogicalScheme& scheme, const std::string& model, const NetlistPorts& ports = {});
+
+  // One module `<module>_<block>` per logic block holding its truth table as
+  // a case statement (undefined words as x), then the top module `module`
+  // with one scalar port per input and output that instantiates the blocks.
+  static std::string Verilog(const CLogicalScheme& scheme, const std::string& module, const NetlistPorts& ports = {});
+
+  // Writes the text as it is through a temporary file, so a failure leaves
+  // no half-written file.
+  static Status WriteFile(const std::string& path, const std::string& text);
+
+  // The design name for a document title, valid in both languages.
+  static std::string DesignName(const std::string& title);
+
+  // The save dialogs' proposals.
+  static constexpr const char* kBlifDialogTitle = "Экспорт в BLIF";
+  static constexpr const char* kBlifFilter = "BLIF (*.blif)|*.blif|Все файлы (*.*)|*.*||";
+  static constexpr const char* kBlifExtension = "blif";
+  static constexpr const char* kVerilogDialogTitle = "Экспорт в Verilog";
+  static constexpr const char* kVerilogFilter = "Verilog (*.v)|*.v|Все файлы (*.*)|*.*||";
+  static constexpr const char* kVerilogExtension = "v";
+};
+
+}  // namespace lodex

@@ -1,0 +1,46 @@
+// Berkeley PLA files: a function of n inputs and m outputs as cubes, read
+// into a project's counts and logic sequence.
+//
+// Input column j of a cube is input j (bit j of the combination index) and
+// output column k is output k (bit k of the word), so a project keeps the
+// file's own order of inputs and outputs.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/Status.h"
+
+namespace lodex {
+
+struct CPlaFunction {
+  int inputs = 0;
+  int outputs = 0;
+  // 2^inputs words of WordDigitsFor(outputs) hexadecimal digits; a word whose
+  // outputs are all don't-care is '*' characters.
+  std::string lp;
+  // The names of .ilb and .ob as written (empty when the file has none).
+  std::vector<std::string> inputNames;
+  std::vector<std::string> outputNames;
+  int cubes = 0;
+  // Don't-care outputs of words that also have a defined output: a word
+  // cannot hold them, so they were set to 0.
+  int fixedOutputs = 0;
+};
+
+// Reads the text of a PLA file: .i, .o, .p, .ilb, .ob, .type f|fd|fr|fdr
+// (fd when absent), .e or .end, '#' comment lines and cubes of 0/1/- inputs
+// and 0/1/-/~ outputs. Output '1' is ON, '0' is OFF for the types with r and
+// '-' is don't-care for the types with d; '~' and the rest mean nothing. A
+// combination no cube gives a value is OFF for f and fd and don't-care for fr
+// and fdr; an explicit don't-care wins over ON and OFF. ON and OFF for one
+// output of one combination is refused with both cubes' line numbers, and so
+// is anything else the model cannot hold (1..16 inputs, 1..12 outputs); every
+// message is one line.
+Status ParsePla(std::string_view text, CPlaFunction& function);
+
+// Reads and parses a file; messages name the file.
+Status ReadPlaFile(const std::string& path, CPlaFunction& function);
+
+}  // namespace lodex
