@@ -461,7 +461,7 @@ class XmlScanner {
       if (lt == std::string_view::npos) return true;
       m_p = lt;
       if (Skip("<!--", "-->") || Skip("<![CDATA[", "]]>") || Skip("<?", "?>") || Skip("<!", ">")) continue;
-      if (!Tag()) return LogFailure(m_log, "the XML schematic is damaged near byte " + std::to_string(m_p));
+      if (!Tag()) return LogFailure(m_log, "the XML schematic is damaged near byte " + std::to_string(lt));
       if (!Handle()) return false;
     }
   }
