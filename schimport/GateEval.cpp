@@ -192,7 +192,7 @@ std::optional<SchSequence> EvaluateNetlist(SchNetlist& n, SchLog& log) {
   for (const SchPort& port : n.OutputPorts) LogColumn(n, port.net, log);
   for (const SchPort& port : n.OutputPorts)
     if (Column(n, port.net) == kUndef) {
-      LogFailure(log, "the output port " + n.SignalNames[static_cast<size_t>(port.net)] +
+      LogFailure(log, "the output port " + ShownName(n.SignalNames[static_cast<size_t>(port.net)]) +
                           " has no value: its net is not driven, or its gates form a cycle");
       return std::nullopt;
     }

@@ -117,8 +117,9 @@ std::optional<std::vector<std::string>> Expand(const std::string& name) {
 }
 
 // The index of pin `name` among `names`: the name itself, else A3 for A(3)
-// and A(3) for A3, else A0 for A when the part has no A1.
-int FindPin(const std::vector<std::string>& names, std::string_view name) {
+// and A(3) for A3, else A0 for A when the part has no A1 or `anyWidth` (a
+// constant, as wide as its net).
+int FindPin(const std::vector<std::string>& names, std::string_view name, bool anyWidth = false) {
   auto find = [&](std::string_view n) {
     const auto at = std::find(names.begin(), names.end(), n);
     return at == names.end() ? -1 : static_cast<int>(at - names.begin());
@@ -135,7 +136,7 @@ int FindPin(const std::vector<std::string>& names, std::string_view name) {
   }
   if (k >= 0) return k;
   const std::string one(name);
-  return find(one + "1") < 0 ? find(one + "0") : -1;
+  return anyWidth || find(one + "1") < 0 ? find(one + "0") : -1;
 }
 
 uint64_t CountGates(const SchNetlist& n) {
@@ -205,9 +206,11 @@ class Builder {
     m_pending.reset();
     m_inputs.clear();
     m_outputs.clear();
+    m_anyWidth = false;
     if (const std::optional<GateType> gate = ParseGateType(type)) {
       m_inputs = gate->inputNames;
       m_outputs = gate->outputNames;
+      m_anyWidth = gate->op == GateOp::Const;
     } else {
       const int sub = Resolve(name, type);
       if (sub == kRefused) return false;
@@ -265,7 +268,7 @@ class Builder {
       const int32_t net = Find(member);
       int k = FindPin(m_inputs, (*pins)[i]);
       const bool input = k >= 0;
-      if (!input) k = FindPin(m_outputs, (*pins)[i]);
+      if (!input) k = FindPin(m_outputs, (*pins)[i], m_anyWidth);
       if (k < 0)
         return LogFailure(m_log, "the block " + ShownName(block.Name) + " (" + ShownName(block.Type) + ") has no pin " +
                                      ShownName((*pins)[i]));
@@ -387,6 +390,7 @@ class Builder {
   std::vector<std::string> m_inputs;
   std::vector<std::string> m_outputs;
   std::optional<std::string> m_pending;
+  bool m_anyWidth = false;
 };
 
 // The words of a text line; a word in double quotes may hold blanks.

@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include "TarrowLibrary.h"
 #include "schimport/TempDir.h"
 
@@ -95,6 +97,15 @@ TEST_F(SchematicForms, ConstantsBusPinsAndEntitiesInBothForms) {
       "<blockpin signalname=\"X(0)\" name=\"A0\" /><blockpin signalname=\"K(3:0)\" name=\"B(3:0)\" />"
       "<blockpin signalname=\"Q&amp;1\" name=\"EQ\" /></block></netlist></drawing>";
   EXPECT_EQ(Compute("const-xml.sch", xml), equalsFive);
+
+  // A one-bit constant takes bit 0 of its value.
+  const std::string one =
+      "SIGNAL A\nSIGNAL K\nSIGNAL F\nPORT Input A\nPORT Output F\nBEGIN BLOCK C1 constant\n"
+      "ATTR CValue VALUE\nPIN O K\nBEGIN BLOCK G1 and2\nPIN I0 A\nPIN I1 K\nPIN O F\n";
+  EXPECT_EQ(Compute("one.sch", std::regex_replace(one, std::regex("VALUE"), "3")), "01");
+  EXPECT_EQ(Compute("one.sch", std::regex_replace(one, std::regex("VALUE"), "2")), "00");
+  EXPECT_EQ(Compute("one.sch", std::regex_replace(one, std::regex("VALUE"), "zz")),
+            "refused: the constant C1 has the value \"zz\", which is not a hexadecimal number of at most 16 digits");
 }
 
 // A two-bit adder in four levels: top (quoted text) uses Add2 (XML, bus
