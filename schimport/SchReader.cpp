@@ -180,7 +180,9 @@ class Builder {
       m_log.Line(what + std::to_string(net) + "   *" + name + "*");
       if (net < 0)
         return LogFailure(m_log, "the port " + ShownName(name) + " names a net that is not declared before it");
-      ports.push_back(SchPort{net, -1});
+      // One bit of a bus, A(3), is ordered by its index like a member of a bus port.
+      const std::optional<BusMember> member = ParseMember(name);
+      ports.push_back(SchPort{net, member ? member->index : -1});
       return true;
     }
     // A bus port stands for its member nets, in index order.

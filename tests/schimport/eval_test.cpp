@@ -105,6 +105,15 @@ TEST(EvaluateNetlist, InputPortsOrderedByTrailingNumber) {
               ElementsAre("SortByWeights:", "2:0", "0:1", "1:2", "SORTED:", "0:1", "1:2", "2:0", "ENDSORT"));
 }
 
+TEST(EvaluateNetlist, ABusBitPortIsOrderedByItsIndex) {
+  // A(1) and A(0) are ports of their own; F7 = A(1) and not A(0).
+  const std::string text = Schematic({"A(1)", "A(0)", "F7"}, {"A(1)", "A(0)"}, {"F7"},
+                                     {G("G1", "and2b1", {{"I0", "A(0)"}, {"I1", "A(1)"}, {"O", "F7"}})});
+  const testing::Run run = Evaluate(text);
+  EXPECT_EQ(Text(run.result), "0010");
+  EXPECT_THAT(LogFrom(run, "SORTED:", 3), ElementsAre("SORTED:", "0:1", "1:0"));
+}
+
 TEST(EvaluateNetlist, APortWithoutNumberKeepsFileOrderForBoth) {
   // The output names carry numbers in reverse, but CI has none.
   const std::string text =
