@@ -340,6 +340,13 @@ class Builder {
   // is no such file, kRefused when it is refused.
   int Resolve(const std::string& block, const std::string& type) {
     if (!m_hierarchy) return -1;
+    if (const auto known = m_resolved.find(type); known != m_resolved.end()) return known->second;
+    const int sub = ResolveFile(block, type);
+    if (sub != kRefused) m_resolved.emplace(type, sub);
+    return sub;
+  }
+
+  int ResolveFile(const std::string& block, const std::string& type) {
     const std::optional<fs::path> file = FindSubFile(m_path.parent_path(), type);
     if (!file) return -1;
     std::error_code ec;
@@ -385,7 +392,8 @@ class Builder {
   SchHierarchy* m_hierarchy;
   std::unordered_map<std::string, int32_t> m_names;
   std::unordered_multimap<std::string, BusRange> m_buses;
-  std::vector<fs::path> m_subKeys;  // parallel to m_net.Subs
+  std::vector<fs::path> m_subKeys;                  // parallel to m_net.Subs
+  std::unordered_map<std::string, int> m_resolved;  // Resolve's answer by type
   // The block being read: its pin names, and the refusal its first connected
   // pin meets when its type is unknown.
   bool m_open = false;
