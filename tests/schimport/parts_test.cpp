@@ -49,6 +49,13 @@ std::map<std::string, int> Outputs(const GateType& g, const std::map<std::string
   return ones;
 }
 
+// The pin NAME<i>, built piece by piece.
+std::string PinName(const char* base, int i) {
+  std::string name = base;
+  name += std::to_string(i);
+  return name;
+}
+
 struct Row {
   const char* type;
   const char* inputs;   // the inputs at 1
@@ -155,7 +162,7 @@ TEST(LibraryParts, EveryRowOfTheSmallParts) {
   };
   auto number = [&](const std::map<std::string, int>& v, const char* base, int width) {
     int x = 0;
-    for (int i = 0; i < width; ++i) x |= bit(v, base + std::to_string(i)) << i;
+    for (int i = 0; i < width; ++i) x |= bit(v, PinName(base, i)) << i;
     return x;
   };
   auto ones = [](std::initializer_list<std::pair<std::string, bool>> outs) {
@@ -167,12 +174,12 @@ TEST(LibraryParts, EveryRowOfTheSmallParts) {
   const std::pair<const char*, Rule> parts[] = {
       {"m4_1e",
        [&](const auto& v) {
-         return ones({{"O", bit(v, "E") && bit(v, "D" + std::to_string(number(v, "S", 2)))}});
+         return ones({{"O", bit(v, "E") && bit(v, PinName("D", number(v, "S", 2)))}});
        }},
       {"d3_8e",
        [&](const auto& v) {
          std::map<std::string, int> m;
-         if (bit(v, "E")) m["D" + std::to_string(number(v, "A", 3))] = 1;
+         if (bit(v, "E")) m[PinName("D", number(v, "A", 3))] = 1;
          return m;
        }},
       {"compm2",
@@ -185,7 +192,7 @@ TEST(LibraryParts, EveryRowOfTheSmallParts) {
          const int sa = a >= 8 ? a - 16 : a, sb = b >= 8 ? b - 16 : b, signedSum = sa + sb + bit(v, "CI");
          std::map<std::string, int> m = ones({{"CO", sum >= 16}, {"OFL", signedSum < -8 || signedSum > 7}});
          for (int i = 0; i < 4; ++i)
-           if ((sum >> i) & 1) m["S" + std::to_string(i)] = 1;
+           if ((sum >> i) & 1) m[PinName("S", i)] = 1;
          return m;
        }},
   };
