@@ -14,6 +14,7 @@ namespace {
 using ComputeFromDialog = decltype(&CalcLogicLineFromSch);
 using ComputeFromFile = decltype(&CalcLogicLineFromFile);
 using Count = decltype(&ICount);
+using Reason = decltype(&LastRefusal);
 
 // Unloads the library when the computation is over, on every path.
 class LoadedLibrary {
@@ -93,6 +94,11 @@ SchematicSequence CTarrowLoader::Run(const char* computeExport, const std::strin
   result.lp = text ? text : "";
   result.inputs = reinterpret_cast<Count>(inputs)();
   result.outputs = reinterpret_cast<Count>(outputs)();
+  // Only newer libraries say why; the others leave the reason empty.
+  if (void* reason = library.Find("LastRefusal"); reason && result.lp.empty()) {
+    const char* why = reinterpret_cast<Reason>(reason)();
+    result.refusal = why ? why : "";
+  }
   return result;
 }
 

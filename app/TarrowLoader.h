@@ -18,6 +18,9 @@ struct SchematicSequence {
   int32_t inputs = 0;
   int32_t outputs = 0;
   std::string error;  // why the library could not be used; empty when it ran
+  // Why the schematic gave no sequence, in the library's one line; empty when
+  // it gave one or the library does not say (one without LastRefusal).
+  std::string refusal;
 };
 
 class CTarrowLoader {
@@ -31,8 +34,8 @@ class CTarrowLoader {
   // unknown.
   const std::string& LibraryPath() const { return m_libraryPath; }
 
-  // CalcLogicLineFromSch, ICount, OCount: the library's own dialog asks for
-  // the schematic.
+  // CalcLogicLineFromSch, ICount, OCount (and LastRefusal when the library
+  // has it): the library's own dialog asks for the schematic.
   SchematicSequence CalcFromDialog() const;
   // CalcLogicLineFromFile(path), ICount, OCount.
   SchematicSequence CalcFromFile(const std::string& path) const;

@@ -108,6 +108,11 @@ SequenceEntry BuildSequenceEntry(int inputs, int digits, const std::string* impo
   return e;
 }
 
+std::string SchematicRefusalText(const std::string& refusal) {
+  if (refusal.empty()) return "Схема не дала логической последовательности; причина записана в generating.log";
+  return "Схема не дала логической последовательности: " + refusal;
+}
+
 std::string SequenceEntryResult(std::string_view text) {
   std::string lp;
   for (char c : text)

@@ -66,6 +66,11 @@ struct SequenceEntry {
 // pos), null in keyboard mode.
 SequenceEntry BuildSequenceEntry(int inputs, int digits, const std::string* imported);
 
+// What the entry dialog shows when a schematic gave no sequence: the import
+// library's one-line reason, or where to read it when the library does not
+// say.
+std::string SchematicRefusalText(const std::string& refusal);
+
 // The sequence the entry dialog returns: its text without blanks, line feeds
 // and carriage returns.
 std::string SequenceEntryResult(std::string_view text);

@@ -15,7 +15,9 @@ SchematicSequence ImportSchematicOrRefuse(const std::string& path) {
   SchematicSequence result = CTarrowLoader().CalcFromFile(path);
   if (!result.error.empty()) Refuse(result.error);
   if (result.lp.empty())
-    Refuse("the schematic " + PrintableText(path) + " gives no logic sequence; generating.log says why");
+    Refuse(result.refusal.empty()
+               ? "the schematic " + PrintableText(path) + " gives no logic sequence; generating.log says why"
+               : result.refusal);
   return result;
 }
 
@@ -27,7 +29,8 @@ const CommandRegistration kSch([](CLI::App& app) {
   Explain(cmd,
           "Evaluates a gate-level schematic (*.sch) through the tarrow library beside lodex-cli, as the program's "
           "wizard does: prints the numbers of inputs and outputs (N M) on the first line and the logic sequence on the "
-          "second. A schematic the library refuses ends with status 2; its trace is in generating.log.",
+          "second. A schematic the library refuses ends with status 2 and the reason in one line; its trace is in "
+          "generating.log.",
           "lodex-cli sch examples/comparator2.sch");
   cmd->add_option("FILE", *file, "schematic file (*.sch)")->required();
   cmd->callback([file] {

@@ -1,5 +1,6 @@
 #include "schimport/GateEval.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <utility>
@@ -48,28 +49,48 @@ void LogWeights(const std::vector<SchPort>& ports, const std::vector<int32_t>& w
   for (size_t i = 0; i < ports.size(); ++i) log.Line(std::to_string(weights[i]) + ":" + std::to_string(ports[i].net));
 }
 
-bool GateValue(const GateType& gate, const std::vector<const std::string*>& inputs, size_t j) {
-  auto input = [&](size_t pin) {
-    const bool v = (*inputs[pin])[j] == '1';
-    return static_cast<int>(pin) < gate.invertedInputs ? !v : v;
-  };
-  bool r = false;
-  switch (gate.op) {
-    case GateOp::And:
-      r = true;
-      for (size_t pin = 0; pin < inputs.size() && r; ++pin) r = input(pin);
-      break;
-    case GateOp::Or:
-      for (size_t pin = 0; pin < inputs.size() && !r; ++pin) r = input(pin);
-      break;
-    case GateOp::Xor:
-      for (size_t pin = 0; pin < inputs.size(); ++pin) r = r != input(pin);
-      break;
-    case GateOp::Buf: r = input(0); break;
-    case GateOp::Gnd: r = false; break;
-    case GateOp::Vcc: r = true; break;
+// Computes the columns of the block's connected outputs into `values`.
+void ComputeBlock(const SchNetlist& n, const SchBlock& block, std::vector<std::string>& values, size_t combinations) {
+  auto column = [&](int32_t net) -> std::string& { return values[static_cast<size_t>(net)]; };
+  if (block.Sub >= 0) {
+    // A sub-schematic: its input ports take the columns of the block's
+    // inputs, and its gates are evaluated in as many passes as they need.
+    const SchNetlist& sub = n.Subs[static_cast<size_t>(block.Sub)]->Netlist;
+    std::vector<std::string> inner(sub.SignalNames.size(), kUndef);
+    for (size_t k = 0; k < sub.InputPorts.size(); ++k)
+      inner[static_cast<size_t>(sub.InputPorts[k].net)] = column(block.Inputs[k]);
+    std::vector<char> done(sub.Blocks.size(), 0);
+    for (bool progress = true; progress;) {
+      progress = false;
+      for (size_t i = 0; i < sub.Blocks.size(); ++i) {
+        const SchBlock& b = sub.Blocks[i];
+        if (done[i] || std::any_of(b.Inputs.begin(), b.Inputs.end(),
+                                   [&](int32_t net) { return inner[static_cast<size_t>(net)] == kUndef; }))
+          continue;
+        ComputeBlock(sub, b, inner, combinations);
+        done[i] = 1;
+        progress = true;
+      }
+    }
+    for (size_t k = 0; k < sub.OutputPorts.size(); ++k)
+      if (block.Outputs[k] != kUnconnected)
+        column(block.Outputs[k]) = inner[static_cast<size_t>(sub.OutputPorts[k].net)];
+    return;
   }
-  return gate.invertOutput ? !r : r;
+  const GateType gate = ParseGateType(block.Type).value_or(GateType{});
+  const uint64_t constant = ParseConstantValue(block.Value).value_or(0);
+  std::vector<const std::string*> inputs;
+  for (int32_t net : block.Inputs) inputs.push_back(&column(net));
+  std::vector<uint8_t> in(inputs.size()), out(gate.outputNames.size());
+  std::vector<std::string> columns(out.size(), std::string(combinations, '0'));
+  for (size_t j = 0; j < combinations; ++j) {
+    for (size_t k = 0; k < in.size(); ++k) in[k] = (*inputs[k])[j] == '1';
+    ComputeGate(gate, constant, in.data(), out.data());
+    for (size_t k = 0; k < out.size(); ++k)
+      if (out[k]) columns[k][j] = '1';
+  }
+  for (size_t k = 0; k < out.size() && k < block.Outputs.size(); ++k)
+    if (block.Outputs[k] != kUnconnected) column(block.Outputs[k]) = std::move(columns[k]);
 }
 
 }  // namespace
@@ -122,17 +143,16 @@ bool TestBlock(const SchNetlist& n, const SchBlock& block, SchLog& log) {
 }
 
 void EvaluateBlock(SchNetlist& n, const SchBlock& block, SchLog& log) {
-  const GateType gate = ParseGateType(block.Type).value_or(GateType{});
-  log.Line(std::string("{Logic:") + GateOpName(gate.op) + " InvO:" + (gate.invertOutput ? "-1" : "0") +
-           " Ins:" + std::to_string(gate.inputs) + " InvIns:" + std::to_string(gate.invertedInputs) + "}");
-  std::vector<const std::string*> inputs;
-  for (int32_t net : block.Inputs) inputs.push_back(&Column(n, net));
-  std::string column(n.Combinations, '0');
-  for (size_t j = 0; j < n.Combinations; ++j)
-    if (GateValue(gate, inputs, j)) column[j] = '1';
-  const int32_t out = block.Outputs.front();
-  n.SignalValues[static_cast<size_t>(out)] = column;
-  log.Line("XLXN[" + std::to_string(out) + "]:=" + column);
+  if (block.Sub >= 0) {
+    log.Line("{Schematic:" + n.Subs[static_cast<size_t>(block.Sub)]->File + "}");
+  } else {
+    const GateType gate = ParseGateType(block.Type).value_or(GateType{});
+    log.Line(std::string("{Logic:") + GateOpName(gate.op) + " InvO:" + (gate.invertOutput ? "-1" : "0") +
+             " Ins:" + std::to_string(gate.inputs) + " InvIns:" + std::to_string(gate.invertedInputs) + "}");
+  }
+  ComputeBlock(n, block, n.SignalValues, n.Combinations);
+  for (int32_t out : block.Outputs)
+    if (out != kUnconnected) log.Line("XLXN[" + std::to_string(out) + "]:=" + Column(n, out));
 }
 
 char NibbleToHex(std::string_view four) {
@@ -172,7 +192,7 @@ std::optional<SchSequence> EvaluateNetlist(SchNetlist& n, SchLog& log) {
   for (const SchPort& port : n.OutputPorts) LogColumn(n, port.net, log);
   for (const SchPort& port : n.OutputPorts)
     if (Column(n, port.net) == kUndef) {
-      LogFailure(log, "the output port " + n.SignalNames[static_cast<size_t>(port.net)] +
+      LogFailure(log, "the output port " + ShownName(n.SignalNames[static_cast<size_t>(port.net)]) +
                           " has no value: its net is not driven, or its gates form a cycle");
       return std::nullopt;
     }

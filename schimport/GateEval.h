@@ -37,7 +37,7 @@ void SortByWeights(SchNetlist& netlist, SchLog& log);
 // True when no input net of `block` holds "UNDEF".
 bool TestBlock(const SchNetlist& netlist, const SchBlock& block, SchLog& log);
 
-// Computes the column of the block's first output net.
+// Computes the columns of the block's connected output nets.
 void EvaluateBlock(SchNetlist& netlist, const SchBlock& block, SchLog& log);
 
 // The hexadecimal digit ("0".."9", "A".."F") of four binary characters; '?'

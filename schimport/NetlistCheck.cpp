@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "schimport/GateType.h"
@@ -9,64 +10,134 @@
 namespace tarrow {
 namespace {
 
+constexpr int kNoDriver = -1;
+constexpr int kInputPort = -2;
+
 bool InRange(const SchNetlist& n, int32_t net) { return net >= 0 && static_cast<size_t>(net) < n.SignalNames.size(); }
 
 std::string NetText(const SchNetlist& n, int32_t net) {
-  return std::to_string(net) + " (" + n.SignalNames[static_cast<size_t>(net)] + ")";
+  return std::to_string(net) + " (" + ShownName(n.SignalNames[static_cast<size_t>(net)]) + ")";
+}
+
+const SchNetlist* SubOf(const SchNetlist& n, const SchBlock& b) {
+  if (b.Sub < 0 || static_cast<size_t>(b.Sub) >= n.Subs.size()) return nullptr;
+  return &n.Subs[static_cast<size_t>(b.Sub)]->Netlist;
 }
 
 bool CheckBlock(const SchNetlist& n, const SchBlock& b, SchLog& log) {
+  const std::string name = ShownName(b.Name);
   const std::optional<GateType> gate = ParseGateType(b.Type);
-  if (!gate)
-    return LogFailure(log, "the block " + b.Name + " has the type " + b.Type + ", which is not a supported gate");
-  if (b.Outputs.empty()) return LogFailure(log, "the gate " + b.Name + " has no output pin");
+  const SchNetlist* sub = SubOf(n, b);
+  if (!gate && !sub)
+    return LogFailure(log,
+                      "the block " + name + " has the type " + ShownName(b.Type) + ", which is not a supported part");
+  const size_t outputs = gate ? gate->outputNames.size() : sub->OutputPorts.size();
+  const std::vector<std::string> inputs = InputPinNames(n, b);
+  if (b.Inputs.size() != inputs.size() || b.Outputs.size() != outputs)
+    return LogFailure(log, "the block " + name + " does not have the pins of " + ShownName(b.Type));
   for (int32_t net : b.Outputs)
-    if (!InRange(n, net)) return LogFailure(log, "an output pin of " + b.Name + " names no declared net");
-  if (b.Inputs.size() > static_cast<size_t>(gate->inputs))
-    return LogFailure(
-        log, "the gate " + b.Name + " has more input pins than the " + std::to_string(gate->inputs) + " of " + b.Type);
+    if (net != kUnconnected && !InRange(n, net))
+      return LogFailure(log, "an output pin of " + name + " names no declared net");
   for (size_t pin = 0; pin < b.Inputs.size(); ++pin) {
-    if (b.Inputs[pin] == kUnconnected)
-      return LogFailure(
-          log, "the input pin I" + std::to_string(pin) + " of " + b.Name + " is not connected, but a higher pin is");
-    if (!InRange(n, b.Inputs[pin]))
-      return LogFailure(log, "the input pin I" + std::to_string(pin) + " of " + b.Name + " names no declared net");
+    const std::string what = "the input pin " + ShownName(inputs[pin]) + " of " + name;
+    if (b.Inputs[pin] == kUnconnected) return LogFailure(log, what + " (" + ShownName(b.Type) + ") is not connected");
+    if (!InRange(n, b.Inputs[pin])) return LogFailure(log, what + " names no declared net");
   }
-  if (gate->needsAllInputs && b.Inputs.size() < static_cast<size_t>(gate->inputs))
-    return LogFailure(log, "the input pin I" + std::to_string(b.Inputs.size()) + " of " + b.Name + " (" + b.Type +
-                               ") is not connected");
+  if (gate && gate->op == GateOp::Const && !ParseConstantValue(b.Value))
+    return LogFailure(log, "the constant " + name + " has the value \"" + ShownName(b.Value) +
+                               "\", which is not a hexadecimal number of at most 16 digits");
+  return true;
+}
+
+// Walks back from the output ports through the blocks that drive them: every
+// net met must be driven, and no block may be met again on its own path.
+bool CheckCone(const SchNetlist& n, const std::vector<int>& driver, SchLog& log) {
+  std::vector<char> state(n.Blocks.size(), 0);  // 0 not seen, 1 on the path, 2 done
+  std::vector<std::pair<size_t, size_t>> path;  // block, next input
+  for (const SchPort& port : n.OutputPorts) {
+    const int d = driver[static_cast<size_t>(port.net)];
+    if (d == kNoDriver)
+      return LogFailure(
+          log, "the output port " + ShownName(n.SignalNames[static_cast<size_t>(port.net)]) + " is not driven");
+    if (d < 0 || state[static_cast<size_t>(d)] != 0) continue;
+    state[static_cast<size_t>(d)] = 1;
+    path.emplace_back(static_cast<size_t>(d), 0);
+    while (!path.empty()) {
+      auto& [block, next] = path.back();
+      const SchBlock& b = n.Blocks[block];
+      if (next == b.Inputs.size()) {
+        state[block] = 2;
+        path.pop_back();
+        continue;
+      }
+      const int32_t net = b.Inputs[next++];
+      const int from = driver[static_cast<size_t>(net)];
+      if (from == kNoDriver)
+        return LogFailure(
+            log, "the net " + NetText(n, net) + " is not driven, but the block " + ShownName(b.Name) + " reads it");
+      if (from < 0 || state[static_cast<size_t>(from)] == 2) continue;
+      if (state[static_cast<size_t>(from)] == 1) {
+        std::string names;
+        size_t shown = 0;
+        for (size_t i = path.size(); i-- > 0;) {
+          if (shown == 8) {
+            names += ", ...";
+            break;
+          }
+          names += (shown++ ? ", " : "") + ShownName(n.Blocks[path[i].first].Name);
+          if (path[i].first == static_cast<size_t>(from)) break;
+        }
+        return LogFailure(log, "the blocks " + names + " form a cycle");
+      }
+      state[static_cast<size_t>(from)] = 1;
+      path.emplace_back(static_cast<size_t>(from), 0);
+    }
+  }
   return true;
 }
 
 }  // namespace
 
-bool CheckNetlist(const SchNetlist& n, SchLog& log) {
+std::vector<std::string> InputPinNames(const SchNetlist& n, const SchBlock& b) {
+  if (const std::optional<GateType> gate = ParseGateType(b.Type)) return gate->inputNames;
+  std::vector<std::string> names;
+  if (const SchNetlist* sub = SubOf(n, b))
+    for (const SchPort& p : sub->InputPorts) names.push_back(sub->SignalNames[static_cast<size_t>(p.net)]);
+  return names;
+}
+
+bool CheckNetlist(const SchNetlist& n, SchLog& log, CheckScope scope) {
   if (n.SignalValues.size() != n.SignalNames.size()) return LogFailure(log, "the net tables differ in length");
   for (const SchPort& port : n.InputPorts)
     if (!InRange(n, port.net)) return LogFailure(log, "an input port names no declared net");
   for (const SchPort& port : n.OutputPorts)
     if (!InRange(n, port.net)) return LogFailure(log, "an output port names no declared net");
-  if (n.InputPorts.size() > static_cast<size_t>(kMaxInputPorts))
-    return LogFailure(log, "the schematic has " + std::to_string(n.InputPorts.size()) + " input ports; at most " +
-                               std::to_string(kMaxInputPorts) + " are supported");
-  if (n.OutputPorts.empty()) return LogFailure(log, "the schematic has no output port");
+  if (scope == CheckScope::Top) {
+    if (n.InputPorts.size() > static_cast<size_t>(kMaxInputPorts))
+      return LogFailure(log, "the schematic has " + std::to_string(n.InputPorts.size()) + " input ports; at most " +
+                                 std::to_string(kMaxInputPorts) + " are supported");
+    if (n.OutputPorts.empty()) return LogFailure(log, "the schematic has no output port");
+  }
 
-  // The gate that computes each net: -1 none, -2 an input port.
-  std::vector<int> driver(n.SignalNames.size(), -1);
-  for (const SchPort& port : n.InputPorts) driver[static_cast<size_t>(port.net)] = -2;
+  // The block that computes each net.
+  std::vector<int> driver(n.SignalNames.size(), kNoDriver);
+  for (const SchPort& port : n.InputPorts) driver[static_cast<size_t>(port.net)] = kInputPort;
   for (size_t i = 0; i < n.Blocks.size(); ++i) {
     const SchBlock& b = n.Blocks[i];
     if (!CheckBlock(n, b, log)) return false;
-    int& d = driver[static_cast<size_t>(b.Outputs.front())];
-    if (d == -2)
-      return LogFailure(
-          log, "the gate " + b.Name + " drives the net " + NetText(n, b.Outputs.front()) + " of an input port");
-    if (d >= 0)
-      return LogFailure(log, "the net " + NetText(n, b.Outputs.front()) + " is driven by both " +
-                                 n.Blocks[static_cast<size_t>(d)].Name + " and " + b.Name);
-    d = static_cast<int>(i);
+    for (int32_t out : b.Outputs) {
+      if (out == kUnconnected) continue;
+      int& d = driver[static_cast<size_t>(out)];
+      if (d == kInputPort)
+        return LogFailure(log,
+                          "the gate " + ShownName(b.Name) + " drives the net " + NetText(n, out) + " of an input port");
+      if (d >= 0)
+        return LogFailure(log, "the net " + NetText(n, out) + " is driven by both " +
+                                   ShownName(n.Blocks[static_cast<size_t>(d)].Name) + " and " + ShownName(b.Name));
+      d = static_cast<int>(i);
+    }
   }
-  return true;
+  return CheckCone(n, driver, log);
 }
 
 }  // namespace tarrow

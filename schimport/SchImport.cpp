@@ -17,12 +17,15 @@ std::unique_ptr<SchFileLog> OpenTraceFile() {
   return SchFileLog::Create((temp / kTraceFileName).string());
 }
 
-std::optional<SchSequence> CalcLogicLine(const std::string& path) {
+std::optional<SchSequence> CalcLogicLine(const std::string& path, std::string* refusal) {
+  if (refusal) refusal->clear();
   if (path.empty()) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
   std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) return std::nullopt;
+  if (!in || std::filesystem::is_directory(path, ec)) {
+    if (refusal) *refusal = "the schematic " + ShownName(path) + " cannot be opened";
+    return std::nullopt;
+  }
   std::filesystem::path full = std::filesystem::absolute(path, ec);
   if (ec) full = path;
 
@@ -30,9 +33,12 @@ std::optional<SchSequence> CalcLogicLine(const std::string& path) {
   SchNullLog none;
   SchLog& log = file ? static_cast<SchLog&>(*file) : none;
   SchNetlist netlist;
-  if (!ReadSchematic(in, full.lexically_normal().string(), netlist, log) || !CheckNetlist(netlist, log))
-    return std::nullopt;
-  return EvaluateNetlist(netlist, log);
+  SchHierarchy hierarchy;
+  std::optional<SchSequence> result;
+  if (ReadSchematic(in, full.lexically_normal().string(), netlist, log, &hierarchy) && CheckNetlist(netlist, log))
+    result = EvaluateNetlist(netlist, log);
+  if (!result && refusal) *refusal = log.Refusal();
+  return result;
 }
 
 }  // namespace tarrow

@@ -18,8 +18,10 @@ inline constexpr const char* kTraceFileName = "generating.log";
 // computation then runs without a trace).
 std::unique_ptr<SchFileLog> OpenTraceFile();
 
-// Reads, checks and evaluates the schematic at `path`. Nothing when the file
-// cannot be opened (no trace is written then) or the trace gives the reason.
-std::optional<SchSequence> CalcLogicLine(const std::string& path);
+// Reads, checks and evaluates the schematic at `path` with the sub-schematics
+// beside it. Nothing when the file cannot be opened (no trace is written
+// then) or the schematic is refused; `refusal`, when given, then receives the
+// reason in one line (empty for no file name).
+std::optional<SchSequence> CalcLogicLine(const std::string& path, std::string* refusal = nullptr);
 
 }  // namespace tarrow

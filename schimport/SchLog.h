@@ -1,6 +1,8 @@
-// The trace of one computation ("generating.log"): one line per event.
+// The trace of one computation ("generating.log"): one line per event, and
+// the reason the computation was refused.
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +14,16 @@ class SchLog {
   virtual ~SchLog() = default;
   // Writes `text` and a line break.
   virtual void Line(std::string_view text) = 0;
+  // Writes "Error: " and the reason, and keeps the reason.
+  virtual void Refuse(std::string_view reason) {
+    m_refusal = reason;
+    Line(std::string("Error: ").append(reason));
+  }
+  // The reason of the last refusal; empty when there was none.
+  const std::string& Refusal() const { return m_refusal; }
+
+ private:
+  std::string m_refusal;
 };
 
 // Keeps the lines in memory, for tests.
@@ -27,10 +39,40 @@ class SchNullLog : public SchLog {
   void Line(std::string_view) override {}
 };
 
+// Writes to another log, and puts `prefix` before its refusals: the trace of
+// a sub-schematic inside the trace of the schematic that uses it.
+class SchPrefixLog : public SchLog {
+ public:
+  SchPrefixLog(SchLog& to, std::string prefix) : m_to(to), m_prefix(std::move(prefix)) {}
+  void Line(std::string_view text) override { m_to.Line(text); }
+  void Refuse(std::string_view reason) override { m_to.Refuse(m_prefix + std::string(reason)); }
+
+ private:
+  SchLog& m_to;
+  std::string m_prefix;
+};
+
 // Ends the computation: logs the reason it fails and returns false.
 inline bool LogFailure(SchLog& log, std::string_view reason) {
-  log.Line(std::string("Error: ").append(reason));
+  log.Refuse(reason);
   return false;
+}
+
+// A name from the schematic as a message shows it: control characters are
+// written as \xNN, so a message stays one line.
+inline std::string ShownName(std::string_view name) {
+  std::string shown;
+  for (char c : name) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u == 0x7F) {
+      char hex[5];
+      std::snprintf(hex, sizeof hex, "\\x%02X", u);
+      shown += hex;
+    } else {
+      shown += c;
+    }
+  }
+  return shown;
 }
 
 }  // namespace tarrow

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,15 +15,20 @@ namespace tarrow {
 // The value column of a net that is not computed yet.
 inline constexpr const char* kUndef = "UNDEF";
 
-// An input pin that no pin line connected.
+// A pin that no net connects.
 inline constexpr int32_t kUnconnected = -2;
 
-// One gate instance, with its pins as the schematic connects them.
+// One gate instance, with its pins as the schematic connects them. The pins
+// are in the order of the part's pin names (GateType), or of the ports of a
+// sub-schematic.
 struct SchBlock {
-  std::vector<int32_t> Inputs;   // net of each input pin, indexed by pin number
-  std::vector<int32_t> Outputs;  // net of each output pin, in the order of the pin lines
+  std::vector<int32_t> Inputs;   // net of each input pin
+  std::vector<int32_t> Outputs;  // net of each output pin, kUnconnected for an unused one
   std::string Name = "noname";
   std::string Type = "UNDEF";
+  std::string Value;       // the CValue attribute of a constant
+  int32_t Sub = -1;        // index in SchNetlist::Subs of a sub-schematic's block
+  bool Connected = false;  // some pin names a net
   bool Evaluated = false;
 };
 
@@ -33,13 +39,23 @@ struct SchPort {
   int32_t busIndex = -1;
 };
 
+struct SchSub;
+
 struct SchNetlist {
   std::vector<std::string> SignalNames;
   std::vector<std::string> SignalValues;  // parallel to SignalNames
   std::vector<SchPort> InputPorts;
   std::vector<SchPort> OutputPorts;
   std::vector<SchBlock> Blocks;
-  size_t Combinations = 2;  // 2^(input ports), at least 2; set by the evaluation
+  std::vector<std::shared_ptr<const SchSub>> Subs;  // the sub-schematics the blocks use
+  size_t Combinations = 2;                          // 2^(input ports), at least 2; set by the evaluation
+};
+
+// A sub-schematic, read and checked once however many blocks use it.
+struct SchSub {
+  std::string File;  // its file name, for messages
+  SchNetlist Netlist;
+  uint64_t Gates = 0;  // library parts it holds, its own sub-schematics expanded
 };
 
 }  // namespace tarrow

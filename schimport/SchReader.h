@@ -1,14 +1,22 @@
-// The schematic reader: a keyword scanner over the lines of an ECS schematic
-// that collects nets, ports and gate instances into a netlist.
+// The schematic reader: collects nets, ports and gate instances of an ECS
+// schematic, in its text form (VERSION 6 lines, names quoted or not) or its
+// XML form (<drawing> with a <netlist>), into a netlist.
 //
-// Each line is tested for the keywords in a fixed order (SIGNAL, PORT Input,
-// PORT Output, BEGIN BLOCK, PIN I, PIN O); a matching test replaces the line
-// by the text after its keyword, and lines without a keyword are skipped.
+// The text form is read line by line; a line counts by its first words
+// (SIGNAL, BEGIN SIGNAL, PORT Input, PORT Output, BEGIN BLOCK, PIN, ATTR, END
+// BLOCK) and every other line is skipped. The XML form is scanned tag by tag
+// inside <netlist>. Both feed the same steps, so they log the same trace.
+//
+// A block whose type is no library part is a sub-schematic: TYPE.sch (name in
+// any case) in the folder of the schematic that uses it, read in turn.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <istream>
+#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,21 +32,30 @@ inline constexpr size_t kMaxLineLength = 510;
 // Buses wider than this are refused.
 inline constexpr int kMaxBusWidth = 64;
 
-// When `keyword` occurs in `line`: `line` becomes the text after its first
-// occurrence, trimmed of blanks, and the result is the text before it, or
-// "-1" when that is empty. Otherwise the result is the whole line and `line`
-// becomes "UNDEF".
-std::string SplitAtKeyword(std::string& line, std::string_view keyword);
+// An XML schematic larger than this is refused.
+inline constexpr size_t kMaxXmlSize = size_t{16} << 20;
+
+// Sub-schematics nest at most this deep.
+inline constexpr size_t kMaxDepth = 16;
+
+// A hierarchy that expands to more library parts than this is refused.
+inline constexpr uint64_t kMaxGates = 65536;
+
+// What the reading of one schematic with its sub-schematics shares.
+struct SchHierarchy {
+  std::vector<std::filesystem::path> open;  // the schematics being read, outermost first
+  std::map<std::filesystem::path, std::shared_ptr<const SchSub>> read;
+};
 
 // The number of the first net called `name` (trimmed of blanks); -1 for
 // "UNDEF" and for names that were not declared.
 int32_t FindSignal(const std::vector<std::string>& signalNames, std::string_view name);
 
 // Reads the schematic `in` into `netlist` (emptied first), logging the path
-// `fullPath` and every line it recognises. False, with the reason logged,
-// when the file cannot be read, a line is too long, a port or pin names an
-// undeclared net, a gate's type is not supported or a pin lies beyond its
-// inputs.
-bool ReadSchematic(std::istream& in, const std::string& fullPath, SchNetlist& netlist, SchLog& log);
+// `fullPath` and every item it recognises. With `hierarchy`, blocks of other
+// types are looked up as sub-schematics beside `fullPath`; without, they are
+// refused. False, with the reason logged, when the schematic is refused.
+bool ReadSchematic(std::istream& in, const std::string& fullPath, SchNetlist& netlist, SchLog& log,
+                   SchHierarchy* hierarchy = nullptr);
 
 }  // namespace tarrow

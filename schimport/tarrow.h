@@ -35,6 +35,13 @@ TARROW_EXPORT const char* CalcLogicLineFromFile(const char* path);
 TARROW_EXPORT int32_t ICount(void);
 TARROW_EXPORT int32_t OCount(void);
 
+/* Why the last call of CalcLogicLineFromSch or CalcLogicLineFromFile gave the
+ * empty text, in one line (for example "a block is a flip-flop (fd, XLXI_7):
+ * only combinational schematics can be imported"); the empty text after a
+ * success or Cancel. Owned by the library like the result. Newer than the
+ * other exports: a caller looks it up and does without it when it is missing. */
+TARROW_EXPORT const char* LastRefusal(void);
+
 #ifdef __cplusplus
 }
 #endif

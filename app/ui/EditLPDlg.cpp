@@ -28,8 +28,10 @@ CEditLPDlg::CEditLPDlg(const SchematicSequence& imported, CMessageSink& sink, QW
   // The library gives whole words, so its text fills the field digit by
   // digit (also for words of several digits).
   Build(imported.lp);
-  if (imported.lp.empty())
-    m_missing->setText("Схема не дала логической последовательности; причина записана в generating.log");
+  if (imported.lp.empty()) {
+    m_missing->setWordWrap(true);
+    m_missing->setText(QString::fromStdString(SchematicRefusalText(imported.refusal)));
+  }
 }
 
 void CEditLPDlg::Build(const std::string& digits) {

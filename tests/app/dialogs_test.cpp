@@ -191,6 +191,12 @@ TEST(Wizard, LengthCheckAndSummary) {
   EXPECT_NE(text.find("  1 1 1 1   1 1 1 1   1 1 1 1   1 1 1 1   \r\n  1 1"), std::string::npos);
 }
 
+TEST(Wizard, SchematicRefusalTextNamesTheReasonOrTheTrace) {
+  EXPECT_EQ(SchematicRefusalText("the schematic has no output port"),
+            "Схема не дала логической последовательности: the schematic has no output port");
+  EXPECT_EQ(SchematicRefusalText(""), "Схема не дала логической последовательности; причина записана в generating.log");
+}
+
 TEST(Wizard, PageOneChecks) {
   EXPECT_EQ(KeyboardEntryRefusal(-1, 0), std::string(kNoProjectPropertiesText));
   EXPECT_FALSE(KeyboardEntryRefusal(2, 1));

@@ -26,11 +26,12 @@ TEST(TarrowLoader, LoadsFromTheProgramsFolderAndCopiesTheResult) {
   EXPECT_EQ(s.outputs, 2);
 }
 
-TEST(TarrowLoader, ASchematicThatFailsGivesTheEmptySequenceWithoutError) {
+TEST(TarrowLoader, ASchematicThatFailsGivesTheEmptySequenceAndTheReasonWithoutError) {
   TempDir dir;
   const SchematicSequence s = CTarrowLoader(LODEX_BIN_DIR).CalcFromFile(dir.Write("bad.sch", "PORT Input X\n"));
   EXPECT_EQ(s.error, "");
   EXPECT_EQ(s.lp, "");
+  EXPECT_EQ(s.refusal, "the port X names a net that is not declared before it");
   EXPECT_EQ(s.inputs, 0);  // each use loads the library afresh
 }
 

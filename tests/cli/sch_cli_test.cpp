@@ -49,9 +49,14 @@ TEST(SchCli, RefusesWhatGivesNoSequence) {
   dir.Write("bad.sch", "SIGNAL A\nPORT Input A\n");
   o = Cli({"sch", "bad.sch"});
   EXPECT_EQ(o.status, 2);
-  EXPECT_EQ(o.err, "lodex-cli: the schematic bad.sch gives no logic sequence; generating.log says why\n");
+  EXPECT_EQ(o.err, "lodex-cli: the schematic has no output port\n");
   EXPECT_EQ(o.out, "");
   EXPECT_THAT(ReadFile("generating.log"), HasSubstr("Error: the schematic has no output port"));
+  dir.Write("ff.sch",
+            "SIGNAL C\nSIGNAL Q\nPORT Input C\nPORT Output Q\nBEGIN BLOCK XLXI_7 fdce\nPIN C C\nPIN Q Q\nEND BLOCK\n");
+  o = Cli({"sch", "ff.sch"});
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.err, "lodex-cli: a block is a flip-flop (fdce, XLXI_7): only combinational schematics can be imported\n");
   EXPECT_EQ(Cli({"sch"}).status, 1);
 }
 

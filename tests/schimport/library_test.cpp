@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "SchTestUtil.h"
+#include "TarrowLibrary.h"
 #include "schimport/tarrow.h"
 
 namespace tarrow {
@@ -15,37 +16,11 @@ namespace {
 
 using testing::Gate;
 using ::testing::HasSubstr;
+using testing::Library;
 using testing::ReadFile;
 using testing::Schematic;
 using ::testing::StartsWith;
 using testing::TempDir;
-
-class Library {
- public:
-  Library() : m_handle(::dlopen(LODEX_BIN_DIR "/libtarrow.so", RTLD_NOW | RTLD_LOCAL)) {
-    if (!m_handle) return;
-    fromSch = reinterpret_cast<decltype(fromSch)>(::dlsym(m_handle, "CalcLogicLineFromSch"));
-    fromFile = reinterpret_cast<decltype(fromFile)>(::dlsym(m_handle, "CalcLogicLineFromFile"));
-    iCount = reinterpret_cast<decltype(iCount)>(::dlsym(m_handle, "ICount"));
-    oCount = reinterpret_cast<decltype(oCount)>(::dlsym(m_handle, "OCount"));
-  }
-  ~Library() {
-    if (m_handle) ::dlclose(m_handle);
-  }
-  Library(const Library&) = delete;
-  Library& operator=(const Library&) = delete;
-
-  bool complete() const { return m_handle && fromSch && fromFile && iCount && oCount; }
-  void* Find(const char* name) const { return ::dlsym(m_handle, name); }
-
-  decltype(&CalcLogicLineFromSch) fromSch = nullptr;
-  decltype(&CalcLogicLineFromFile) fromFile = nullptr;
-  decltype(&ICount) iCount = nullptr;
-  decltype(&OCount) oCount = nullptr;
-
- private:
-  void* m_handle;
-};
 
 // Sets an environment variable for the lifetime of this object.
 class ScopedEnv {
@@ -98,19 +73,29 @@ TEST_F(LibraryTest, ComputesAFileAndKeepsTheCountsUntilTheNextSuccess) {
   EXPECT_THAT(trace, StartsWith(path + "\n"));
   EXPECT_THAT(trace, HasSubstr("\nInitSCH(2x4)\n"));
 
+  EXPECT_STREQ(lib.lastRefusal(), "");
+
   // A file that cannot be opened: the empty text, no trace, counts kept.
   std::filesystem::remove(dir.path() / "generating.log");
   EXPECT_STREQ(lib.fromFile((dir.path() / "missing.sch").c_str()), "");
+  EXPECT_EQ(lib.lastRefusal(), "the schematic " + (dir.path() / "missing.sch").string() + " cannot be opened");
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "generating.log"));
   EXPECT_STREQ(lib.fromFile(dir.path().c_str()), "");
   EXPECT_STREQ(lib.fromFile(nullptr), "");
   EXPECT_EQ(lib.iCount(), 2);
 
-  // A schematic that fails: the trace ends with the reason.
-  const std::string bad = dir.Write("bad.sch", "SIGNAL A\nBEGIN BLOCK G1 m2_1\n");
+  // A schematic that is refused: the trace ends with the reason, which
+  // LastRefusal gives until the next computation.
+  const std::string bad = dir.Write("bad.sch",
+                                    "SIGNAL A\nSIGNAL Q\nPORT Input A\nPORT Output Q\n"
+                                    "BEGIN BLOCK XLXI_7 fd\nPIN C A\nPIN Q Q\nEND BLOCK\n");
+  const std::string reason = "a block is a flip-flop (fd, XLXI_7): only combinational schematics can be imported";
   EXPECT_STREQ(lib.fromFile(bad.c_str()), "");
-  EXPECT_THAT(ReadFile(dir.path() / "generating.log"), HasSubstr("\nError: the block G1 has the type m2_1"));
+  EXPECT_EQ(lib.lastRefusal(), reason);
+  EXPECT_THAT(ReadFile(dir.path() / "generating.log"), HasSubstr("\nError: " + reason + "\n"));
   EXPECT_EQ(lib.oCount(), 1);
+  EXPECT_STREQ(lib.fromFile(path.c_str()), "0001");
+  EXPECT_STREQ(lib.lastRefusal(), "");
 }
 
 TEST_F(LibraryTest, ASecondHandleSharesTheLoadedState) {

@@ -259,6 +259,26 @@ TEST(Wizard, SchematicImportSetsTheCountsAndKeepsMultiDigitWords) {
   EXPECT_EQ(Child<QComboBox>(&sheet, "Outputs")->currentText(), "8");
 }
 
+TEST(Wizard, ARefusedSchematicShowsTheLibrarysReason) {
+  InTempDir dir;
+  CScriptedHost host;
+  CWizSheet sheet(host);
+  const std::string latch = dir.File("latch.sch");
+  testing::WriteBytes(latch,
+                      "SIGNAL D\nSIGNAL Q\nPORT Input D\nPORT Output Q\nBEGIN BLOCK XLXI_2 ld\nPIN D D\nPIN Q Q\n");
+  sheet.Page1()->SetTarrowFolder(LODEX_BIN_DIR);
+  QString shown;
+  EXPECT_TRUE(WithModal([&] { sheet.Page1()->ImportSchematic(latch); },
+                        [&](QWidget* w) {
+                          shown = qobject_cast<CEditLPDlg*>(w)->MissingLabel()->text();
+                          qobject_cast<QDialog*>(w)->reject();
+                        }));
+  EXPECT_EQ(shown.toStdString(),
+            "Схема не дала логической последовательности: a block is a latch (ld, XLXI_2): only combinational "
+            "schematics can be imported");
+  EXPECT_EQ(sheet.Page1()->Sequence(), "");
+}
+
 TEST(Wizard, AnUnusableLibraryIsReportedAndGivesNoSequence) {
   InTempDir dir;
   CScriptedHost host;
