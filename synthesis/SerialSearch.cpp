@@ -17,11 +17,11 @@ namespace {
 // Masks a worker takes at a time.
 constexpr int64_t kChunk = 32;
 
-// Words the masks of a block may read (masks times rows) for each thread
-// started by default: below it starting and joining a thread costs more than
-// it takes off, and small blocks are searched often by the automatic
-// synthesis.
-constexpr uint64_t kWordsPerThread = uint64_t{1} << 18;
+// By default one thread is used for every this many words the masks of a
+// block may read (masks times rows), so blocks of up to 10 inputs are
+// searched on the calling thread alone: for them starting and joining a
+// thread costs about as much as it saves, and more on a busy machine.
+constexpr uint64_t kWordsPerThread = uint64_t{1} << 20;
 
 // The hardware threads, asked once: the answer reads a system file.
 unsigned HardwareThreads() {
