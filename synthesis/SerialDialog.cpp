@@ -10,7 +10,7 @@ namespace lodex {
 std::string SerialWeightColumn(int32_t mask, int inputs, bool bound) {
   std::string text;
   for (int k = inputs - 1; k >= 0; --k)
-    if ((((mask >> k) & 1) != 0) == bound) text += WeightText(k) + ", ";
+    if ((((mask >> k) & 1) != 0) == bound) text.append(WeightText(k)).append(", ");
   return text;
 }
 

@@ -17,6 +17,18 @@ namespace {
 // Masks a worker takes at a time.
 constexpr int64_t kChunk = 32;
 
+// By default one thread is used for every this many words the masks of a
+// block may read (masks times rows), so blocks of up to 10 inputs are
+// searched on the calling thread alone: for them starting and joining a
+// thread costs about as much as it saves, and more on a busy machine.
+constexpr uint64_t kWordsPerThread = uint64_t{1} << 20;
+
+// The hardware threads, asked once: the answer reads a system file.
+unsigned HardwareThreads() {
+  static const unsigned count = std::max(1u, std::thread::hardware_concurrency());
+  return count;
+}
+
 // Largest class count that can still be accepted with k bound inputs: above
 // it either more than half the rows would be classes, or every lower block
 // wide enough to encode them makes the split more complex than the block.
@@ -32,13 +44,18 @@ int64_t ClassLimit(int n, int m, int k) {
 
 // The offsets of all subsets of `bits` in ascending order: entry t is the
 // sum of the weights of `bits` selected by the bits of t, as in a split table.
+// Built by doubling, weight by weight from the lowest, in plain stores: it
+// runs twice for every mask.
 void SubsetOffsets(uint32_t bits, std::vector<uint32_t>& out) {
-  out.clear();
-  uint32_t sub = 0;
-  do {
-    out.push_back(sub);
-    sub = (sub - bits) & bits;
-  } while (sub != 0);
+  out.resize(size_t{1} << std::popcount(bits));
+  uint32_t* entry = out.data();
+  entry[0] = 0;
+  size_t filled = 1;
+  for (uint32_t rest = bits; rest != 0; rest &= rest - 1) {
+    const uint32_t weight = rest & (~rest + 1);
+    for (size_t t = 0; t < filled; ++t) entry[filled + t] = entry[t] + weight;
+    filled *= 2;
+  }
 }
 
 // The block's words as the evaluator reads them, index by index; narrow
@@ -426,7 +443,9 @@ SerialSearchResult RunSearch(const Store& words, int n, int m, int planes, bool 
   std::atomic<int64_t> nextMask{static_cast<int64_t>(total)};
   std::atomic<uint64_t> done{0};
   std::atomic<bool> cancel{false};
-  unsigned threads = options.threads != 0 ? options.threads : std::max(1u, std::thread::hardware_concurrency());
+  unsigned threads = options.threads;
+  if (threads == 0)
+    threads = static_cast<unsigned>(std::clamp<uint64_t>((total << n) / kWordsPerThread, 1, HardwareThreads()));
   threads = static_cast<unsigned>(std::min<uint64_t>(threads, (total + kChunk - 1) / kChunk));
   std::vector<std::vector<SplitCandidate>> found(threads);
   std::vector<std::exception_ptr> errors(threads);

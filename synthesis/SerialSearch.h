@@ -22,7 +22,8 @@ namespace lodex {
 using SearchProgress = std::function<bool(uint64_t done, uint64_t total)>;
 
 struct SerialSearchOptions {
-  // Worker threads; 0 uses every hardware thread.
+  // Worker threads; 0 uses every hardware thread, or fewer on a block too
+  // small to pay for starting them.
   unsigned threads = 0;
   // Masks binding more inputs than this are skipped (0: no limit). The
   // automatic synthesis asks only for lower blocks it can keep as they are.
