@@ -2,10 +2,11 @@
 // the reason the computation was refused.
 #pragma once
 
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "model/PrintableText.h"
 
 namespace tarrow {
 
@@ -58,21 +59,9 @@ inline bool LogFailure(SchLog& log, std::string_view reason) {
   return false;
 }
 
-// A name from the schematic as a message shows it: control characters are
-// written as \xNN, so a message stays one line.
-inline std::string ShownName(std::string_view name) {
-  std::string shown;
-  for (char c : name) {
-    const auto u = static_cast<unsigned char>(c);
-    if (u < 0x20 || u == 0x7F) {
-      char hex[5];
-      std::snprintf(hex, sizeof hex, "\\x%02X", u);
-      shown += hex;
-    } else {
-      shown += c;
-    }
-  }
-  return shown;
-}
+// A name from the schematic as a message shows it: control characters (and
+// bytes that are not UTF-8) escaped as everywhere else in the program, so a
+// message stays one line.
+inline std::string ShownName(std::string_view name) { return lodex::PrintableText(name); }
 
 }  // namespace tarrow
