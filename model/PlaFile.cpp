@@ -190,7 +190,8 @@ Status ParsePla(std::string_view text, CPlaFunction& function) {
       f.fixedOutputs += std::popcount(free);
     }
   }
-  f.lp = WordsToLP(words, WordDigitsFor(f.outputs));
+  // Upper case, as every project's sequence is: the analysis compares words as text.
+  f.lp = ToUpperAscii(WordsToLP(words, WordDigitsFor(f.outputs)));
   f.cubes = static_cast<int>(cubes.size());
   function = std::move(f);
   return Status::Ok();

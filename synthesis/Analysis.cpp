@@ -26,8 +26,10 @@ std::vector<int> MismatchedWords(const std::string& source, const std::string& c
   const size_t d = static_cast<size_t>(digits);
   const std::string undefined(d, '*');
   for (size_t start = 0; start + d <= source.size(); start += d) {
-    const std::string a = source.substr(start, d);
-    const std::string b = start + d <= computed.size() ? computed.substr(start, d) : std::string();
+    // Hexadecimal digits compare in either case: a project may keep its
+    // sequence as typed, the simulation writes upper case.
+    const std::string a = ToUpperAscii(source.substr(start, d));
+    const std::string b = start + d <= computed.size() ? ToUpperAscii(computed.substr(start, d)) : std::string();
     if (a != b && a != undefined && b != undefined) out.push_back(static_cast<int>(start / d));
   }
   return out;

@@ -25,6 +25,11 @@ TEST(CliPla, NewReadsThePlaAndTheExportsKeepItsNames) {
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "read 7 cubes: 3 inputs, 2 outputs; 1 partly undefined outputs set to 0\n");
   EXPECT_NE(RunCli({"show", shc}).out.find("\t01121221\n"), std::string::npos);
+  // Words with letters analyse equal to the project (its sequence is upper case).
+  WriteBytes(dir.File("hex.pla"), ".i 2\n.o 4\n.type f\n00 0101\n11 1111\n");
+  ASSERT_EQ(RunCli({"new", "--pla", dir.File("hex.pla"), "-o", dir.File("hex.shc")}).status, 0);
+  EXPECT_NE(RunCli({"show", dir.File("hex.shc")}).out.find("\tA00F\n"), std::string::npos);
+  EXPECT_EQ(RunCli({"analyze", dir.File("hex.shc")}).status, 0);
 
   ASSERT_EQ(RunCli({"blif", shc, "-o", dir.File("a.blif"), "--pla", pla}).status, 0);
   EXPECT_NE(ReadBytes(dir.File("a.blif")).find(".model adder\n.inputs a b c\n.outputs s co\n"), std::string::npos);

@@ -85,6 +85,7 @@ TEST(MismatchedWords, UndefinedOnEitherSideIsNoMismatch) {
   EXPECT_EQ(MismatchedWords("0A**1F", "0B1F**", 2), std::vector<int>{0});
   EXPECT_EQ(MismatchedWords("0123", "0124", 1), std::vector<int>{3});
   EXPECT_TRUE(MismatchedWords("", "", 1).empty());
+  EXPECT_TRUE(MismatchedWords("0a0f", "0A0F", 1).empty()) << "a project typed in lower case";
 }
 
 // Random chains of blocks over random earlier signals, for the fast and
