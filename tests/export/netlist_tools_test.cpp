@@ -11,6 +11,7 @@
 #include "export/ToolRunner.h"
 #include "export/TwoInputBlocks.h"
 #include "model/PlaFile.h"
+#include "synthesis/AutomaticSynthesis.h"
 #include "synthesis/Covering.h"
 #include "synthesis/OpsTestUtil.h"
 
@@ -137,6 +138,12 @@ TEST(NetlistTools, PlainAndDecomposedSchemesAreProvedEquivalent) {
   CLogicalScheme decomposed = named.scheme;
   testing::DecomposeToTwoInputBlocks(decomposed);
   Judge(named, decomposed, "decomposed, named");
+
+  for (int k : {2, 3, 5}) {
+    CLogicalScheme automatic = named.scheme;
+    ASSERT_TRUE(RunAutomaticSynthesis(automatic, {k, nullptr}).status);
+    Judge(named, automatic, "automatic synthesis, K = " + std::to_string(k));
+  }
 }
 
 TEST(NetlistTools, TheJudgesCatchAWrongNetlist) {
@@ -160,6 +167,9 @@ TEST(NetlistTools, FunctionsWithDontCaresMatchEveryDefinedWord) {
     CLogicalScheme decomposed = p.scheme;
     testing::DecomposeToTwoInputBlocks(decomposed);
     Judge(p, decomposed, "decomposed");
+    CLogicalScheme automatic = p.scheme;
+    ASSERT_TRUE(RunAutomaticSynthesis(automatic, {3, nullptr}).status);
+    Judge(p, automatic, "automatic synthesis");
   }
 }
 
