@@ -52,8 +52,8 @@ Cost CostOf(CLogicalScheme& scheme) {
   return {scheme.GetBlockCount() - 2, outputs, scheme.GetBlock(scheme.GetBlockCount() - 1).m_tier};
 }
 
-// Blocks of this many inputs and more are searched in parallel and by the
-// two-class search first.
+// Blocks of this many inputs and more are searched for two-class splits
+// first.
 constexpr int kWideBlock = 12;
 
 // One step on a wide block.
@@ -164,7 +164,6 @@ class CSynthesiser {
   std::vector<SplitCandidate> SplitCandidates(const CLogicalScheme& scheme, int b) const {
     const int n = scheme.GetBlock(b).m_inputCount;
     SerialSearchOptions options;
-    options.threads = n >= kWideBlock ? 0 : 1;
     options.maxBound = m_k;
     options.progress = [this](uint64_t, uint64_t) { return Poll(); };
     if (n >= kWideBlock) {
@@ -289,7 +288,6 @@ class CSynthesiser {
   void AddSharedMoves(const CLogicalScheme& scheme, int b, int x, std::vector<Move>& moves) const {
     CLogicalScheme trial(WithInputReadTwice(scheme.GetBlock(b), x));
     SerialSearchOptions options;
-    options.threads = 1;
     options.maxBound = m_k;
     for (const SplitCandidate& c : SearchSplits(trial, 1, options).candidates) {
       Move move;
