@@ -6,6 +6,8 @@
 
 #include <cerrno>
 
+#include "model/PrintableText.h"
+
 namespace tarrow {
 
 std::unique_ptr<SchFileLog> SchFileLog::Create(const std::string& path) {
@@ -26,7 +28,9 @@ SchFileLog::~SchFileLog() {
 }
 
 void SchFileLog::Line(std::string_view text) {
-  m_buffer.append(text);
+  // Names from the schematic may hold control characters: each event stays
+  // one line of plain text.
+  m_buffer.append(lodex::PrintableText(text));
   m_buffer.push_back('\n');
   if (m_buffer.size() >= (size_t{1} << 16)) Flush();
 }

@@ -94,6 +94,15 @@ TEST_F(LibraryTest, ComputesAFileAndKeepsTheCountsUntilTheNextSuccess) {
   EXPECT_EQ(lib.lastRefusal(), reason);
   EXPECT_THAT(ReadFile(dir.path() / "generating.log"), HasSubstr("\nError: " + reason + "\n"));
   EXPECT_EQ(lib.oCount(), 1);
+
+  // A block named with an escape sequence: the reason and the trace show it escaped.
+  const std::string hostile = dir.Write("esc.sch",
+                                        "SIGNAL A\nSIGNAL Q\nPORT Input A\nPORT Output Q\n"
+                                        "BEGIN BLOCK \"X\x1B[2J\" fd\nPIN C A\nPIN Q Q\nEND BLOCK\n");
+  EXPECT_STREQ(lib.fromFile(hostile.c_str()), "");
+  EXPECT_THAT(lib.lastRefusal(), HasSubstr("(fd, X\\x1B[2J)"));
+  EXPECT_EQ(ReadFile(dir.path() / "generating.log").find('\x1B'), std::string::npos);
+
   EXPECT_STREQ(lib.fromFile(path.c_str()), "0001");
   EXPECT_STREQ(lib.lastRefusal(), "");
 }
