@@ -118,8 +118,9 @@ class CSynthesiser {
   bool Cancelled() const { return m_cancelled; }
 
  private:
-  // Blocks of n inputs still to be built for one of n inputs.
-  int Estimate(int n) const { return n <= m_k ? 1 : 1 + (n - m_k + m_k - 2) / (m_k - 1); }
+  // Blocks a block of n inputs is expected to end as: 1 + ceil((n - K) / (K - 1)),
+  // each further split binding K inputs into one signal.
+  int Estimate(int n) const { return n <= m_k ? 1 : 1 + (n - m_k + (m_k - 2)) / (m_k - 1); }
 
   // Trial runs for a block of n inputs: many for narrow blocks, where a run
   // is cheap, few for wide ones, where each run searches large tables.
@@ -217,7 +218,8 @@ class CSynthesiser {
   // Parallel splits of a multi-output block: outputs grouped so that a
   // group's inputs grow no wider than its widest member (or K), i.e. outputs
   // that share their essential inputs stay together. One move per group
-  // (that group against the rest), and one that sets every output apart.
+  // (that group against the rest), and one that sets the widest output
+  // apart, which always makes progress.
   void AddParallelMoves(const CLogicalScheme& scheme, int b, std::vector<Move>& moves) const {
     const CLogicalBlock& block = scheme.GetBlock(b);
     const int m = block.m_outputCount;
