@@ -1,5 +1,4 @@
-// The scheme diagram: where every block, pin and wire lies, how it is painted
-// and which block a point hits.
+// The scheme diagram: the layout, painting and hit test of blocks, pins and wires.
 //
 // Blocks stand in columns by level (the longest path from the primary inputs)
 // and are stacked top to bottom in scheme order, so every block has a band of
@@ -10,6 +9,13 @@
 // the wire into the lowest-level consumer, and tracks given up that way are
 // squeezed out of the diagram. Wires from primary inputs are labelled stubs
 // from x = 35; the output block's pins lie on the right edge of the diagram.
+//
+// Cost: Layout O(B + L log L) for B blocks and L links (signals are grouped
+// in ordered maps, freed tracks found by bisection), plus the junction search
+// of every signal (WireJunctions.h) and, with the library, a lookup of each
+// block in a table of 27 sequences; HitTest O(B), painting O(B + L).
+// See: the program's own method; the columns are the longest-path layering
+// of layered graph drawing (Sugiyama, Tagawa and Toda, 1981).
 #pragma once
 
 #include <cstdint>

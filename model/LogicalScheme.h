@@ -3,6 +3,9 @@
 // Index 0 is the input block `I`, the last index the output block `O`, and
 // every link of the logic block at index i names `I` or a logic block at an
 // index greater than i, so evaluating from the back finds every source ready.
+//
+// Costs below are for B blocks and L links; the blocks are a plain vector,
+// so inserting or erasing one moves those after it.
 #pragma once
 
 #include <cstdint>
@@ -46,14 +49,23 @@ class CLogicalScheme {
   // Replaces block `index`; outside the scheme it changes nothing and shows
   // "Неправильный индекс".
   void SetBlock(int index, const CLogicalBlock& block);
-  // index == count appends, index < count inserts before, index > count is ignored.
+  // index == count appends, index < count inserts before, index > count is
+  // ignored. InsertBlock and EraseBlock are O(B).
   void InsertBlock(int index, const CLogicalBlock& block);
   void EraseBlock(int index);
+  // Linear scans: FindBlock O(B), FindConsumers O(B + L).
   int FindBlock(const std::string& id) const;
   std::vector<Consumer> FindConsumers(const CBlockInput& link) const;
+  // The split table of `block` with the inputs of `mask` bound:
+  // O(2^n · (n + d)) for a block of n inputs and words of d digits.
   SplitTable BuildSplitTable(int block, int32_t mask) const;
 
   void RenumberCaptions();
+  // Remove the one-output blocks that repeat (or invert) one of their inputs,
+  // their consumers reading that input instead (an inverter's consumers with
+  // that input complemented in their tables; an inverter feeding the output
+  // block stays). Cost: O(n · 2^n) to test a block of n inputs, and per block
+  // removed O(B + L), plus the consumers' tables for an inverter.
   void RemoveRepeaters();
   void RemoveInverters();
 

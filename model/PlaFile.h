@@ -4,6 +4,13 @@
 // Input column j of a cube is input j (bit j of the combination index) and
 // output column k is output k (bit k of the word), so a project keeps the
 // file's own order of inputs and outputs.
+//
+// Cost: O(T + V + 2^n · m) for a text of T characters, a function of n inputs
+// and m outputs, and V the combinations the cubes cover counted cube by cube
+// (a cube with d '-' inputs covers 2^d); naming the lines of a conflict adds
+// O(P · n) for P cubes.
+// See: the Berkeley PLA format as the espresso(5) manual page describes it;
+// the reading is the program's own.
 #pragma once
 
 #include <string>

@@ -1,4 +1,9 @@
 // Scheme analysis: the sequence that the scheme as a whole computes.
+//
+// Cost: one simulation of the scheme (Simulation.h), O(2^n · (B + L)) for n
+// primary inputs, B blocks and L links; MismatchedWords is linear in the
+// length of the sequences.
+// See: the program's own method (exhaustive simulation in evaluation order).
 #pragma once
 
 #include <string>

@@ -1,5 +1,15 @@
-// Covering of a scheme of two-input blocks by networks of a single element:
-// two-input NAND ("1110") or two-input NOR ("1000").
+// Covering: two-input blocks rebuilt from two-input NAND or NOR elements only.
+//
+// The element is NAND ("1110") or NOR ("1000"); every non-trivial two-input
+// function has a fixed network of elements, so nothing is searched.
+//
+// Cost: O(B^2) for a scheme of B blocks: each block looks up its sources and
+// a covered one inserts up to four elements, each a linear step in the block
+// list; the network is found in a table of nine.
+// See: the program's own method (fixed networks per function); the general
+// technique is the decomposition into a two-input NAND (NOR) base before
+// technology mapping (Keutzer, 1987, "DAGON"; De Micheli, 1994), here
+// without the covering by library cells.
 #pragma once
 
 #include "model/LogicalScheme.h"

@@ -1,5 +1,11 @@
-// Essential dependencies of a block's outputs on its inputs, and the removal
-// of a fictitious input.
+// Essential dependencies of a block's outputs on its inputs; fictitious inputs removed.
+//
+// Cost: EssentialDependencies O(n · m · 2^n) for a block of n inputs and m
+// outputs (the two halves of each input compared output by output); a
+// removal adds that and a parallel split (Parallel.h).
+// See: an output depends on an input where its Boolean difference with
+// respect to that input is 1 (Akers, 1959), taken here only where both
+// halves are defined.
 #pragma once
 
 #include <cstdint>

@@ -1,7 +1,20 @@
-// Optimisation of an elementary scheme: one input of a block two steps
-// below a deep block is taken instead from a shallower block or a primary
-// input (directly or inverted) without changing what the deep block computes,
-// and the blocks left driving nothing are deleted.
+// Optimisation of an elementary scheme: inputs rewired to shallower signals, dead blocks deleted.
+//
+// One input of a block a few steps (the path length) below a deep block is
+// taken instead from a shallower block or a primary input (directly or
+// inverted) without changing what the deep block computes, and the blocks
+// left driving nothing are deleted.
+//
+// Cost: for n primary inputs, B blocks and L links, TabulateBlocks is one
+// simulation keeping every table, O(2^n · (B + L)) time and 2^n · B words.
+// FindSameLP walks 2^p paths of p steps from each of up to B blocks, a step
+// O(B + L + 2^n), and tests every path's end against each shallower block and
+// primary input, O((B + n) · 2^n): O(2^p · B · (p · (B + L) + (p + B + n) ·
+// 2^n)) in all. DeadBlocks is O(D · (B + L + D^2)) for D dead blocks,
+// ApplySubstitution O(D · B).
+// See: the program's own method; the general technique is rewiring within
+// the permissible functions (observability don't-cares) of a connection, as
+// in the transduction method (Muroga, Kambayashi, Lai and Culliney, 1989).
 #pragma once
 
 #include <cstdint>

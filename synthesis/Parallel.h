@@ -1,8 +1,17 @@
-// Parallel decomposition: a block split by groups of its outputs, each
-// group computed by a block of its own from a chosen subset of the inputs.
+// Parallel decomposition: a block split by groups of its outputs, one block each.
+//
+// Each group's block reads a chosen subset of the block's inputs.
 //
 // Pin masks: bit i set means input i (or output i) of the block belongs to
 // the set; set bits are always walked in ascending order of i.
+//
+// Cost: MakeSubBlock and ParallelSplit O(2^n · (n + m · d)) for a block of n
+// inputs and m outputs of d word digits (each output column is read from the
+// sequence, the cofactors over the dropped inputs merged), ParallelSplit
+// plus O(m · (B + L)) to rewire a scheme of B blocks and L links (a search
+// of the consumers per output); SubBlockKeepsFunction O(2^n · d).
+// See: decomposition by groups of outputs (Luba and Selvaraj, 1995;
+// surveyed by Perkowski and Grygiel, 1995).
 #pragma once
 
 #include <cstdint>

@@ -5,6 +5,18 @@
 // of the split table holds; the higher block reads those r outputs (as the
 // low bits of its input index) and the free inputs, and produces the block's
 // outputs.
+//
+// Cost: for a block of n inputs and words of d digits, and a mask of k bound
+// inputs whose 2^k rows fall into c classes, O(2^n · (n + d + c)): the split
+// table is built and each row compared with every class so far
+// (EvaluateSplit stops past 2^(k-1) classes), so O(2^(n + k)) at worst.
+// ExtractSerial adds O(2^n) for the new tables and O(B) to insert into a
+// scheme of B blocks.
+// See: Ashenhurst, 1957 (the decomposition chart and its row classes);
+// Curtis, 1962, "A New Approach to the Design of Switching Circuits" (bound
+// and free sets, ceil(log2 c) outputs of the lower block); the compatible
+// classes of an incompletely specified function (Wan and Perkowski, 1992),
+// here merged first fit.
 #pragma once
 
 #include <compare>

@@ -1,5 +1,13 @@
-// Three-input block extraction: the Shannon expansion of a one-output block
-// on one input x into a selector block and the two cofactor blocks.
+// Three-input block extraction: a one-output block expanded on one input x.
+//
+// The block becomes a three-input selector and the two cofactor blocks of
+// x = 0 and x = 1.
+//
+// Cost: ThreeInputTypes O(n^2 · 2^n) for a block of n inputs (a split table
+// per input); ExtractThreeInput O(n · 2^n + B) for a scheme of B blocks.
+// See: Shannon, 1949, "The Synthesis of Two-Terminal Switching Circuits" (the
+// expansion); the selector types that use the don't-cares are the program's
+// own.
 #pragma once
 
 #include <cstdint>

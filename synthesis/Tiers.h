@@ -1,4 +1,8 @@
 // Tiers: the depth of every block counted from the primary inputs.
+//
+// Cost: ComputeTiers O(B + L) for B blocks and L links (identifiers hashed
+// once); IsElementary O(B).
+// See: the program's own method (a longest path in evaluation order).
 #pragma once
 
 #include "model/LogicalScheme.h"
