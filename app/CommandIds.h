@@ -29,6 +29,7 @@ enum class CommandId : int32_t {
   Visio = 32803,
   ExportBlif = 32820,
   ExportVerilog = 32821,
+  SaveImage = 32822,
   Undo = 57643,
   Redo = 57644,
   About = 57664,

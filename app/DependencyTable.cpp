@@ -1,6 +1,6 @@
 #include "app/DependencyTable.h"
 
-#include "synthesis/DialogText.h"
+#include "model/WeightText.h"
 
 namespace lodex {
 

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "app/dialogs/AnalysisDialog.h"
+#include "app/dialogs/FictDialog.h"
+#include "app/dialogs/ParallelDialog.h"
+#include "app/dialogs/SerialDialog.h"
+#include "app/dialogs/ThreeInDialog.h"
 #include "model/LogicalBlock.h"
 #include "model/MessageSink.h"
-#include "synthesis/AnalysisDialog.h"
-#include "synthesis/FictDialog.h"
-#include "synthesis/ParallelDialog.h"
-#include "synthesis/SerialDialog.h"
-#include "synthesis/ThreeInDialog.h"
 
 namespace lodex {
 
@@ -63,20 +63,22 @@ struct WizardResult {
 class CDocumentHost : public CMessageSink {
  public:
   // Each dialog gets a copy of the selected block and returns its choice, or
-  // none for Cancel.
-  virtual std::optional<SerialChoice> RunSerialDialog(const CLogicalBlock& block) = 0;
-  virtual std::optional<SplitRequest> RunParallelDialog(const CLogicalBlock& block) = 0;
-  virtual std::optional<SplitRequest> RunFictitiousDialog(const CLogicalBlock& block) = 0;
-  virtual std::optional<ThreeInputChoice> RunThreeInputDialog(const CLogicalBlock& block,
-                                                              const std::vector<int32_t>& types) = 0;
+  // none for Cancel. A host that does not show a dialog keeps the default,
+  // Cancel, so a new dialog needs only the hosts that show it.
+  virtual std::optional<SerialChoice> RunSerialDialog(const CLogicalBlock&) { return std::nullopt; }
+  virtual std::optional<SplitRequest> RunParallelDialog(const CLogicalBlock&) { return std::nullopt; }
+  virtual std::optional<SplitRequest> RunFictitiousDialog(const CLogicalBlock&) { return std::nullopt; }
+  virtual std::optional<ThreeInputChoice> RunThreeInputDialog(const CLogicalBlock&, const std::vector<int32_t>&) {
+    return std::nullopt;
+  }
   // The automatic synthesis dialog: asks for K, synthesises a copy of the
   // scheme and returns it, or none for Cancel.
-  virtual std::optional<CLogicalScheme> RunAutomaticSynthesisDialog(const CLogicalScheme& scheme) = 0;
+  virtual std::optional<CLogicalScheme> RunAutomaticSynthesisDialog(const CLogicalScheme&) { return std::nullopt; }
   // Shows the analysis grid; its result is ignored.
-  virtual void RunAnalysisDialog(const CAnalysisGrid& grid) = 0;
-  virtual std::optional<SettingsChoice> RunSettingsDialog(const SettingsChoice& current) = 0;
+  virtual void RunAnalysisDialog(const CAnalysisGrid&) {}
+  virtual std::optional<SettingsChoice> RunSettingsDialog(const SettingsChoice&) { return std::nullopt; }
   // The new-project wizard, page 1 preset with the name "Схема1".
-  virtual std::optional<WizardResult> RunNewProjectWizard() = 0;
+  virtual std::optional<WizardResult> RunNewProjectWizard() { return std::nullopt; }
 
   // A message box (CMessageSink::Show): the answer is one of its buttons.
   // The document also installs the host as the model's message sink while

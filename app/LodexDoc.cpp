@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "app/CommandTable.h"
 #include "app/Wizard.h"
 #include "export/NetlistGenerator.h"
 #include "export/VhdlGenerator.h"
@@ -130,83 +131,25 @@ int CLodexDoc::SelectedLogicBlock() const {
 
 void CLodexDoc::ValidateSelection() { m_selectedBlock = SelectedLogicBlock(); }
 
-// --- enable rules ----------------------------------------------------------
+// --- commands --------------------------------------------------------------
 
 bool CLodexDoc::IsEnabled(CommandId id) const {
-  const bool loaded = !m_scheme.IsEmpty();
-  const int sel = SelectedLogicBlock();
-  const CLogicalBlock* block = sel >= 1 ? &m_scheme.GetBlock(sel) : nullptr;
-  switch (id) {
-    case CommandId::New:
-    case CommandId::Open:
-    case CommandId::RecentFiles:
-    case CommandId::Exit:
-    case CommandId::CoverNand:
-    case CommandId::CoverNor:
-    case CommandId::Settings:
-    case CommandId::About: return true;
-    case CommandId::Save:
-    case CommandId::SaveAs: return m_modified;
-    case CommandId::Serial: return m_serialEnabled && block != nullptr;
-    case CommandId::Parallel: return m_parallelEnabled && block != nullptr && block->m_outputCount > 1;
-    case CommandId::Fictitious:
-      return loaded && block != nullptr && block->m_outputCount == 1 && block->m_inputCount > 2;
-    case CommandId::ThreeInput:
-      return loaded && block != nullptr && block->m_outputCount == 1 && block->m_inputCount >= 3;
-    case CommandId::SaveSequence: return loaded && block != nullptr;
-    case CommandId::AutomaticSynthesis: return loaded;
-    case CommandId::Analysis:
-    case CommandId::Vhdl:
-    case CommandId::ExportBlif:
-    case CommandId::ExportVerilog:
-    case CommandId::Visio: return loaded;
-    case CommandId::Optimize: return IsElementary(m_scheme);
-    case CommandId::Undo: return loaded && m_historyPos >= 1;
-    case CommandId::Redo: return loaded && m_historyPos < static_cast<int32_t>(m_history.size()) - 1;
-  }
-  return false;
+  const CommandInfo* command = FindCommand(id);
+  return command != nullptr && command->enabled(*this);
 }
 
 bool CLodexDoc::IsContextEnabled(CommandId id) const {
-  const int sel = SelectedLogicBlock();
-  if (m_scheme.IsEmpty() || sel < 1) return false;
-  const CLogicalBlock& block = m_scheme.GetBlock(sel);
-  switch (id) {
-    case CommandId::Serial:
-    case CommandId::SaveSequence: return true;
-    case CommandId::Parallel: return block.m_outputCount != 1;
-    case CommandId::ThreeInput: return block.m_outputCount == 1 && block.m_inputCount >= 3;
-    default: return false;
-  }
+  const CommandInfo* command = FindCommand(id);
+  if (command == nullptr || command->contextMenu == nullptr || SelectedLogicBlock() < 1) return false;
+  return command->contextEnabled ? command->contextEnabled(*this) : command->enabled(*this);
 }
 
 bool CLodexDoc::OnCommand(CommandId id) {
-  if (!IsEnabled(id)) return false;
+  const CommandInfo* command = FindCommand(id);
+  if (command == nullptr || command->run == nullptr || !command->enabled(*this)) return false;
   CScopedMessageSink sink(m_host);
-  switch (id) {
-    case CommandId::New: OnFileNew(); return true;
-    case CommandId::Open: OnFileOpen(); return true;
-    case CommandId::Save: OnFileSave(); return true;
-    case CommandId::SaveAs: OnFileSaveAs(); return true;
-    case CommandId::Undo: OnUndo(); return true;
-    case CommandId::Redo: OnRedo(); return true;
-    case CommandId::Serial: OnSerial(); return true;
-    case CommandId::Parallel: OnParallel(); return true;
-    case CommandId::Fictitious: OnFictitious(); return true;
-    case CommandId::ThreeInput: OnThreeInput(); return true;
-    case CommandId::AutomaticSynthesis: OnAutomaticSynthesis(); return true;
-    case CommandId::SaveSequence: OnSaveSequence(); return true;
-    case CommandId::Analysis: OnAnalysis(); return true;
-    case CommandId::Optimize: OnOptimize(); return true;
-    case CommandId::CoverNand: OnCoverNand(); return true;
-    case CommandId::CoverNor: OnCoverNor(); return true;
-    case CommandId::Settings: OnSettings(); return true;
-    case CommandId::Vhdl: OnVhdl(); return true;
-    case CommandId::ExportBlif: OnExportNetlist(false); return true;
-    case CommandId::ExportVerilog: OnExportNetlist(true); return true;
-    case CommandId::Visio: OnVisio(); return true;
-    default: return false;  // served by the program around the document
-  }
+  command->run(*this);
+  return true;
 }
 
 // --- new, open, history ----------------------------------------------------

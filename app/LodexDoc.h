@@ -1,6 +1,7 @@
 // The document: the scheme being edited, its undo history, the selection,
-// the two settings, and every command with the rule that enables it. It
-// reaches the outside only through its CDocumentHost.
+// the two settings, and the commands of the command table (app/CommandTable.h)
+// with the rules that enable them. It reaches the outside only through its
+// CDocumentHost.
 #pragma once
 
 #include <cstdint>
@@ -71,13 +72,22 @@ class CLodexDoc {
   int SelectedLogicBlock() const;
 
   // --- commands ------------------------------------------------------------
+  // The rules and handlers of the command table.
   bool IsEnabled(CommandId id) const;
-  // The view's context menu rule: 32785 only for a selected block with one
-  // output and at least three inputs; 32779 greyed for a one-output block.
+  // The view's context menu rule: false for a command not in that menu or
+  // without a selected logic block.
   bool IsContextEnabled(CommandId id) const;
   // Runs a command; a disabled one, or one served elsewhere, does nothing.
   // False when the command was not run.
   bool OnCommand(CommandId id);
+  CDocumentHost& Host() const { return m_host; }
+
+  // A synthesis step on the selected block: `apply` runs on that block, or
+  // with auto-synthesis on every block equal to `source`, and returns how
+  // many blocks it inserted after the block it was given; then the scheme is
+  // renumbered, cleaned, redrawn and recorded as one Undo step.
+  using BlockStep = std::function<int(CLogicalScheme& scheme, int block)>;
+  void ApplySynthesis(const CLogicalBlock& source, const BlockStep& apply);
 
   void OnFileNew();
   // The Finish step of the wizard: a new three-block project. A result whose

@@ -59,6 +59,11 @@ void CLodexDoc::ApplyToEqualBlocks(const CLogicalBlock& source, const ApplyResul
   }
 }
 
+void CLodexDoc::ApplySynthesis(const CLogicalBlock& source, const BlockStep& apply) {
+  ApplyToEqualBlocks(source, [&](int i) { return apply(m_scheme, i); });
+  FinishSynthesis();
+}
+
 void CLodexDoc::FinishSynthesis() {
   m_scheme.RenumberCaptions();
   SetModifiedFlag(true);

@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "app/dialogs/SerialDialog.h"
 #include "model/SchemeFile.h"
 #include "model/TempDir.h"
 #include "serial_blocks.h"
-#include "synthesis/SerialDialog.h"
 #include "synthesis/SerialSearch.h"
 
 extern char** environ;

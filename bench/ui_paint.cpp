@@ -9,11 +9,11 @@
 #include <random>
 
 #include "BenchSchemes.h"
-#include "app/ui/OutputBar.h"
-#include "app/ui/QPainterCanvas.h"
 #include "model/SchemeFile.h"
 #include "model/TempDir.h"
 #include "ui/UiTestHost.h"
+#include "ui/widgets/QPainterCanvas.h"
+#include "ui/window/OutputBar.h"
 
 namespace lodex {
 namespace {

@@ -40,7 +40,6 @@ class CCliHost : public CDocumentHost {
   std::optional<CLogicalScheme> RunAutomaticSynthesisDialog(const CLogicalScheme& scheme) override;
   void RunAnalysisDialog(const CAnalysisGrid& grid) override;
   std::optional<SettingsChoice> RunSettingsDialog(const SettingsChoice& current) override;
-  std::optional<WizardResult> RunNewProjectWizard() override { return std::nullopt; }
   // Prints the text; an error message refuses the command instead.
   MessageAnswer Show(const Message& message) override;
   std::optional<std::string> AskOpenFile(const FileDialogRequest&) override { return std::nullopt; }

@@ -1,7 +1,7 @@
 // Painting of the laid-out scheme diagram.
 #include "drawing/SchemeDrawing.h"
 #include "drawing/WireJunctions.h"
-#include "synthesis/DialogText.h"
+#include "model/WeightText.h"
 
 namespace lodex {
 

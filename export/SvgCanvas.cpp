@@ -5,7 +5,7 @@
 
 #include "export/XmlText.h"
 #include "model/FileIo.h"
-#include "synthesis/DialogText.h"
+#include "model/WeightText.h"
 
 namespace lodex {
 namespace {

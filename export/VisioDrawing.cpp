@@ -1,6 +1,6 @@
 #include "export/VisioDrawing.h"
 
-#include "synthesis/DialogText.h"
+#include "model/WeightText.h"
 
 namespace lodex {
 namespace {

@@ -5,12 +5,12 @@
 #include "app/DependencyTable.h"
 #include "app/SequencePane.h"
 #include "app/Wizard.h"
+#include "app/dialogs/AnalysisDialog.h"
+#include "app/dialogs/FictDialog.h"
+#include "app/dialogs/ParallelDialog.h"
+#include "app/dialogs/SerialDialog.h"
+#include "app/dialogs/ThreeInDialog.h"
 #include "model/TempDir.h"
-#include "synthesis/AnalysisDialog.h"
-#include "synthesis/FictDialog.h"
-#include "synthesis/ParallelDialog.h"
-#include "synthesis/SerialDialog.h"
-#include "synthesis/ThreeInDialog.h"
 
 namespace lodex {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "app/LodexDoc.h"
 #include "app/ScriptedHost.h"
-#include "app/ui/LodexView.h"
+#include "ui/window/LodexView.h"
 
 namespace lodex::test {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ui/QtHost.h"
 #include "model/SchemeFile.h"
+#include "ui/window/QtHost.h"
 
 namespace lodex::test {
 

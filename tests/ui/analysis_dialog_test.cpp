@@ -11,10 +11,10 @@
 
 #include "WindowTestUtil.h"
 #include "app/ScriptedHost.h"
-#include "app/ui/GridView.h"
-#include "app/ui/MainFrm.h"
 #include "model/TempDir.h"
-#include "synthesis/ui/AnalizeDlg.h"
+#include "ui/dialogs/AnalizeDlg.h"
+#include "ui/widgets/GridView.h"
+#include "ui/window/MainFrm.h"
 
 // Failures show the texts.
 static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

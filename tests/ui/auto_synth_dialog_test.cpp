@@ -15,11 +15,11 @@
 #include <thread>
 
 #include "WindowTestUtil.h"
-#include "app/ui/MainFrm.h"
 #include "model/TempDir.h"
 #include "synthesis/Analysis.h"
 #include "synthesis/serial_blocks.h"
-#include "synthesis/ui/AutoSynthDlg.h"
+#include "ui/dialogs/AutoSynthDlg.h"
+#include "ui/window/MainFrm.h"
 
 namespace lodex::test {
 namespace {

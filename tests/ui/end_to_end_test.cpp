@@ -18,16 +18,16 @@
 #include <QWizard>
 
 #include "WindowTestUtil.h"
-#include "app/ui/GridView.h"
-#include "app/ui/MainFrm.h"
-#include "app/ui/WizSheet.h"
 #include "cli/CliRunner.h"
 #include "model/TempDir.h"
 #include "synthesis/Analysis.h"
-#include "synthesis/ui/AnalizeDlg.h"
-#include "synthesis/ui/ParallelDecDlg.h"
-#include "synthesis/ui/PrwDlg.h"
-#include "synthesis/ui/ThreeInDlg.h"
+#include "ui/dialogs/AnalizeDlg.h"
+#include "ui/dialogs/ParallelDecDlg.h"
+#include "ui/dialogs/PrwDlg.h"
+#include "ui/dialogs/ThreeInDlg.h"
+#include "ui/dialogs/WizSheet.h"
+#include "ui/widgets/GridView.h"
+#include "ui/window/MainFrm.h"
 
 namespace lodex::test {
 namespace {

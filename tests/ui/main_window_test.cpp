@@ -18,11 +18,11 @@
 #include <filesystem>
 
 #include "WindowTestUtil.h"
-#include "app/ui/LodexView.h"
-#include "app/ui/MainFrm.h"
-#include "app/ui/OutputBar.h"
 #include "model/SchemeFile.h"
 #include "model/TempDir.h"
+#include "ui/window/LodexView.h"
+#include "ui/window/MainFrm.h"
+#include "ui/window/OutputBar.h"
 
 namespace lodex::test {
 namespace {
@@ -283,7 +283,7 @@ TEST_F(MainWindowTest, ImageThatCannotBeWrittenIsReported) {
   auto frame = MakeFrame();
   ASSERT_TRUE(frame->OpenFile(QString::fromStdString(Project("adder.shc"))));
   host->saveFile = Path("no-such-folder/adder.svg");
-  auto* action = frame->findChild<QAction*>("SaveImage");
+  auto* action = frame->Action(CommandId::SaveImage);
   ASSERT_TRUE(action && action->isEnabled());
   EXPECT_TRUE(MessageBoxText([&] { action->trigger(); }).startsWith("Не удалось сохранить изображение"));
   EXPECT_FALSE(std::filesystem::exists(Path("no-such-folder")));

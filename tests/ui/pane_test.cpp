@@ -4,8 +4,8 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 
-#include "app/ui/OutputBar.h"
 #include "ui/UiTestHost.h"
+#include "ui/window/OutputBar.h"
 
 namespace lodex {
 namespace {

@@ -14,16 +14,16 @@
 #include <QTest>
 
 #include "WindowTestUtil.h"
-#include "app/ui/DepTabDlg.h"
-#include "app/ui/GridView.h"
-#include "app/ui/MainFrm.h"
-#include "app/ui/TextGridModel.h"
 #include "model/TempDir.h"
 #include "synthesis/Analysis.h"
-#include "synthesis/ui/FictDlg.h"
-#include "synthesis/ui/ParallelDecDlg.h"
-#include "synthesis/ui/ParallelPrewWnd.h"
-#include "synthesis/ui/ThreeInDlg.h"
+#include "ui/dialogs/DepTabDlg.h"
+#include "ui/dialogs/FictDlg.h"
+#include "ui/dialogs/ParallelDecDlg.h"
+#include "ui/dialogs/ParallelPrewWnd.h"
+#include "ui/dialogs/ThreeInDlg.h"
+#include "ui/widgets/GridView.h"
+#include "ui/widgets/TextGridModel.h"
+#include "ui/window/MainFrm.h"
 
 namespace lodex::test {
 namespace {

@@ -13,11 +13,11 @@
 #include <QTest>
 
 #include "WindowTestUtil.h"
-#include "app/ui/MainFrm.h"
 #include "model/TempDir.h"
 #include "synthesis/serial_blocks.h"
-#include "synthesis/ui/PreviewWnd.h"
-#include "synthesis/ui/PrwDlg.h"
+#include "ui/dialogs/PreviewWnd.h"
+#include "ui/dialogs/PrwDlg.h"
+#include "ui/window/MainFrm.h"
 
 namespace lodex::test {
 namespace {

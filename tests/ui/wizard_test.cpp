@@ -17,13 +17,13 @@
 
 #include "WindowTestUtil.h"
 #include "app/ScriptedHost.h"
-#include "app/ui/EditLPDlg.h"
-#include "app/ui/MainFrm.h"
-#include "app/ui/SequenceEdit.h"
-#include "app/ui/WizPage1.h"
-#include "app/ui/WizPage2.h"
-#include "app/ui/WizSheet.h"
 #include "model/TempDir.h"
+#include "ui/dialogs/EditLPDlg.h"
+#include "ui/dialogs/WizPage1.h"
+#include "ui/dialogs/WizPage2.h"
+#include "ui/dialogs/WizSheet.h"
+#include "ui/widgets/SequenceEdit.h"
+#include "ui/window/MainFrm.h"
 
 // Failures show the texts.
 static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

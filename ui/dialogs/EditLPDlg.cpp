@@ -1,0 +1,92 @@
+#include "ui/dialogs/EditLPDlg.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/DocumentHost.h"
+#include "app/Wizard.h"
+#include "model/LogicSequence.h"
+#include "ui/widgets/Icons.h"
+#include "ui/widgets/SequenceEdit.h"
+
+namespace lodex {
+
+CEditLPDlg::CEditLPDlg(int inputs, int wordDigits, const std::string& previous, CMessageSink& sink, QWidget* parent)
+    : QDialog(parent), m_sink(sink), m_wordDigits(wordDigits), m_inputs(inputs) {
+  Build(SequenceLengthMatches(inputs, 4 * wordDigits, previous) ? previous : std::string());
+}
+
+CEditLPDlg::CEditLPDlg(const SchematicSequence& imported, CMessageSink& sink, QWidget* parent)
+    : QDialog(parent),
+      m_sink(sink),
+      m_wordDigits(WordDigitsFor(imported.outputs)),
+      m_outputs(imported.outputs),
+      m_inputs(imported.inputs),
+      m_fromSchematic(1) {
+  // The library gives whole words, so its text fills the field digit by
+  // digit (also for words of several digits).
+  Build(imported.lp);
+  if (imported.lp.empty()) {
+    m_missing->setWordWrap(true);
+    m_missing->setText(QString::fromStdString(SchematicRefusalText(imported.refusal)));
+  }
+}
+
+void CEditLPDlg::Build(const std::string& digits) {
+  setWindowTitle("Ввод логической последовательности");
+  setSizeGripEnabled(true);
+  m_edit = new CSequenceEdit(this);
+  m_edit->setObjectName("SequenceEdit");
+  m_edit->setToolTip("Цифры 0-9 и A-F, * - неопределённое слово; Ctrl+V вставляет последовательность");
+  const SequenceEntry entry = BuildSequenceEntry(m_inputs, m_wordDigits, nullptr);
+  m_edit->SetLayout(entry.mask, entry.initialText, m_wordDigits);
+  if (!digits.empty()) m_edit->Fill(digits);
+  m_edit->setMinimumHeight(entry.editHeight);
+
+  m_missing = new QLabel(this);
+  m_missing->setObjectName("MissingWords");
+  connect(m_edit, &CSequenceEdit::Changed, this, &CEditLPDlg::ShowMissing);
+  ShowMissing();
+
+  // OK near a quarter and "Отмена" near three quarters of the width.
+  auto* ok = new QPushButton(UiIcon("ok"), "OK", this);
+  auto* cancel = new QPushButton("Отмена", this);
+  ok->setDefault(true);
+  ok->setAutoDefault(false);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(ok);
+  buttons->addStretch(2);
+  buttons->addWidget(cancel);
+  buttons->addStretch(1);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(m_edit, 1);
+  layout->addWidget(m_missing);
+  layout->addLayout(buttons);
+  m_edit->setFocus();
+}
+
+void CEditLPDlg::ShowMissing() {
+  const int missing = m_edit->MissingWords();
+  m_missing->setText(
+      missing == 0
+          ? QString("Все слова введены")
+          : QString("Не введено слов: %1 из %2").arg(missing).arg(m_edit->Positions() / std::max(m_wordDigits, 1)));
+}
+
+void CEditLPDlg::accept() {
+  if (const int missing = m_edit->MissingWords(); missing > 0) {
+    m_sink.Show(Message{"Последовательность введена не полностью: не хватает слов - " + std::to_string(missing) + ".",
+                        kAppTitle, MessageButtons::Ok, MessageIcon::Warning});
+    return;
+  }
+  m_lp = SequenceEntryResult(m_edit->Text());
+  QDialog::accept();
+}
+
+}  // namespace lodex

@@ -1,0 +1,26 @@
+#include "ui/dialogs/WizSheet.h"
+
+#include "ui/dialogs/WizPage1.h"
+#include "ui/dialogs/WizPage2.h"
+
+namespace lodex {
+
+CWizSheet::CWizSheet(CDocumentHost& host, QWidget* parent)
+    : QWizard(parent), m_page1(new CWizPage1(host, this)), m_page2(new CWizPage2(*m_page1, this)) {
+  setWindowTitle("Создание проекта");
+  setWizardStyle(QWizard::ClassicStyle);
+  setOption(QWizard::NoBackButtonOnStartPage, false);
+  setButtonText(QWizard::BackButton, "< Назад");
+  setButtonText(QWizard::NextButton, "Далее >");
+  setButtonText(QWizard::FinishButton, "Готово");
+  setButtonText(QWizard::CancelButton, "Отмена");
+  addPage(m_page1);
+  addPage(m_page2);
+  resize(620, 440);
+}
+
+WizardResult CWizSheet::Result() const {
+  return {m_page1->Name(), m_page1->Inputs(), m_page1->Outputs(), m_page1->Sequence()};
+}
+
+}  // namespace lodex

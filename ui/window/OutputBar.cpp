@@ -1,0 +1,79 @@
+#include "ui/window/OutputBar.h"
+
+#include <QFont>
+#include <QListView>
+#include <QStringListModel>
+#include <QTabWidget>
+#include <string>
+#include <vector>
+
+#include "app/SequencePane.h"
+
+namespace lodex {
+namespace {
+
+QStringList ToLines(const std::vector<std::string>& lines) {
+  QStringList list;
+  list.reserve(static_cast<qsizetype>(lines.size()));
+  for (const std::string& line : lines) list.push_back(QString::fromStdString(line));
+  return list;
+}
+
+}  // namespace
+
+COutputBar::COutputBar(QWidget* parent)
+    : QDockWidget(QStringLiteral("Логические последовательности"), parent),
+      m_tabs(new QTabWidget(this)),
+      m_blockModel(new QStringListModel(this)),
+      m_sourceModel(new QStringListModel(this)) {
+  setObjectName(QStringLiteral("OutputBar"));
+  setAllowedAreas(Qt::AllDockWidgetAreas);
+  m_tabs->setDocumentMode(true);
+  m_tabs->setTabPosition(QTabWidget::South);
+  m_tabs->addTab(MakeList(m_blockModel), QStringLiteral("Логическая последовательность текущего блока"));
+  m_tabs->addTab(MakeList(m_sourceModel), QStringLiteral("Исходная логическая последовательность"));
+  m_blockModel->setStringList({QString::fromUtf8(kNoSequenceLine)});
+  m_sourceModel->setStringList({QString::fromUtf8(kNoSequenceLine)});
+  m_tabs->setCurrentIndex(0);
+  setWidget(m_tabs);
+}
+
+QListView* COutputBar::MakeList(QStringListModel* model) {
+  auto* list = new QListView(m_tabs);
+  list->setModel(model);
+  // Thousands of lines of one height: uniform sizes keep filling and
+  // scrolling independent of their number.
+  list->setUniformItemSizes(true);
+  list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  list->setTextElideMode(Qt::ElideNone);
+  list->setWordWrap(false);
+  // Courier, or its metric twins, or whatever fixed-pitch font there is.
+  QFont font;
+  font.setFamilies({QStringLiteral("Courier"), QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")});
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  font.setPixelSize(15);
+  list->setFont(font);
+  return list;
+}
+
+void COutputBar::UpdatePanes(const CLogicalScheme& scheme, bool firstState) {
+  ShowBlocks(scheme);
+  if (firstState) ShowSource(scheme.m_sourceLP, scheme.m_wordDigits);
+}
+
+void COutputBar::ShowBlocks(const CLogicalScheme& scheme) {
+  m_blockModel->setStringList(ToLines(lodex::ShowBlocks(scheme)));
+}
+
+void COutputBar::ShowSource(std::string_view lp, int digits) {
+  m_sourceModel->setStringList(ToLines(lodex::ShowSource(lp, digits)));
+}
+
+QStringList COutputBar::BlockLines() const { return m_blockModel->stringList(); }
+
+QStringList COutputBar::SourceLines() const { return m_sourceModel->stringList(); }
+
+}  // namespace lodex

@@ -1,0 +1,218 @@
+#include "ui/window/QtHost.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QThread>
+#include <cstdio>
+#include <optional>
+#include <type_traits>
+
+#include "model/PrintableText.h"
+#include "ui/dialogs/AnalizeDlg.h"
+#include "ui/dialogs/AutoSynthDlg.h"
+#include "ui/dialogs/FictDlg.h"
+#include "ui/dialogs/ParallelDecDlg.h"
+#include "ui/dialogs/PrwDlg.h"
+#include "ui/dialogs/SetUpDlg.h"
+#include "ui/dialogs/ThreeInDlg.h"
+#include "ui/dialogs/WizPage1.h"
+#include "ui/dialogs/WizSheet.h"
+#include "ui/window/MainFrm.h"
+
+namespace lodex {
+namespace {
+
+// The settings key of the automatic synthesis's K (under "Lodex 2").
+constexpr const char* kAutomaticSynthesisInputsKey = "Automatic Synthesis Inputs";
+constexpr int kDefaultAutomaticSynthesisInputs = 4;
+
+QString FromUtf8(const std::string& s) { return QString::fromStdString(s); }
+
+QMessageBox::Icon BoxIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Error: return QMessageBox::Critical;
+    case MessageIcon::Warning: return QMessageBox::Warning;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+// The buttons of a message box with their Russian texts, so that they read
+// the same whether or not Qt's own translation is installed.
+struct BoxButton {
+  QMessageBox::StandardButton button;
+  const char* text;
+  MessageAnswer answer;
+};
+
+std::vector<BoxButton> Buttons(MessageButtons buttons) {
+  const BoxButton ok{QMessageBox::Ok, "OK", MessageAnswer::Ok};
+  const BoxButton cancel{QMessageBox::Cancel, "Отмена", MessageAnswer::Cancel};
+  const BoxButton yes{QMessageBox::Yes, "Да", MessageAnswer::Yes};
+  const BoxButton no{QMessageBox::No, "Нет", MessageAnswer::No};
+  switch (buttons) {
+    case MessageButtons::Ok: return {ok};
+    case MessageButtons::OkCancel: return {ok, cancel};
+    case MessageButtons::YesNo: return {yes, no};
+    case MessageButtons::YesNoCancel: return {yes, no, cancel};
+  }
+  return {ok};
+}
+
+// The answer of a message box closed without a button, as the Windows
+// message box gave it.
+MessageAnswer EscapeAnswer(MessageButtons buttons) {
+  return buttons == MessageButtons::YesNo ? MessageAnswer::No
+         : buttons == MessageButtons::Ok  ? MessageAnswer::Ok
+                                          : MessageAnswer::Cancel;
+}
+
+// A modal dialog's choice when it ends with OK, none otherwise.
+template <typename Dialog>
+auto ChoiceOnOk(Dialog& dialog) -> std::optional<std::remove_cvref_t<decltype(*std::optional(dialog.Choice()))>> {
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Choice();
+}
+
+}  // namespace
+
+QStringList QtNameFilters(const std::string& filter) {
+  QStringList result;
+  const QStringList parts = FromUtf8(filter).split('|');
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    if (parts[i].isEmpty()) break;  // the "||" at the end
+    QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
+    for (QString& p : patterns) {
+      p = p.trimmed();
+      if (p == "*.*") p = "*";
+    }
+    QString name = parts[i];
+    name.remove(QRegularExpression(R"(\s*\([^()]*\)\s*$)"));
+    result << QString("%1 (%2)").arg(name, patterns.join(' '));
+  }
+  return result;
+}
+
+QString DefaultSuffixOf(const QString& nameFilter) {
+  static const QRegularExpression single(R"(\(\*\.([^*?\s()]+)\)$)");
+  const QRegularExpressionMatch m = single.match(nameFilter);
+  return m.hasMatch() ? m.captured(1) : QString();
+}
+
+QWidget* CQtHost::DialogParent() const {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  return m_frame;
+}
+
+MessageAnswer CQtHost::Show(const Message& message) {
+  // A window can only be opened on the window thread: a message raised on a
+  // dialog's worker thread goes to standard error with the escape answer.
+  if (QThread::currentThread() != QApplication::instance()->thread()) {
+    std::fprintf(stderr, "%s: %s\n", message.caption.c_str(), message.text.c_str());
+    return EscapeAnswer(message.buttons);
+  }
+  QString text = FromUtf8(message.text);
+  text.remove('\r');  // "\n\r" breaks one line, as the Windows message box did
+  QMessageBox box(BoxIcon(message.icon), message.caption.empty() ? kAppTitle : FromUtf8(message.caption), text,
+                  QMessageBox::NoButton, DialogParent());
+  const std::vector<BoxButton> buttons = Buttons(message.buttons);
+  for (const BoxButton& b : buttons) box.addButton(b.button)->setText(b.text);
+  box.setDefaultButton(buttons.front().button);
+  box.exec();
+  const auto clicked = box.standardButton(box.clickedButton());
+  for (const BoxButton& b : buttons)
+    if (b.button == clicked) return b.answer;
+  return EscapeAnswer(message.buttons);
+}
+
+MessageAnswer CQtHost::AskSaveChanges(const std::string& title) {
+  const std::string name = title.empty() ? "Без имени" : PrintableText(title);
+  return Show(Message{"Сохранить изменения в \"" + name + "\"?", kAppTitle, MessageButtons::YesNoCancel,
+                      MessageIcon::Question});
+}
+
+std::optional<SerialChoice> CQtHost::RunSerialDialog(const CLogicalBlock& block) {
+  CPrwDlg dialog(block, DialogParent());
+  return ChoiceOnOk(dialog);
+}
+
+std::optional<SplitRequest> CQtHost::RunParallelDialog(const CLogicalBlock& block) {
+  CParallelDecDlg dialog(block, DialogParent());
+  return ChoiceOnOk(dialog);
+}
+
+std::optional<SplitRequest> CQtHost::RunFictitiousDialog(const CLogicalBlock& block) {
+  CFictDlg dialog(block, DialogParent());
+  return ChoiceOnOk(dialog);
+}
+
+std::optional<ThreeInputChoice> CQtHost::RunThreeInputDialog(const CLogicalBlock& block,
+                                                             const std::vector<int32_t>& types) {
+  CThreeInDlg dialog(block, types, DialogParent());
+  return ChoiceOnOk(dialog);
+}
+
+std::optional<CLogicalScheme> CQtHost::RunAutomaticSynthesisDialog(const CLogicalScheme& scheme) {
+  const std::unique_ptr<QSettings> settings = m_frame ? m_frame->OpenSettings() : std::make_unique<QSettings>();
+  CAutoSynthDlg dialog(scheme, settings->value(kAutomaticSynthesisInputsKey, kDefaultAutomaticSynthesisInputs).toInt(),
+                       DialogParent());
+  std::optional<CLogicalScheme> result = ChoiceOnOk(dialog);
+  settings->setValue(kAutomaticSynthesisInputsKey, dialog.MaxInputs());
+  return result;
+}
+
+void CQtHost::RunAnalysisDialog(const CAnalysisGrid& grid) {
+  CAnalizeDlg dialog(grid, *this, DialogParent());
+  dialog.exec();
+}
+
+std::optional<WizardResult> CQtHost::RunNewProjectWizard() {
+  CWizSheet sheet(*this, DialogParent());
+  sheet.Page1()->SetName(kDefaultProjectName);
+  if (sheet.exec() != QDialog::Accepted) return std::nullopt;
+  return sheet.Result();
+}
+
+std::optional<SettingsChoice> CQtHost::RunSettingsDialog(const SettingsChoice& current) {
+  CSetUpDlg dialog(current, DialogParent());
+  return ChoiceOnOk(dialog);
+}
+
+std::optional<std::string> CQtHost::RunFileDialog(const FileDialogRequest& request, bool save) const {
+  QFileDialog dialog(DialogParent(), FromUtf8(request.title));
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setNameFilters(QtNameFilters(request.filter));
+  dialog.setDefaultSuffix(FromUtf8(request.defaultExtension));
+  // A choice of file type also changes the extension a typed name gets.
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &request](const QString& filter) {
+    const QString suffix = DefaultSuffixOf(filter);
+    dialog.setDefaultSuffix(suffix.isEmpty() ? FromUtf8(request.defaultExtension) : suffix);
+  });
+  // A wildcard name ("*.shc") only repeats the filter.
+  if (!request.fileName.empty() && request.fileName.find('*') == std::string::npos)
+    dialog.selectFile(FromUtf8(request.fileName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().front().toStdString();
+}
+
+std::optional<std::string> CQtHost::AskOpenFile(const FileDialogRequest& request) {
+  if (m_nextOpen) return std::exchange(m_nextOpen, std::nullopt);
+  return RunFileDialog(request, false);
+}
+
+std::optional<std::string> CQtHost::AskSaveFile(const FileDialogRequest& request) {
+  return RunFileDialog(request, true);
+}
+
+void CQtHost::UpdateAllViews() {
+  if (m_frame) m_frame->OnDocumentUpdated();
+}
+
+}  // namespace lodex
