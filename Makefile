@@ -9,7 +9,7 @@ JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 CTEST_ARGS ?=
 
-.PHONY: all setup build run test test-asan bench bench-synth fuzz check-format check-clang check-release clean
+.PHONY: all setup build run test test-asan bench bench-synth fuzz check-format check-layers check-clang check-release clean
 
 all: build
 
@@ -55,6 +55,11 @@ fuzz: setup $(BUILD_FUZZ)/build.ninja
 # The code as .clang-format lays it out.
 check-format: setup
 	@scripts/check-format.sh
+
+# Every include runs down the layers (the order is written in the script),
+# and only ui/ includes Qt.
+check-layers:
+	@python3 scripts/check-layers.py
 
 # Everything built with clang, and a Release build with GCC, warnings as
 # errors in both.
