@@ -24,12 +24,14 @@ std::vector<std::string> LayoutSequence(std::string_view lp, int digits) {
   return lines;
 }
 
-std::vector<std::string> ShowBlocks(const CLogicalScheme& scheme) {
+std::vector<std::string> ShowBlocks(const CLogicalScheme& scheme, std::vector<int>* owners) {
   std::vector<std::string> lines;
+  if (owners) owners->clear();
   for (int i = 1; i < scheme.GetBlockCount() - 1; ++i) {
     const CLogicalBlock& b = scheme.GetBlock(i);
     lines.push_back(PrintableText(b.m_caption) + ":");
     for (std::string& l : LayoutSequence(b.m_lp, b.m_wordDigits)) lines.push_back(std::move(l));
+    if (owners) owners->resize(lines.size(), i);
   }
   return lines;
 }

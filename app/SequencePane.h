@@ -17,8 +17,8 @@ inline constexpr const char* kNoSequenceLine = "Нет последовател�
 std::vector<std::string> LayoutSequence(std::string_view lp, int digits);
 
 // For every logic block, "caption:" (printable) followed by its laid-out
-// sequence.
-std::vector<std::string> ShowBlocks(const CLogicalScheme& scheme);
+// sequence. With `owners`, the block index of every line is stored there.
+std::vector<std::string> ShowBlocks(const CLogicalScheme& scheme, std::vector<int>* owners = nullptr);
 std::vector<std::string> ShowSource(std::string_view lp, int digits);
 
 }  // namespace lodex

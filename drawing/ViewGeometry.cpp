@@ -29,8 +29,11 @@ int SelectAt(const CSchemeDrawing& drawing, Point scroll, Point client, unsigned
 WheelZoom ZoomByWheel(unsigned zoom, int wheelDelta, Point scroll, Point cursor) {
   const int64_t old = std::max(zoom, kMinimumZoom);
   // Signed throughout: an unsigned sum would wrap below zero on a fast turn
-  // down and leave an enormous zoom instead of the minimum.
-  const int64_t next = std::max<int64_t>(old + wheelDelta / 12, kMinimumZoom);
+  // down and leave an enormous zoom instead of the minimum. Below 10 % a
+  // notch moves one point instead of ten.
+  const auto position = [](int64_t z) { return z >= 10 ? z : 10 - (10 - z) * 10; };
+  const int64_t moved = position(old) + wheelDelta / 12;
+  const int64_t next = std::max<int64_t>(moved >= 10 ? moved : 10 - (10 - moved) / 10, kMinimumZoom);
   auto keep = [&](int s, int p) { return static_cast<int>(next * (int64_t{s} + p) / old - p); };
   WheelZoom result;
   result.zoom = static_cast<unsigned>(std::min<int64_t>(next, UINT32_MAX));

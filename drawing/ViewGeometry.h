@@ -7,7 +7,8 @@
 
 namespace lodex {
 
-inline constexpr unsigned kMinimumZoom = 10;
+// 1 %: small enough that the largest scheme fits a window.
+inline constexpr unsigned kMinimumZoom = 1;
 
 // Scroll size of the diagram at `zoom` percent: (width + 30, height + 20)
 // scaled, each coordinate rounded down.
@@ -26,8 +27,8 @@ struct WheelZoom {
   Point scroll;
 };
 
-// Ctrl and the wheel: a notch of 120 changes the zoom by 10 points, never
-// below 10 %, and the scroll position keeps the diagram point under the
+// Ctrl and the wheel: a notch of 120 changes the zoom by 10 points (1 point
+// below 10 %), never below kMinimumZoom, and the scroll position keeps the diagram point under the
 // cursor (`cursor` in client coordinates) where it is. The caller keeps the
 // scroll position within its range.
 WheelZoom ZoomByWheel(unsigned zoom, int wheelDelta, Point scroll, Point cursor);

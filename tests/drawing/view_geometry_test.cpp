@@ -10,10 +10,15 @@ TEST(ViewGeometry, WheelNotchesChangeTheZoomByTenDownToTen) {
   unsigned zoom = 100;
   for (int i = 0; i < 9; ++i) zoom = ZoomByWheel(zoom, -120, {0, 0}, {0, 0}).zoom;
   EXPECT_EQ(zoom, 10u);
-  EXPECT_EQ(ZoomByWheel(zoom, -120, {0, 0}, {0, 0}).zoom, 10u);
+  // Below 10 % a notch is one point, down to 1 %, and back up the same way.
+  for (int i = 0; i < 9; ++i) zoom = ZoomByWheel(zoom, -120, {0, 0}, {0, 0}).zoom;
+  EXPECT_EQ(zoom, 1u);
+  EXPECT_EQ(ZoomByWheel(zoom, -120, {0, 0}, {0, 0}).zoom, 1u);
+  EXPECT_EQ(ZoomByWheel(1, 120 * 9, {0, 0}, {0, 0}).zoom, 10u);
+  EXPECT_EQ(ZoomByWheel(9, 240, {0, 0}, {0, 0}).zoom, 20u);
   // A fast turn worth twenty notches at once still stops at the minimum.
-  EXPECT_EQ(ZoomByWheel(100, -2400, {0, 0}, {0, 0}).zoom, 10u);
-  EXPECT_EQ(ZoomByWheel(10, -240, {0, 0}, {0, 0}).zoom, 10u);
+  EXPECT_EQ(ZoomByWheel(100, -2400, {0, 0}, {0, 0}).zoom, 1u);
+  EXPECT_EQ(ZoomByWheel(10, -240, {0, 0}, {0, 0}).zoom, 8u);
   // No upper limit; a part of a notch counts in twelfths.
   EXPECT_EQ(ZoomByWheel(1000, 1200, {0, 0}, {0, 0}).zoom, 1100u);
   EXPECT_EQ(ZoomByWheel(100, 60, {0, 0}, {0, 0}).zoom, 105u);

@@ -6,23 +6,27 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
 #include <QUrl>
 #include <filesystem>
 
 #include "WindowTestUtil.h"
+#include "drawing/SchemeBuilders.h"
 #include "model/SchemeFile.h"
 #include "model/TempDir.h"
 #include "ui/window/LodexView.h"
 #include "ui/window/MainFrm.h"
 #include "ui/window/OutputBar.h"
+#include "ui/window/OverviewBar.h"
 
 namespace lodex::test {
 namespace {
@@ -315,6 +319,72 @@ TEST(WindowHost, FileFiltersBecomeQtNameFilters) {
   EXPECT_EQ(QtNameFilters("Sequences|*.lof;*.txt||"), QStringList{"Sequences (*.lof *.txt)"});
   EXPECT_EQ(DefaultSuffixOf("Рисунок PNG (*.png)"), "png");
   EXPECT_EQ(DefaultSuffixOf("Все файлы (*)"), "");
+}
+
+}  // namespace
+}  // namespace lodex::test
+
+namespace lodex::test {
+namespace {
+
+// A chain of two-input blocks, far larger than the window.
+CLogicalScheme LongChain(int blocks) {
+  std::vector<CLogicalBlock> chain;
+  for (int k = blocks; k >= 1; --k) {
+    const std::string source = k == 1 ? "I" : "B" + std::to_string(k - 1);
+    chain.push_back(
+        testing::LogicBlock("B" + std::to_string(k), "0110", {{0, source}, {static_cast<int16_t>(k % 2), "I"}}));
+  }
+  return testing::MakeScheme(2, chain, {{0, "B" + std::to_string(blocks)}});
+}
+
+TEST_F(MainWindowTest, FindBlockSelectsAndThePaneAndTheOverviewFollow) {
+  const std::unique_ptr<CMainFrame> frame = MakeFrame();
+  frame->resize(900, 700);
+  frame->show();
+  ASSERT_TRUE(SaveSchemeFile(Path("big.shc"), LongChain(300)).ok());
+  ASSERT_TRUE(frame->OpenFile(QString::fromStdString(Path("big.shc"))));
+  EXPECT_TRUE(frame->OverviewBar()->isVisibleTo(frame.get()));
+  const CLogicalScheme& scheme = frame->Document().Scheme();
+
+  // By number, identifier and caption.
+  ASSERT_TRUE(frame->FindBlock("150"));
+  EXPECT_EQ(frame->Document().SelectedLogicBlock(), 150);
+  ASSERT_TRUE(frame->FindBlock(" B7 "));
+  EXPECT_EQ(frame->Document().SelectedLogicBlock(), scheme.FindBlock("B7"));
+  const std::string caption = scheme.GetBlock(42).m_caption;
+  ASSERT_TRUE(frame->FindBlock(QString::fromStdString(caption)));
+  EXPECT_EQ(frame->Document().SelectedLogicBlock(), 42);
+  host->answer = MessageAnswer::Ok;
+  EXPECT_FALSE(frame->FindBlock("B9999"));
+  ASSERT_EQ(host->messages.size(), 1u);
+  EXPECT_EQ(host->messages.back().text, "Блок «B9999» не найден");
+  EXPECT_EQ(frame->Document().SelectedLogicBlock(), 42);
+
+  // The pane marks the selected block's lines: its caption line and its
+  // sequence line.
+  COutputBar* pane = frame->OutputBar();
+  EXPECT_EQ(pane->MarkedBlock(), 42);
+  auto* list = qobject_cast<QListView*>(pane->Tabs()->widget(0));
+  ASSERT_NE(list, nullptr);
+  const QModelIndexList marked = list->selectionModel()->selectedRows();
+  ASSERT_EQ(marked.size(), 2);
+  EXPECT_EQ(pane->BlockLines()[marked.front().row()], QString::fromStdString(caption + ":"));
+
+  // A double click on another block's lines selects that block in the view.
+  const QModelIndex line = list->model()->index(2 * (7 - 1) + 1, 0);  // block 7's sequence line
+  list->scrollTo(line);
+  const QPoint at = list->visualRect(line).center();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);  // a double click's first press
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+  EXPECT_EQ(frame->Document().SelectedLogicBlock(), 7);
+  EXPECT_EQ(pane->MarkedBlock(), 7);
+
+  // A scheme that fits has no overview.
+  const std::string small = Project("small.shc");
+  ASSERT_TRUE(frame->OpenFile(QString::fromStdString(small)));
+  EXPECT_FALSE(frame->OverviewBar()->isVisibleTo(frame.get()));
+  EXPECT_EQ(frame->View()->Zoom(), 100u);
 }
 
 }  // namespace

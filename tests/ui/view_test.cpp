@@ -124,9 +124,10 @@ TEST_F(UiViewTest, ClickSelectsTheBlockUnderItAndPaintsItBlue) {
   EXPECT_FALSE(HasBlue(Grab()));
 }
 
-TEST_F(UiViewTest, CtrlWheelZoomsAroundTheCursorNeverBelowTen) {
+TEST_F(UiViewTest, CtrlWheelZoomsAroundTheCursorNeverBelowOne) {
   std::mt19937 rng(7);
   Open(testing::DecomposedScheme(rng, 6, 3, true));  // larger than the viewport
+  view.ZoomReset();
   QSignalSpy zoomed(&view, &CLodexView::ZoomChanged);
 
   Wheel(120, Qt::ControlModifier);
@@ -155,11 +156,11 @@ TEST_F(UiViewTest, CtrlWheelZoomsAroundTheCursorNeverBelowTen) {
   EXPECT_EQ(view.Zoom(), 130u);
 
   for (int i = 0; i < 30; ++i) Wheel(-120, Qt::ControlModifier);
-  EXPECT_EQ(view.Zoom(), 10u);
+  EXPECT_EQ(view.Zoom(), 1u);
   view.ZoomOut();
-  EXPECT_EQ(view.Zoom(), 10u);
+  EXPECT_EQ(view.Zoom(), 1u);
   view.ZoomIn();
-  EXPECT_EQ(view.Zoom(), 20u);
+  EXPECT_EQ(view.Zoom(), 2u);
   view.ZoomReset();
   EXPECT_EQ(view.Zoom(), 100u);
   view.SetZoom(1'000'000);
@@ -172,6 +173,112 @@ TEST_F(UiViewTest, CtrlWheelZoomsAroundTheCursorNeverBelowTen) {
   EXPECT_LE(fit.y, view.maximumViewportSize().height());
   const Point next = ScaledDiagramSize(view.Drawing().Width(), view.Drawing().Height(), view.Zoom() + 1);
   EXPECT_TRUE(next.x > view.maximumViewportSize().width() || next.y > view.maximumViewportSize().height());
+}
+
+// A scheme far larger than the window: a long chain of two-input blocks.
+CLogicalScheme LongChain(int blocks) {
+  std::vector<CLogicalBlock> chain;
+  for (int k = blocks; k >= 1; --k) {
+    const std::string source = k == 1 ? "I" : "B" + std::to_string(k - 1);
+    chain.push_back(LogicBlock("B" + std::to_string(k), "0110", {{0, source}, {static_cast<int16_t>(k % 2), "I"}}));
+  }
+  return MakeScheme(2, chain, {{0, "B" + std::to_string(blocks)}});
+}
+
+TEST_F(UiViewTest, OpeningFitsABigSchemeCentredAndKeepsASmallOneAtFullSize) {
+  Open(LongChain(300));
+  ASSERT_TRUE(view.LargerThanViewport());
+  EXPECT_LT(view.Zoom(), 100u);
+  const Point fitted = ScaledDiagramSize(view.Drawing().Width(), view.Drawing().Height(), view.Zoom());
+  EXPECT_LE(fitted.x, view.viewport()->width());
+  EXPECT_EQ(view.horizontalScrollBar()->maximum(), 0);
+  EXPECT_EQ(view.verticalScrollBar()->maximum(), 0);
+  // Centred: the margins on both sides differ by at most a pixel.
+  const int left = view.Origin().x(), right = view.viewport()->width() - fitted.x - left;
+  EXPECT_GT(left, 0);
+  EXPECT_NEAR(left, right, 1);
+
+  // The next file brings its own zoom, not this one's.
+  Open(TwoBlocks());
+  EXPECT_EQ(view.Zoom(), 100u);
+  EXPECT_EQ(view.Origin(), QPoint(0, 0));
+}
+
+TEST_F(UiViewTest, ZoomAndPanKeepThePointUnderTheCursor) {
+  Open(LongChain(300));
+  view.ZoomReset();
+  view.horizontalScrollBar()->setValue(200);
+  view.verticalScrollBar()->setValue(300);
+  const QPoint cursor(250, 150);
+  const auto under = [&] {
+    const QPoint o = view.Origin();
+    return ViewToDiagram({-o.x(), -o.y()}, {cursor.x(), cursor.y()}, view.Zoom());
+  };
+  const Point before = under();
+  Wheel(-360, Qt::ControlModifier, cursor);
+  EXPECT_EQ(view.Zoom(), 70u);
+  EXPECT_NEAR(under().x, before.x, 2);
+  EXPECT_NEAR(under().y, before.y, 2);
+
+  // The middle button drags the diagram anywhere, the left one on empty
+  // space: the diagram moves with the mouse.
+  const QPoint origin = view.Origin();
+  QTest::mousePress(view.viewport(), Qt::MiddleButton, Qt::NoModifier, {300, 300});
+  QMouseEvent move(QEvent::MouseMove, QPointF(260, 250), view.viewport()->mapToGlobal(QPointF(260, 250)), Qt::NoButton,
+                   Qt::MiddleButton, Qt::NoModifier);
+  QApplication::sendEvent(view.viewport(), &move);
+  QTest::mouseRelease(view.viewport(), Qt::MiddleButton, Qt::NoModifier, {260, 250});
+  EXPECT_EQ(view.Origin(), origin + QPoint(-40, -50));
+
+  const Point empty{5, 5};
+  ASSERT_LT(SelectAt(view.Drawing(), {-view.Origin().x(), -view.Origin().y()}, empty, view.Zoom()), 0);
+  QTest::mousePress(view.viewport(), Qt::LeftButton, Qt::NoModifier, {5, 5});
+  QMouseEvent drag(QEvent::MouseMove, QPointF(35, 25), view.viewport()->mapToGlobal(QPointF(35, 25)), Qt::NoButton,
+                   Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(view.viewport(), &drag);
+  QTest::mouseRelease(view.viewport(), Qt::LeftButton, Qt::NoModifier, {35, 25});
+  EXPECT_EQ(view.Origin(), origin + QPoint(-10, -30));
+  EXPECT_EQ(doc.SelectedBlock(), -1);
+}
+
+TEST_F(UiViewTest, TabWalksTheBlocksAndCentresEach) {
+  Open(LongChain(300));
+  view.ZoomReset();
+  view.setFocus();
+  QTest::keyClick(&view, Qt::Key_Tab);
+  EXPECT_EQ(doc.SelectedLogicBlock(), 1);
+  QTest::keyClick(&view, Qt::Key_Tab);
+  EXPECT_EQ(doc.SelectedLogicBlock(), 2);
+  QTest::keyClick(&view, Qt::Key_Backtab);
+  QTest::keyClick(&view, Qt::Key_Backtab);
+  EXPECT_EQ(doc.SelectedLogicBlock(), 300);  // round to the last
+  // A block away from the diagram's edges comes to the viewport's centre.
+  doc.SelectBlock(149);
+  QTest::keyClick(&view, Qt::Key_Tab);
+  ASSERT_EQ(doc.SelectedLogicBlock(), 150);
+  const Rect r = view.Drawing().Entries()[150].rect;
+  const QPoint centre = view.ToViewport((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  EXPECT_NEAR(centre.x(), view.viewport()->width() / 2, 2);
+  EXPECT_NEAR(centre.y(), view.viewport()->height() / 2, 2);
+}
+
+TEST_F(UiViewTest, TheSelectionLightsItsSignalsAndAnInputsStubsLightTogether) {
+  Open(TwoBlocks());
+  EXPECT_TRUE(view.Highlight().empty());
+  doc.SelectBlock(2);  // A: reads inputs 0 and 1, feeds B's pin 0
+  const std::vector<PinRef> a{{2, 0}, {2, 1}, {1, 0}};
+  EXPECT_EQ(view.Highlight(), a);
+  const QImage lit = Grab();
+  const PinWire& into = view.Drawing().Entries()[1].pins[0];
+  EXPECT_EQ(lit.pixelColor(into.pinX - 3, into.pinY), QColor(0, 120, 215));
+
+  // Hovering the stub of input 0 (read by A only) lights that input.
+  doc.SelectBlock(-1);
+  const PinWire& stub = view.Drawing().Entries()[2].pins[0];
+  QTest::mouseMove(view.viewport(), view.ToViewport((stub.startX + stub.runX) / 2, stub.startY));
+  EXPECT_EQ(view.Highlight(), (std::vector<PinRef>{{2, 0}}));
+  QTest::mouseMove(view.viewport(), {600, 450});
+  EXPECT_TRUE(view.Highlight().empty());
 }
 
 TEST_F(UiViewTest, ContextMenuGreysWhatTheSelectedBlockCannotDo) {

@@ -132,7 +132,8 @@ void CQPainterCanvas::Text(int x, int y, const std::string& text, TextAlign alig
   if (!blackPen) m_painter.setPen(m_pen);
 }
 
-void PaintScheme(QPainter& painter, const CSchemeDrawing& drawing, int selectedIndex, unsigned zoom, QPoint scroll) {
+void PaintScheme(QPainter& painter, const CSchemeDrawing& drawing, int selectedIndex, unsigned zoom, QPoint scroll,
+                 const std::vector<PinRef>& highlight) {
   painter.save();
   painter.fillRect(painter.window(), Qt::white);
   painter.translate(-scroll);
@@ -141,6 +142,7 @@ void PaintScheme(QPainter& painter, const CSchemeDrawing& drawing, int selectedI
   CQPainterCanvas canvas(painter);
   drawing.Paint(canvas, selectedIndex);
   drawing.PaintWires(canvas);
+  PaintWires(canvas, drawing, highlight);
   painter.restore();
 }
 

@@ -12,6 +12,7 @@
 
 #include "drawing/Canvas.h"
 #include "drawing/SchemeDrawing.h"
+#include "drawing/SignalHighlight.h"
 
 class QPainter;
 
@@ -56,9 +57,9 @@ class CQPainterCanvas : public CCanvas {
 
 // The laid-out diagram as the view shows it: on white, at `zoom` percent,
 // scrolled so that device point (0, 0) shows diagram point `scroll` (in
-// zoomed units), with `selectedIndex` in blue. An empty layout paints only
-// the white.
+// zoomed units), with `selectedIndex` in blue and the wires of `highlight`
+// over it. An empty layout paints only the white.
 void PaintScheme(QPainter& painter, const CSchemeDrawing& drawing, int selectedIndex, unsigned zoom = 100,
-                 QPoint scroll = {});
+                 QPoint scroll = {}, const std::vector<PinRef>& highlight = {});
 
 }  // namespace lodex

@@ -14,6 +14,7 @@
 #include <map>
 
 #include "app/CommandTable.h"
+#include "drawing/SignalHighlight.h"
 #include "drawing/ViewGeometry.h"
 #include "export/SvgCanvas.h"
 #include "model/PrintableText.h"
@@ -40,13 +41,25 @@ CLodexView::CLodexView(CLodexDoc& doc, QWidget* parent) : QAbstractScrollArea(pa
   viewport()->setAutoFillBackground(false);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
+  viewport()->setMouseTracking(true);
   horizontalScrollBar()->setSingleStep(20);
   verticalScrollBar()->setSingleStep(20);
 }
 
 void CLodexView::OnUpdate() {
   m_drawing.Layout(m_doc.Scheme(), m_doc.LibraryBlocks());
-  UpdateScrollRanges();
+  // A scheme just opened or made, or one whose diagram grew or shrank at
+  // least twofold, is shown whole; its zoom is its own, not the last one's.
+  const Point size{m_drawing.Width(), m_drawing.Height()};
+  const bool resized = size.x >= 2 * m_laidOutSize.x || 2 * size.x <= m_laidOutSize.x ||
+                       size.y >= 2 * m_laidOutSize.y || 2 * size.y <= m_laidOutSize.y;
+  const bool fresh = m_doc.IsLayoutDirty() && m_doc.IsFirstState();
+  m_laidOutSize = size;
+  if (m_doc.Scheme().IsEmpty() || m_hoveredInput >= m_doc.Scheme().GetBlock(0).m_outputCount) m_hoveredInput = -1;
+  if (!m_doc.Scheme().IsEmpty() && (fresh || resized))
+    ShowWhole();
+  else
+    UpdateScrollRanges();
   viewport()->update();
   // An empty scheme has nothing for the sequence panes; its flag waits for
   // the first scheme.
@@ -56,7 +69,19 @@ void CLodexView::OnUpdate() {
   }
 }
 
-Point CLodexView::ScrollPosition() const { return {horizontalScrollBar()->value(), verticalScrollBar()->value()}; }
+Point CLodexView::ScrollPosition() const {
+  return {horizontalScrollBar()->value() - m_offset.x(), verticalScrollBar()->value() - m_offset.y()};
+}
+
+QPoint CLodexView::Origin() const {
+  const Point s = ScrollPosition();
+  return {-s.x, -s.y};
+}
+
+QPoint CLodexView::ToViewport(int x, int y) const {
+  const Point s = ScrollPosition();
+  return {static_cast<int>(int64_t{x} * m_zoom / 100) - s.x, static_cast<int>(int64_t{y} * m_zoom / 100) - s.y};
+}
 
 void CLodexView::UpdateScrollRanges() {
   const Point size =
@@ -66,17 +91,23 @@ void CLodexView::UpdateScrollRanges() {
   verticalScrollBar()->setPageStep(page.height());
   horizontalScrollBar()->setRange(0, std::max(0, size.x - page.width()));
   verticalScrollBar()->setRange(0, std::max(0, size.y - page.height()));
+  m_offset = m_centred ? QPoint(std::max(0, (page.width() - size.x) / 2), std::max(0, (page.height() - size.y) / 2))
+                       : QPoint();
+  emit VisibleAreaChanged();
 }
 
 void CLodexView::ZoomAround(unsigned percent, Point anchor) {
   const unsigned target = std::clamp(percent, kMinimumZoom, kMaximumZoom);
-  if (target == m_zoom) return;
-  const int delta = (static_cast<int>(target) - static_cast<int>(m_zoom)) * 12;
-  const WheelZoom next = ZoomByWheel(m_zoom, delta, ScrollPosition(), anchor);
-  m_zoom = next.zoom;
+  if (target == m_zoom && !m_centred) return;
+  const Point scroll = ScrollPosition();
+  m_centred = false;
+  // The diagram point under the anchor stays there.
+  const auto keep = [&](int s, int a) { return static_cast<int>(int64_t{target} * (int64_t{s} + a) / m_zoom - a); };
+  const Point next{keep(scroll.x, anchor.x), keep(scroll.y, anchor.y)};
+  m_zoom = target;
   UpdateScrollRanges();
-  horizontalScrollBar()->setValue(next.scroll.x);
-  verticalScrollBar()->setValue(next.scroll.y);
+  horizontalScrollBar()->setValue(next.x);
+  verticalScrollBar()->setValue(next.y);
   viewport()->update();
   emit ZoomChanged(m_zoom);
 }
@@ -86,11 +117,17 @@ void CLodexView::SetZoom(unsigned percent) {
   ZoomAround(percent, {page.width() / 2, page.height() / 2});
 }
 
-void CLodexView::ZoomIn() { SetZoom(m_zoom + kZoomStep); }
+void CLodexView::ZoomIn() { SetZoom(m_zoom < 10 ? m_zoom + 1 : m_zoom + kZoomStep); }
 
-void CLodexView::ZoomOut() { SetZoom(m_zoom > kMinimumZoom + kZoomStep ? m_zoom - kZoomStep : kMinimumZoom); }
+void CLodexView::ZoomOut() { SetZoom(m_zoom <= 10 ? (m_zoom > 1 ? m_zoom - 1 : 1) : m_zoom - kZoomStep); }
 
 void CLodexView::ZoomReset() { SetZoom(100); }
+
+bool CLodexView::LargerThanViewport() const {
+  const Point whole = ScaledDiagramSize(m_drawing.Width(), m_drawing.Height(), 100);
+  const QSize room = maximumViewportSize();
+  return whole.x > room.width() || whole.y > room.height();
+}
 
 void CLodexView::FitToWindow() {
   if (m_doc.Scheme().IsEmpty()) return;
@@ -100,9 +137,51 @@ void CLodexView::FitToWindow() {
   const int64_t byWidth = int64_t{room.width()} * 100 / std::max(whole.x, 1);
   const int64_t byHeight = int64_t{room.height()} * 100 / std::max(whole.y, 1);
   const int64_t fit = std::clamp<int64_t>(std::min(byWidth, byHeight), kMinimumZoom, kMaximumZoom);
-  ZoomAround(static_cast<unsigned>(fit), {0, 0});
+  m_zoom = static_cast<unsigned>(fit);
+  m_centred = true;
   horizontalScrollBar()->setValue(0);
   verticalScrollBar()->setValue(0);
+  UpdateScrollRanges();
+  viewport()->update();
+  emit ZoomChanged(m_zoom);
+}
+
+void CLodexView::ShowWhole() {
+  if (!m_doc.Scheme().IsEmpty() && LargerThanViewport()) {
+    FitToWindow();
+    return;
+  }
+  m_centred = false;
+  m_zoom = 100;
+  UpdateScrollRanges();
+  horizontalScrollBar()->setValue(0);
+  verticalScrollBar()->setValue(0);
+  viewport()->update();
+  emit ZoomChanged(m_zoom);
+}
+
+void CLodexView::CentreOn(int x, int y) {
+  if (m_centred) {  // a fitted diagram is all in sight already
+    viewport()->update();
+    return;
+  }
+  const QSize page = viewport()->size();
+  horizontalScrollBar()->setValue(static_cast<int>(int64_t{x} * m_zoom / 100) - page.width() / 2);
+  verticalScrollBar()->setValue(static_cast<int>(int64_t{y} * m_zoom / 100) - page.height() / 2);
+  viewport()->update();
+}
+
+void CLodexView::SelectAndCentre(int index) {
+  m_doc.SelectBlock(index);
+  const int sel = m_doc.SelectedLogicBlock();
+  if (sel < 1 || static_cast<size_t>(sel) >= m_drawing.Entries().size()) return;
+  const Rect& r = m_drawing.Entries()[static_cast<size_t>(sel)].rect;
+  CentreOn((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+std::vector<PinRef> CLodexView::Highlight() const {
+  if (m_hoveredInput >= 0) return PrimaryInputWires(m_doc.Scheme(), m_hoveredInput);
+  return BlockWires(m_doc.Scheme(), m_doc.SelectedLogicBlock());
 }
 
 void CLodexView::paintEvent(QPaintEvent*) {
@@ -112,7 +191,7 @@ void CLodexView::paintEvent(QPaintEvent*) {
     return;
   }
   const Point s = ScrollPosition();
-  PaintScheme(painter, m_drawing, m_doc.SelectedBlock(), m_zoom, QPoint(s.x, s.y));
+  PaintScheme(painter, m_drawing, m_doc.SelectedBlock(), m_zoom, QPoint(s.x, s.y), Highlight());
 }
 
 void CLodexView::resizeEvent(QResizeEvent* event) {
@@ -120,21 +199,81 @@ void CLodexView::resizeEvent(QResizeEvent* event) {
   UpdateScrollRanges();
 }
 
+void CLodexView::scrollContentsBy(int, int) {
+  viewport()->update();
+  emit VisibleAreaChanged();
+}
+
 void CLodexView::mousePressEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  const bool onEmpty =
+      event->button() == Qt::LeftButton && SelectAt(m_drawing, ScrollPosition(), {p.x(), p.y()}, m_zoom) < 0;
+  if (event->button() == Qt::MiddleButton || onEmpty) {
+    // Middle button anywhere, left button on empty space: pan.
+    m_panning = true;
+    m_panFrom = p;
+    viewport()->setCursor(Qt::ClosedHandCursor);
+    if (onEmpty) m_doc.SelectBlock(-1);
+    event->accept();
+    return;
+  }
   if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) {
     QAbstractScrollArea::mousePressEvent(event);
     return;
   }
-  const QPoint p = event->position().toPoint();
   m_doc.SelectBlock(SelectAt(m_drawing, ScrollPosition(), {p.x(), p.y()}, m_zoom));
   event->accept();
 }
 
+void CLodexView::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  if (m_panning) {
+    const QPoint moved = p - m_panFrom;
+    m_panFrom = p;
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() - moved.x());
+    verticalScrollBar()->setValue(verticalScrollBar()->value() - moved.y());
+    event->accept();
+    return;
+  }
+  // Over empty space the cursor offers to pan; over a primary input's stub
+  // every stub of that input lights up.
+  const Point d = ViewToDiagram(ScrollPosition(), {p.x(), p.y()}, m_zoom);
+  const bool onBlock = m_drawing.HitTest(d.x, d.y) >= 0;
+  viewport()->setCursor(m_doc.Scheme().IsEmpty() || onBlock ? Qt::ArrowCursor : Qt::OpenHandCursor);
+  SetHoveredInput(onBlock ? -1 : PrimaryInputAt(m_doc.Scheme(), m_drawing, d.x, d.y));
+  QAbstractScrollArea::mouseMoveEvent(event);
+}
+
+void CLodexView::leaveEvent(QEvent* event) {
+  SetHoveredInput(-1);
+  QAbstractScrollArea::leaveEvent(event);
+}
+
+void CLodexView::SetHoveredInput(int input) {
+  if (input == m_hoveredInput) return;
+  m_hoveredInput = input;
+  viewport()->update();
+}
+
 void CLodexView::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
+  if (m_panning && (event->button() == Qt::LeftButton || event->button() == Qt::MiddleButton)) {
+    m_panning = false;
+    viewport()->setCursor(Qt::OpenHandCursor);
+    event->accept();
+  } else if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton) {
     event->accept();  // the press has selected
-  else
+  } else {
     QAbstractScrollArea::mouseReleaseEvent(event);
+  }
+}
+
+bool CLodexView::focusNextPrevChild(bool next) {
+  const int logic = m_doc.Scheme().GetBlockCount() - 2;
+  if (m_doc.Scheme().IsEmpty() || logic < 1) return QAbstractScrollArea::focusNextPrevChild(next);
+  const int sel = m_doc.SelectedLogicBlock();
+  const int target = sel < 1 ? (next ? 1 : logic) : (sel - 1 + (next ? 1 : logic - 1)) % logic + 1;
+  SelectAndCentre(target);
+  return true;
 }
 
 void CLodexView::wheelEvent(QWheelEvent* event) {

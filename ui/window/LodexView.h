@@ -1,14 +1,17 @@
-// The scheme view: the document's scheme drawn as a diagram that scrolls and
-// zooms, block selection with the mouse, and the selected block's context
-// menu.
+// The scheme view: the document's scheme drawn as a diagram that scrolls,
+// pans and zooms; block selection with the mouse and the keyboard, the
+// selected block's signals highlighted, and its context menu.
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QPoint>
 #include <QString>
+#include <vector>
 
 #include "app/CommandIds.h"
 #include "app/LodexDoc.h"
 #include "drawing/SchemeDrawing.h"
+#include "drawing/SignalHighlight.h"
 
 namespace lodex {
 
@@ -29,6 +32,23 @@ class CLodexView : public QAbstractScrollArea {
   void OnUpdate();
 
   unsigned Zoom() const { return m_zoom; }
+  // The diagram's top-left corner in the viewport at the current scroll
+  // position (negative while scrolled; positive while a fitted diagram is
+  // centred).
+  QPoint Origin() const;
+  // The viewport point that shows diagram point (x, y).
+  QPoint ToViewport(int x, int y) const;
+  // The wires drawn highlighted: the selected block's, or those of the
+  // primary input under the mouse.
+  std::vector<PinRef> Highlight() const;
+
+  // Whether the diagram at 100 % is larger than the viewport's room
+  // without scroll bars.
+  bool LargerThanViewport() const;
+  // Selects logic block `index` and scrolls it to the viewport's centre.
+  void SelectAndCentre(int index);
+  // Scrolls so that diagram point (x, y) is at the viewport's centre.
+  void CentreOn(int x, int y);
 
   // The diagram at 100 % without the selection, as SVG or PNG by the file's
   // extension; false and a reason when it is not written. The file is
@@ -38,25 +58,36 @@ class CLodexView : public QAbstractScrollArea {
   const CSchemeDrawing& Drawing() const { return m_drawing; }
 
  public slots:
-  // Between 10 % and kMaximumZoom, keeping the diagram point at the
+  // Between kMinimumZoom and kMaximumZoom, keeping the diagram point at the
   // viewport's centre where it is.
   void SetZoom(unsigned percent);
   void ZoomIn();     // +10
   void ZoomOut();    // -10
   void ZoomReset();  // 100 %
-  // The zoom at which the whole diagram fits the viewport, not below 10 %.
+  // The zoom at which the whole diagram fits the viewport, the diagram
+  // centred in it.
   void FitToWindow();
+  // "По размеру окна" for a diagram larger than the viewport, else 100 %:
+  // what a scheme shows when it is opened or changes size a lot.
+  void ShowWhole();
 
  signals:
   void LayoutRefreshed(bool firstState);
   void CommandRequested(lodex::CommandId id);
   void ZoomChanged(unsigned percent);
+  // The part of the diagram in sight changed (scrolling, zoom, size).
+  void VisibleAreaChanged();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+  // Tab and Shift+Tab walk the blocks in scheme order.
+  bool focusNextPrevChild(bool next) override;
   void wheelEvent(QWheelEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 
@@ -67,10 +98,18 @@ class CLodexView : public QAbstractScrollArea {
   // viewport point `anchor` where it is.
   void ZoomAround(unsigned percent, Point anchor);
 
+  void SetHoveredInput(int input);
+
   CLodexDoc& m_doc;
-  unsigned m_zoom = 100;  // kept across documents
+  unsigned m_zoom = 100;
+  bool m_centred = false;  // set by FitToWindow until the next zoom
+  QPoint m_offset;         // where a centred diagram starts in the viewport
   CSchemeDrawing m_drawing;
+  Point m_laidOutSize;  // the diagram's size at the last layout
   int m_wheelRest = 0;  // a turn of less than a zoom step, kept for the next event
+  bool m_panning = false;
+  QPoint m_panFrom;  // the mouse position the pan last moved to
+  int m_hoveredInput = -1;
 };
 
 }  // namespace lodex

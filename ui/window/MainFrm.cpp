@@ -4,7 +4,9 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -15,6 +17,7 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "app/BlockSearch.h"
 #include "app/CommandTable.h"
 #include "model/PrintableText.h"
 #include "ui/dialogs/AboutDlg.h"
@@ -22,6 +25,7 @@
 #include "ui/window/Lodex.h"
 #include "ui/window/LodexView.h"
 #include "ui/window/OutputBar.h"
+#include "ui/window/OverviewBar.h"
 #include "ui/window/QtHost.h"
 
 namespace lodex {
@@ -60,14 +64,22 @@ CMainFrame::CMainFrame(std::unique_ptr<CQtHost> host, const QString& settingsFil
   setCentralWidget(m_view);
   m_outputBar = new COutputBar(this);
   addDockWidget(Qt::BottomDockWidgetArea, m_outputBar);
+  m_overview = new COverviewBar(*m_view, this);
+  addDockWidget(Qt::RightDockWidgetArea, m_overview);
+  m_overview->hide();
 
   CreateActions();
   CreateToolBar();
   CreateMenus();
   CreateStatusBar();
 
-  connect(m_view, &CLodexView::LayoutRefreshed, this,
-          [this](bool firstState) { m_outputBar->UpdatePanes(m_doc->Scheme(), firstState); });
+  connect(m_view, &CLodexView::LayoutRefreshed, this, [this](bool firstState) {
+    m_outputBar->UpdatePanes(m_doc->Scheme(), firstState);
+    // The overview stands beside a diagram that does not fit the window.
+    m_overview->Map()->Invalidate();
+    m_overview->setVisible(m_view->LargerThanViewport());
+  });
+  connect(m_outputBar, &COutputBar::BlockActivated, m_view, &CLodexView::SelectAndCentre);
   connect(m_view, &CLodexView::CommandRequested, this, &CMainFrame::RunCommand);
   connect(m_view, &CLodexView::ZoomChanged, this,
           [this](unsigned percent) { m_zoomLabel->setText(QString("%1%").arg(percent)); });
@@ -89,6 +101,7 @@ CMainFrame::CMainFrame(std::unique_ptr<CQtHost> host, const QString& settingsFil
 CMainFrame::~CMainFrame() {
   // The view and the pane go before the document they show.
   m_host->Attach(nullptr);
+  delete m_overview;  // it draws the view's diagram
   delete m_view;
   delete m_outputBar;
 }
@@ -184,12 +197,21 @@ void CMainFrame::CreateMenus() {
                 &CLodexView::ZoomReset);
   addViewAction("По &размеру окна", "Уместить всю схему в окне", {}, &CLodexView::FitToWindow);
   view->addSeparator();
+  QAction* find = view->addAction("&Найти блок...");
+  find->setStatusTip("Найти блок по номеру, идентификатору или подписи");
+  find->setShortcut(QKeySequence::Find);
+  addAction(find);
+  connect(find, &QAction::triggered, this, &CMainFrame::AskFindBlock);
+  view->addSeparator();
   QAction* toolBarToggle = m_toolBar->toggleViewAction();
   toolBarToggle->setStatusTip("Показать или скрыть панель управления");
   view->addAction(toolBarToggle);
   QAction* paneToggle = m_outputBar->toggleViewAction();
   paneToggle->setStatusTip("Показать или скрыть панель логических последовательностей");
   view->addAction(paneToggle);
+  QAction* overviewToggle = m_overview->toggleViewAction();
+  overviewToggle->setStatusTip("Показать или скрыть обзор всей схемы");
+  view->addAction(overviewToggle);
   view->addSeparator();
   QAction* reset = view->addAction("&Сбросить расположение панелей");
   reset->setStatusTip("Вернуть панели на их исходные места");
@@ -225,6 +247,29 @@ void CMainFrame::RunCommand(CommandId id) {
 
 void CMainFrame::OnDocumentUpdated() {
   if (m_view) m_view->OnUpdate();
+  if (m_outputBar) m_outputBar->FollowSelection(m_doc->SelectedLogicBlock());
+  RefreshCommands();
+}
+
+bool CMainFrame::FindBlock(const QString& query) {
+  const int index = FindLogicBlock(m_doc->Scheme(), query.toStdString());
+  if (index < 1) {
+    m_host->Show(Message{"Блок «" + PrintableText(query.toStdString()) + "» не найден", kAppTitle, MessageButtons::Ok,
+                         MessageIcon::Warning});
+    return false;
+  }
+  m_view->SelectAndCentre(index);
+  return true;
+}
+
+void CMainFrame::AskFindBlock() {
+  if (m_doc->Scheme().IsEmpty()) return;
+  bool ok = false;
+  const QString query = QInputDialog::getText(
+      this, "Найти блок", "Номер, идентификатор или подпись блока:", QLineEdit::Normal, m_lastQuery, &ok);
+  if (!ok || query.trimmed().isEmpty()) return;
+  m_lastQuery = query;
+  FindBlock(query);
   RefreshCommands();
 }
 

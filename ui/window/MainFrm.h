@@ -25,6 +25,7 @@ namespace lodex {
 
 class CLodexView;
 class COutputBar;
+class COverviewBar;
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT
@@ -43,6 +44,7 @@ class CMainFrame : public QMainWindow {
   CQtHost& Host() { return *m_host; }
   CLodexView* View() const { return m_view; }
   COutputBar* OutputBar() const { return m_outputBar; }
+  COverviewBar* OverviewBar() const { return m_overview; }
   QToolBar* ToolBar() const { return m_toolBar; }
   // The action of a command, or nullptr for an id that has none.
   QAction* Action(CommandId id) const;
@@ -58,6 +60,9 @@ class CMainFrame : public QMainWindow {
   // The host's UpdateAllViews: the view lays the scheme out again, then the
   // actions and the title follow the document.
   void OnDocumentUpdated();
+  // "Найти блок": selects and centres the logic block that `query` names by
+  // number, identifier or caption; a query that names none is reported.
+  bool FindBlock(const QString& query);
   // Shows the window with the bar layout and position it was closed with.
   void ShowWithSavedPosition();
   // The toolbar and the pane back where a first run puts them.
@@ -82,18 +87,21 @@ class CMainFrame : public QMainWindow {
   void RemoveRecentFile(const QString& path);
   void SaveRecentFiles() const;
   void SaveImage();
+  void AskFindBlock();
 
   std::unique_ptr<CQtHost> m_host;
   std::unique_ptr<CLodexDoc> m_doc;
   QString m_settingsFile;
   CLodexView* m_view = nullptr;
   COutputBar* m_outputBar = nullptr;
+  COverviewBar* m_overview = nullptr;
   QToolBar* m_toolBar = nullptr;
   QLabel* m_zoomLabel = nullptr;
   std::map<CommandId, QAction*> m_actions;
   QAction* m_recentPlaceholder = nullptr;
   std::vector<QAction*> m_recentActions;
   QStringList m_recentFiles;
+  QString m_lastQuery;         // the last "Найти блок" text
   QString m_lastPath;          // the document's path when the recent list last followed it
   QByteArray m_defaultLayout;  // saveState() of a first run
 };

@@ -1,9 +1,11 @@
 #include "ui/window/OutputBar.h"
 
 #include <QFont>
+#include <QItemSelectionModel>
 #include <QListView>
 #include <QStringListModel>
 #include <QTabWidget>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -30,7 +32,12 @@ COutputBar::COutputBar(QWidget* parent)
   setAllowedAreas(Qt::AllDockWidgetAreas);
   m_tabs->setDocumentMode(true);
   m_tabs->setTabPosition(QTabWidget::South);
-  m_tabs->addTab(MakeList(m_blockModel), QStringLiteral("Логическая последовательность текущего блока"));
+  m_blockList = MakeList(m_blockModel);
+  m_tabs->addTab(m_blockList, QStringLiteral("Логическая последовательность текущего блока"));
+  connect(m_blockList, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
+    if (index.row() >= 0 && static_cast<size_t>(index.row()) < m_owners.size())
+      emit BlockActivated(m_owners[static_cast<size_t>(index.row())]);
+  });
   m_tabs->addTab(MakeList(m_sourceModel), QStringLiteral("Исходная логическая последовательность"));
   m_blockModel->setStringList({QString::fromUtf8(kNoSequenceLine)});
   m_sourceModel->setStringList({QString::fromUtf8(kNoSequenceLine)});
@@ -65,7 +72,27 @@ void COutputBar::UpdatePanes(const CLogicalScheme& scheme, bool firstState) {
 }
 
 void COutputBar::ShowBlocks(const CLogicalScheme& scheme) {
-  m_blockModel->setStringList(ToLines(lodex::ShowBlocks(scheme)));
+  m_blockModel->setStringList(ToLines(lodex::ShowBlocks(scheme, &m_owners)));
+  m_marked = -1;
+}
+
+void COutputBar::FollowSelection(int block) {
+  if (block == m_marked) return;
+  const auto first = std::find(m_owners.begin(), m_owners.end(), block);
+  QItemSelectionModel* selection = m_blockList->selectionModel();
+  if (block < 1 || first == m_owners.end()) {
+    m_marked = -1;
+    selection->clearSelection();
+    return;
+  }
+  m_marked = block;
+  const auto last = std::find_if(first, m_owners.end(), [block](int owner) { return owner != block; });
+  const QModelIndex top = m_blockModel->index(static_cast<int>(first - m_owners.begin()));
+  const QModelIndex bottom = m_blockModel->index(static_cast<int>(last - m_owners.begin()) - 1);
+  selection->select(QItemSelection(top, bottom), QItemSelectionModel::ClearAndSelect);
+  selection->setCurrentIndex(top, QItemSelectionModel::NoUpdate);
+  m_blockList->scrollTo(bottom, QAbstractItemView::EnsureVisible);
+  m_blockList->scrollTo(top, QAbstractItemView::PositionAtTop);
 }
 
 void COutputBar::ShowSource(std::string_view lp, int digits) {
