@@ -284,6 +284,50 @@ void ComputeGate(const GateType& g, uint64_t constant, const uint8_t* in, uint8_
   }
 }
 
+void ComputeGateWords(const GateType& g, uint64_t constant, const uint64_t* const* in, uint64_t* const* out,
+                      size_t words) {
+  const size_t outputs = g.outputNames.size();
+  const auto pin = [&](int k, size_t w) { return k < g.invertedInputs ? ~in[k][w] : in[k][w]; };
+  const uint64_t invert = g.invertOutput ? ~uint64_t{0} : 0;
+  switch (g.op) {
+    case GateOp::And:
+    case GateOp::Or:
+    case GateOp::Xor:
+      for (size_t w = 0; w < words; ++w) {
+        uint64_t r = g.op == GateOp::And ? ~uint64_t{0} : 0;
+        for (int k = 0; k < g.inputs; ++k) {
+          if (g.op == GateOp::And) r &= pin(k, w);
+          if (g.op == GateOp::Or) r |= pin(k, w);
+          if (g.op == GateOp::Xor) r ^= pin(k, w);
+        }
+        out[0][w] = r ^ invert;
+      }
+      return;
+    case GateOp::Buf:
+      for (size_t k = 0; k < outputs; ++k)
+        for (size_t w = 0; w < words; ++w) out[k][w] = in[k][w] ^ invert;
+      return;
+    case GateOp::Gnd:
+    case GateOp::Vcc:
+    case GateOp::Const:
+      for (size_t k = 0; k < outputs; ++k) {
+        const bool one = g.op == GateOp::Vcc || (g.op == GateOp::Const && k < 64 && ((constant >> k) & 1) != 0);
+        for (size_t w = 0; w < words; ++w) out[k][w] = one ? ~uint64_t{0} : 0;
+      }
+      return;
+    default: break;
+  }
+  std::vector<uint8_t> bits(static_cast<size_t>(g.inputs)), result(outputs);
+  for (size_t w = 0; w < words; ++w) {
+    for (size_t k = 0; k < outputs; ++k) out[k][w] = 0;
+    for (unsigned lane = 0; lane < 64; ++lane) {
+      for (size_t k = 0; k < bits.size(); ++k) bits[k] = static_cast<uint8_t>((in[k][w] >> lane) & 1);
+      ComputeGate(g, constant, bits.data(), result.data());
+      for (size_t k = 0; k < outputs; ++k) out[k][w] |= static_cast<uint64_t>(result[k] & 1) << lane;
+    }
+  }
+}
+
 std::optional<uint64_t> ParseConstantValue(std::string_view text) {
   if (text.empty() || text.size() > 16) return std::nullopt;
   uint64_t value = 0;
