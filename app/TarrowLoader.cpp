@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <optional>
 #include <utility>
 
 #include "model/PrintableText.h"
@@ -78,10 +79,14 @@ SchematicSequence CTarrowLoader::CalcForOutputs(const std::string& path,
 
 namespace {
 
-// Why the library cannot be used: no folder, or it does not load.
-std::string LoadError(const std::string& libraryPath) {
+// Loads the library at `libraryPath` into `library`; why it cannot be used
+// (no folder, or it does not load), or the empty text.
+std::string Load(const std::string& libraryPath, std::optional<LoadedLibrary>& library) {
   if (libraryPath.empty())
     return "Не удалось определить папку программы, из которой загружается библиотека импорта схем";
+  ::dlerror();
+  library.emplace(libraryPath);
+  if (library->loaded()) return {};
   return "Не удалось загрузить библиотеку импорта схем " + PrintableText(libraryPath) + ": " + DlError();
 }
 
@@ -108,16 +113,10 @@ std::vector<std::string> Lines(const char* text) {
 
 SchematicOutputs CTarrowLoader::ListOutputs(const std::string& path) const {
   SchematicOutputs result;
-  if (m_libraryPath.empty()) {
-    result.error = LoadError(m_libraryPath);
-    return result;
-  }
-  ::dlerror();
-  const LoadedLibrary library(m_libraryPath);
-  if (!library.loaded()) {
-    result.error = LoadError(m_libraryPath);
-    return result;
-  }
+  std::optional<LoadedLibrary> loaded;
+  result.error = Load(m_libraryPath, loaded);
+  if (!result.error.empty()) return result;
+  const LoadedLibrary& library = *loaded;
   void* list = library.Find("ListOutputPorts");
   void* reason = library.Find("LastRefusal");
   if (list == nullptr || reason == nullptr) {
@@ -139,16 +138,10 @@ SchematicOutputs CTarrowLoader::ListOutputs(const std::string& path) const {
 SchematicSequence CTarrowLoader::Run(const char* computeExport, const std::string* path,
                                      const std::string* chosen) const {
   SchematicSequence result;
-  if (m_libraryPath.empty()) {
-    result.error = LoadError(m_libraryPath);
-    return result;
-  }
-  ::dlerror();
-  const LoadedLibrary library(m_libraryPath);
-  if (!library.loaded()) {
-    result.error = LoadError(m_libraryPath);
-    return result;
-  }
+  std::optional<LoadedLibrary> loaded;
+  result.error = Load(m_libraryPath, loaded);
+  if (!result.error.empty()) return result;
+  const LoadedLibrary& library = *loaded;
   void* compute = library.Find(computeExport);
   void* inputs = library.Find("ICount");
   void* outputs = library.Find("OCount");

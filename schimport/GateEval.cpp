@@ -223,9 +223,21 @@ std::optional<SchSequence> EvaluateNetlist(SchNetlist& n, SchLog& log, const Sch
   const auto at = [&](int32_t net) {
     return values.data() + chunk * static_cast<size_t>(net == kUnconnected ? 0 : slot[static_cast<size_t>(net)]);
   };
+  // The parts and the column pointers of every gate's pins in the order of
+  // evaluation, side by side, so each pass reads them front to back.
+  std::vector<GateType> parts;
+  std::vector<uint64_t> constants;
+  std::vector<size_t> pinStart;
+  std::vector<uint64_t*> pins;
+  parts.reserve(order->size());
+  for (int32_t g : *order) {
+    parts.push_back(flat.gates[static_cast<size_t>(g)].gate);
+    constants.push_back(flat.gates[static_cast<size_t>(g)].constant);
+    pinStart.push_back(pins.size());
+    for (int32_t net : flat.gates[static_cast<size_t>(g)].inputs) pins.push_back(at(net));
+    for (int32_t net : flat.gates[static_cast<size_t>(g)].outputs) pins.push_back(at(net));
+  }
   std::vector<std::vector<uint64_t>> columns(n.OutputPorts.size(), std::vector<uint64_t>(words, 0));
-  std::vector<const uint64_t*> in;
-  std::vector<uint64_t*> out;
   for (size_t first = 0; first < words; first += chunk) {
     const size_t count = std::min(chunk, words - first);
     const size_t shown = std::min(combinations - first * 64, count * 64);
@@ -234,16 +246,14 @@ std::optional<SchSequence> EvaluateNetlist(SchNetlist& n, SchLog& log, const Sch
       log.Line("Combinations " + std::to_string(first * 64) + ".." + std::to_string(first * 64 + shown - 1) + ":");
     for (size_t k = 0; k < n.InputPorts.size(); ++k)
       for (size_t w = 0; w < count; ++w) at(n.InputPorts[k].net)[w] = InputWord(k, first + w);
-    for (int32_t g : *order) {
-      const FlatGate& gate = flat.gates[static_cast<size_t>(g)];
-      in.clear();
-      out.clear();
-      for (int32_t net : gate.inputs) in.push_back(at(net));
-      for (int32_t net : gate.outputs) out.push_back(at(net));
-      ComputeGateWords(gate.gate, gate.constant, in.data(), out.data(), count);
-      if (!log.Tracing()) continue;
+    for (size_t i = 0; i < order->size(); ++i) {
+      uint64_t* const* in = pins.data() + pinStart[i];
+      ComputeGateWords(parts[i], constants[i], in, in + parts[i].inputNames.size(), count);
+      if (!tracing || !log.Tracing()) continue;
+      const FlatGate& gate = flat.gates[static_cast<size_t>((*order)[i])];
+      uint64_t* const* out = in + gate.inputs.size();
       log.Line("Test(" + gate.path + ")[");
-      for (const uint64_t* column : in) log.Line(ColumnText(column, shown));
+      for (size_t k = 0; k < gate.inputs.size(); ++k) log.Line(ColumnText(in[k], shown));
       log.Line("]");
       log.Line(std::string("{Logic:") + GateOpName(gate.gate.op) + " InvO:" + (gate.gate.invertOutput ? "-1" : "0") +
                " Ins:" + std::to_string(gate.gate.inputs) + " InvIns:" + std::to_string(gate.gate.invertedInputs) +

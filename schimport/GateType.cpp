@@ -287,22 +287,34 @@ void ComputeGate(const GateType& g, uint64_t constant, const uint8_t* in, uint8_
 void ComputeGateWords(const GateType& g, uint64_t constant, const uint64_t* const* in, uint64_t* const* out,
                       size_t words) {
   const size_t outputs = g.outputNames.size();
-  const auto pin = [&](int k, size_t w) { return k < g.invertedInputs ? ~in[k][w] : in[k][w]; };
-  const uint64_t invert = g.invertOutput ? ~uint64_t{0} : 0;
+  const uint64_t ones = ~uint64_t{0};
+  const uint64_t invert = g.invertOutput ? ones : 0;
   switch (g.op) {
     case GateOp::And:
     case GateOp::Or:
-    case GateOp::Xor:
-      for (size_t w = 0; w < words; ++w) {
-        uint64_t r = g.op == GateOp::And ? ~uint64_t{0} : 0;
-        for (int k = 0; k < g.inputs; ++k) {
-          if (g.op == GateOp::And) r &= pin(k, w);
-          if (g.op == GateOp::Or) r |= pin(k, w);
-          if (g.op == GateOp::Xor) r ^= pin(k, w);
+    case GateOp::Xor: {
+      // Pin by pin over all words, so each loop is a plain vector operation;
+      // the output net is never an input's (no gate reads itself).
+      uint64_t* o = out[0];
+      for (int k = 0; k < g.inputs; ++k) {
+        const uint64_t* x = in[k];
+        const uint64_t flip = k < g.invertedInputs ? ones : 0;
+        if (k == 0) {
+          for (size_t w = 0; w < words; ++w) o[w] = x[w] ^ flip;
+        } else if (g.op == GateOp::And) {
+          for (size_t w = 0; w < words; ++w) o[w] &= x[w] ^ flip;
+        } else if (g.op == GateOp::Or) {
+          for (size_t w = 0; w < words; ++w) o[w] |= x[w] ^ flip;
+        } else {
+          for (size_t w = 0; w < words; ++w) o[w] ^= x[w] ^ flip;
         }
-        out[0][w] = r ^ invert;
       }
+      if (g.inputs == 0)
+        for (size_t w = 0; w < words; ++w) o[w] = g.op == GateOp::And ? ones : 0;
+      if (invert != 0)
+        for (size_t w = 0; w < words; ++w) o[w] ^= invert;
       return;
+    }
     case GateOp::Buf:
       for (size_t k = 0; k < outputs; ++k)
         for (size_t w = 0; w < words; ++w) out[k][w] = in[k][w] ^ invert;
@@ -312,7 +324,7 @@ void ComputeGateWords(const GateType& g, uint64_t constant, const uint64_t* cons
     case GateOp::Const:
       for (size_t k = 0; k < outputs; ++k) {
         const bool one = g.op == GateOp::Vcc || (g.op == GateOp::Const && k < 64 && ((constant >> k) & 1) != 0);
-        for (size_t w = 0; w < words; ++w) out[k][w] = one ? ~uint64_t{0} : 0;
+        for (size_t w = 0; w < words; ++w) out[k][w] = one ? ones : 0;
       }
       return;
     default: break;
