@@ -209,9 +209,10 @@ Status ParsePla(std::string_view text, CPlaFunction& function) {
   }
   // One bit per output in each set, so a cube adds to a combination in three ORs.
   std::vector<uint16_t> on(combinations, 0), off(combinations, 0), dc(combinations, 0);
-  for (const auto& [key, sets] : parts) {
+  for (const auto& part : parts) {
+    const Sets& sets = part.second;
     if ((sets.on | sets.off | sets.dc) == 0) continue;
-    ForEachCombination(static_cast<uint32_t>(key), static_cast<uint32_t>(key >> 32), [&](uint32_t c) {
+    ForEachCombination(static_cast<uint32_t>(part.first), static_cast<uint32_t>(part.first >> 32), [&](uint32_t c) {
       on[c] |= sets.on;
       off[c] |= sets.off;
       dc[c] |= sets.dc;
