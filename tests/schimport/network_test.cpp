@@ -21,6 +21,14 @@ using testing::Schematic;
 using testing::TempDir;
 using testing::Text;
 
+// prefix + k, appended piece by piece: a literal + temporary string makes
+// GCC 12 warn falsely (-Wrestrict) at -O3.
+std::string Named(const char* prefix, int k) {
+  std::string text(prefix);
+  text += std::to_string(k);
+  return text;
+}
+
 // A random network over `n` inputs, built gate after gate from the nets
 // before it, written last gate first; `expected` gets its sequence computed
 // one combination at a time.
@@ -37,13 +45,13 @@ std::string RandomNetwork(std::mt19937& rng, int n, int gates, std::string& expe
                                    {"m2_1", {"D0", "D1", "S0"}},
                                    {"xnor4", {"I0", "I1", "I2", "I3"}}};
   std::vector<std::string> nets, inputs;
-  for (int k = 0; k < n; ++k) inputs.push_back("A" + std::to_string(k));
+  for (int k = 0; k < n; ++k) inputs.push_back(Named("A", k));
   nets = inputs;
   std::vector<Gate> list;
   std::vector<std::pair<GateType, std::vector<size_t>>> plain;
   for (int g = 0; g < gates; ++g) {
     const Kind& kind = kinds[rng() % kinds.size()];
-    Gate gate{"G" + std::to_string(g), kind.type, {}};
+    Gate gate{Named("G", g), kind.type, {}};
     std::vector<size_t> reads;
     for (const char* pin : kind.pins) {
       // Mostly recent nets, so the network is deep as well as wide.
@@ -51,7 +59,7 @@ std::string RandomNetwork(std::mt19937& rng, int n, int gates, std::string& expe
       gate.pins.emplace_back(pin, nets[from]);
       reads.push_back(from);
     }
-    nets.push_back("N" + std::to_string(g));
+    nets.push_back(Named("N", g));
     gate.pins.emplace_back("O", nets.back());
     list.insert(list.begin(), gate);
     plain.emplace_back(*ParseGateType(kind.type), reads);
@@ -95,11 +103,10 @@ TEST(GateNetwork, TheTraceIsLinearInTheGates) {
   std::vector<std::string> nets = {"A0", "A1"};
   std::vector<Gate> gates;
   for (int g = 0; g < 200; ++g) {
-    nets.push_back("N" + std::to_string(g));
-    gates.insert(gates.begin(),
-                 Gate{"G" + std::to_string(g),
-                      "xor2",
-                      {{"I0", g == 0 ? "A0" : nets[nets.size() - 2]}, {"I1", "A1"}, {"O", nets.back()}}});
+    nets.push_back(Named("N", g));
+    gates.insert(
+        gates.begin(),
+        Gate{Named("G", g), "xor2", {{"I0", g == 0 ? "A0" : nets[nets.size() - 2]}, {"I1", "A1"}, {"O", nets.back()}}});
   }
   const testing::Run run = Evaluate(Schematic(nets, {"A0", "A1"}, {nets.back()}, gates));
   ASSERT_TRUE(run.result);
@@ -191,15 +198,14 @@ TEST(GateNetwork, ALoopBetweenGatesIsNamedDownTheHierarchy) {
 // 20 inputs; F0 needs A3 and A17, F1 the parity of all.
 std::string WideSchematic() {
   std::vector<std::string> nets, inputs;
-  for (int k = 0; k < 20; ++k) inputs.push_back("A" + std::to_string(k));
+  for (int k = 0; k < 20; ++k) inputs.push_back(Named("A", k));
   nets = inputs;
   std::vector<Gate> gates = {{"G0", "and2", {{"I0", "A17"}, {"I1", "A3"}, {"O", "F0"}}}};
   std::string last = "A0";
   for (int k = 1; k < 20; ++k) {
-    const std::string next = "X" + std::to_string(k);
+    const std::string next = Named("X", k);
     nets.push_back(next);
-    gates.push_back(
-        {"P" + std::to_string(k), "xor2", {{"I0", last}, {"I1", inputs[static_cast<size_t>(k)]}, {"O", next}}});
+    gates.push_back({Named("P", k), "xor2", {{"I0", last}, {"I1", inputs[static_cast<size_t>(k)]}, {"O", next}}});
     last = next;
   }
   nets.push_back("F0");
@@ -273,7 +279,7 @@ TEST(GateNetwork, EveryUseOfASubSchematicCountsTowardTheCap) {
   TempDir dir;
   dir.Write("wire.sch", "SIGNAL A\nPORT Input A\nPORT Output A\n");
   std::string top = "SIGNAL A\nSIGNAL F\nPORT Input A\nPORT Output F\n";
-  for (int i = 0; i < 70000; ++i) top += "BEGIN BLOCK U" + std::to_string(i) + " wire\nPIN A A\nEND BLOCK\n";
+  for (int i = 0; i < 70000; ++i) top += Named("BEGIN BLOCK U", i) + " wire\nPIN A A\nEND BLOCK\n";
   top += "BEGIN BLOCK G inv\nPIN I A\nPIN O F\nEND BLOCK\n";
   std::string refusal;
   EXPECT_FALSE(CalcLogicLine(dir.Write("many.sch", top), &refusal));
