@@ -11,19 +11,13 @@
 namespace lodex {
 namespace {
 
-// prefix + k, appended piece by piece: a literal + temporary string makes
-// GCC 12 warn falsely (-Wrestrict) at -O3.
-std::string Named(const char* prefix, int k) {
-  std::string text(prefix);
-  text += std::to_string(k);
-  return text;
-}
-
 // Random cubes with a quarter of the inputs free; every output ON, OFF or
 // don't-care, so the cubes never conflict (type fd: OFF means nothing).
 std::string RandomPla(int cubes, bool allFree) {
   std::mt19937 rng(static_cast<unsigned>(cubes));
-  std::string text = Named(".i 16\n.o 12\n.p ", cubes) + "\n";
+  std::string text = ".i 16\n.o 12\n.p ";
+  text += std::to_string(cubes);
+  text += '\n';
   for (int c = 0; c < cubes; ++c) {
     for (int j = 0; j < 16; ++j) text += allFree || rng() % 4 == 0 ? '-' : "01"[rng() % 2];
     text += ' ';
