@@ -180,6 +180,8 @@ bool CLodexDoc::FinishNewProject(const WizardResult& r) {
   else
     for (char c : r.lp)
       if (!IsSequenceChar(c)) reason = "Логическая последовательность содержит недопустимый символ";
+  if (reason.empty())
+    if (const std::optional<std::string> wide = WordRangeText(r.outputs, r.lp)) reason = *wide;
   if (!reason.empty()) {
     Report(reason, MessageButtons::Ok, MessageIcon::Error);
     return false;

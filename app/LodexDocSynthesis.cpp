@@ -2,6 +2,7 @@
 // parallel-serial offer), fictitious-input removal, three-input extraction,
 // NAND and NOR covering, optimisation and analysis.
 #include "app/LodexDoc.h"
+#include "app/Wizard.h"
 #include "synthesis/Analysis.h"
 #include "synthesis/Covering.h"
 #include "synthesis/Dependency.h"
@@ -276,7 +277,12 @@ void CLodexDoc::OnAnalysis() {
   }
   const CAnalysisGrid grid(m_scheme.m_sourceLP, result.sequence, m_scheme.m_wordDigits);
   // The message comes while the dialog fills its grid, before it shows.
-  if (grid.HasMismatch()) Report(kAnalysisMismatchText);
+  if (grid.HasMismatch()) {
+    // A stored project may hold words its outputs cannot give: say so.
+    const int outputs = m_scheme.GetBlock(m_scheme.GetBlockCount() - 1).m_inputCount;
+    const std::optional<std::string> wide = WordRangeText(outputs, m_scheme.m_sourceLP);
+    Report(wide ? std::string(kAnalysisMismatchText) + "\r\n" + *wide : std::string(kAnalysisMismatchText));
+  }
   m_host.RunAnalysisDialog(grid);
 }
 

@@ -3,6 +3,8 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
+#include <cstdlib>
+#include <optional>
 #include <utility>
 
 #include "model/PrintableText.h"
@@ -13,6 +15,8 @@ namespace {
 
 using ComputeFromDialog = decltype(&CalcLogicLineFromSch);
 using ComputeFromFile = decltype(&CalcLogicLineFromFile);
+using ComputeForOutputs = decltype(&CalcLogicLineForOutputs);
+using ListPorts = decltype(&ListOutputPorts);
 using Count = decltype(&ICount);
 using Reason = decltype(&LastRefusal);
 
@@ -66,32 +70,99 @@ SchematicSequence CTarrowLoader::CalcFromFile(const std::string& path) const {
   return Run("CalcLogicLineFromFile", &path);
 }
 
-SchematicSequence CTarrowLoader::Run(const char* computeExport, const std::string* path) const {
-  SchematicSequence result;
-  if (m_libraryPath.empty()) {
-    result.error = "Не удалось определить папку программы, из которой загружается библиотека импорта схем";
-    return result;
-  }
+SchematicSequence CTarrowLoader::CalcForOutputs(const std::string& path,
+                                                const std::vector<std::string>& outputs) const {
+  std::string names;
+  for (const std::string& name : outputs) names += (names.empty() ? "" : ",") + name;
+  return Run("CalcLogicLineForOutputs", &path, &names);
+}
+
+namespace {
+
+// Loads the library at `libraryPath` into `library`; why it cannot be used
+// (no folder, or it does not load), or the empty text.
+std::string Load(const std::string& libraryPath, std::optional<LoadedLibrary>& library) {
+  if (libraryPath.empty())
+    return "Не удалось определить папку программы, из которой загружается библиотека импорта схем";
   ::dlerror();
-  const LoadedLibrary library(m_libraryPath);
-  if (!library.loaded()) {
-    result.error = "Не удалось загрузить библиотеку импорта схем " + PrintableText(m_libraryPath) + ": " + DlError();
+  library.emplace(libraryPath);
+  if (library->loaded()) return {};
+  return "Не удалось загрузить библиотеку импорта схем " + PrintableText(libraryPath) + ": " + DlError();
+}
+
+std::string MissingExport(const std::string& libraryPath, const char* name) {
+  return "В библиотеке импорта схем " + PrintableText(libraryPath) + " нет функции " + name;
+}
+
+// The lines of a text the library returned.
+std::vector<std::string> Lines(const char* text) {
+  std::vector<std::string> lines;
+  std::string line;
+  for (const char* p = text ? text : ""; *p != 0; ++p) {
+    if (*p != '\n') {
+      line += *p;
+      continue;
+    }
+    lines.push_back(line);
+    line.clear();
+  }
+  return lines;
+}
+
+}  // namespace
+
+SchematicOutputs CTarrowLoader::ListOutputs(const std::string& path) const {
+  SchematicOutputs result;
+  std::optional<LoadedLibrary> loaded;
+  result.error = Load(m_libraryPath, loaded);
+  if (!result.error.empty()) return result;
+  const LoadedLibrary& library = *loaded;
+  void* list = library.Find("ListOutputPorts");
+  void* reason = library.Find("LastRefusal");
+  if (list == nullptr || reason == nullptr) {
+    result.error = MissingExport(m_libraryPath, list == nullptr ? "ListOutputPorts" : "LastRefusal");
     return result;
   }
+  for (const std::string& line : Lines(reinterpret_cast<ListPorts>(list)(path.c_str()))) {
+    const size_t tab = line.rfind('\t');
+    if (tab == std::string::npos) continue;
+    result.outputs.push_back({line.substr(0, tab), std::atoi(line.c_str() + tab + 1)});
+  }
+  if (result.outputs.empty()) {
+    const char* why = reinterpret_cast<Reason>(reason)();
+    result.refusal = why ? why : "";
+  }
+  return result;
+}
+
+SchematicSequence CTarrowLoader::Run(const char* computeExport, const std::string* path,
+                                     const std::string* chosen) const {
+  SchematicSequence result;
+  std::optional<LoadedLibrary> loaded;
+  result.error = Load(m_libraryPath, loaded);
+  if (!result.error.empty()) return result;
+  const LoadedLibrary& library = *loaded;
   void* compute = library.Find(computeExport);
   void* inputs = library.Find("ICount");
   void* outputs = library.Find("OCount");
   for (auto [symbol, name] :
        {std::pair{compute, computeExport}, std::pair{inputs, "ICount"}, std::pair{outputs, "OCount"}}) {
     if (symbol == nullptr) {
-      result.error = "В библиотеке импорта схем " + PrintableText(m_libraryPath) + " нет функции " + name;
+      result.error = MissingExport(m_libraryPath, name);
       return result;
     }
   }
+  void* names = chosen ? library.Find("InputNames") : nullptr;
+  if (chosen && names == nullptr) {
+    result.error = MissingExport(m_libraryPath, "InputNames");
+    return result;
+  }
   // The text belongs to the library: copy it before anything else runs there.
-  const char* text =
-      path ? reinterpret_cast<ComputeFromFile>(compute)(path->c_str()) : reinterpret_cast<ComputeFromDialog>(compute)();
+  const char* text = chosen ? reinterpret_cast<ComputeForOutputs>(compute)(path->c_str(), chosen->c_str())
+                     : path ? reinterpret_cast<ComputeFromFile>(compute)(path->c_str())
+                            : reinterpret_cast<ComputeFromDialog>(compute)();
   result.lp = text ? text : "";
+  if (names && !result.lp.empty()) result.inputNames = Lines(reinterpret_cast<Reason>(names)());
   result.inputs = reinterpret_cast<Count>(inputs)();
   result.outputs = reinterpret_cast<Count>(outputs)();
   // Only newer libraries say why; the others leave the reason empty.

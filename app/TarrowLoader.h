@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace lodex {
 
@@ -21,6 +22,22 @@ struct SchematicSequence {
   // Why the schematic gave no sequence, in the library's one line; empty when
   // it gave one or the library does not say (one without LastRefusal).
   std::string refusal;
+  // The input ports the sequence is over, input k first; filled only by
+  // CalcForOutputs.
+  std::vector<std::string> inputNames;
+};
+
+// An output port of a schematic and the number of inputs it depends on.
+struct SchematicOutput {
+  std::string name;
+  int inputs = 0;
+};
+
+// What the wizard lists for a choice of outputs.
+struct SchematicOutputs {
+  std::vector<SchematicOutput> outputs;  // file order; empty when refused
+  std::string error;                     // why the library could not be used
+  std::string refusal;                   // why the schematic was refused
 };
 
 class CTarrowLoader {
@@ -39,9 +56,16 @@ class CTarrowLoader {
   SchematicSequence CalcFromDialog() const;
   // CalcLogicLineFromFile(path), ICount, OCount.
   SchematicSequence CalcFromFile(const std::string& path) const;
+  // CalcLogicLineForOutputs(path, names joined by commas), ICount, OCount,
+  // InputNames: the project of the chosen outputs over the inputs they
+  // depend on.
+  SchematicSequence CalcForOutputs(const std::string& path, const std::vector<std::string>& outputs) const;
+  // ListOutputPorts(path): the output ports to choose from, with the number
+  // of inputs each needs.
+  SchematicOutputs ListOutputs(const std::string& path) const;
 
  private:
-  SchematicSequence Run(const char* computeExport, const std::string* path) const;
+  SchematicSequence Run(const char* computeExport, const std::string* path, const std::string* chosen = nullptr) const;
 
   std::string m_libraryPath;
 };

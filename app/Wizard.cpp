@@ -1,5 +1,7 @@
 #include "app/Wizard.h"
 
+#include <algorithm>
+
 #include "model/LogicSequence.h"
 #include "model/PlaFile.h"
 #include "model/SequenceFile.h"
@@ -50,10 +52,28 @@ bool SequenceLengthMatches(int inputs, int outputs, std::string_view lp) {
   return lp.size() == (size_t{1} << inputs) * static_cast<size_t>(WordDigitsFor(outputs));
 }
 
+std::optional<std::string> WordRangeText(int outputs, std::string_view lp) {
+  const std::optional<WordOutOfRange> wide = FindWordOutOfRange(lp, outputs);
+  if (!wide) return std::nullopt;
+  return "Слово " + std::to_string(wide->position) + " логической последовательности (" + wide->word + ") больше " +
+         std::to_string((1 << outputs) - 1) + " — наибольшего слова для " + std::to_string(outputs) + " выходов";
+}
+
+std::string AllowedWordDigits(int outputs, int digit) {
+  std::string allowed;
+  for (char c : std::string_view("0123456789ABCDEFabcdef*"))
+    if (WordDigitAllowed(outputs, digit, c)) allowed += c;
+  return allowed;
+}
+
 WizardPage2 BuildWizardPage2(const std::string& name, int inputs, int outputs, std::string_view lp) {
   WizardPage2 page;
   if (name.empty() || !SequenceLengthMatches(inputs, outputs, lp)) {
     page.text = kSequenceLengthText;
+    return page;
+  }
+  if (std::optional<std::string> wide = WordRangeText(outputs, lp)) {
+    page.text = std::move(*wide);
     return page;
   }
   const size_t d = static_cast<size_t>(WordDigitsFor(outputs));
@@ -79,8 +99,9 @@ void StripTrailingBlanks(std::string& text) {
 
 }  // namespace
 
-SequenceEntry BuildSequenceEntry(int inputs, int digits, const std::string* imported) {
+SequenceEntry BuildSequenceEntry(int inputs, int digits, const std::string* imported, int outputs) {
   SequenceEntry e;
+  for (int j = 0; j < digits; ++j) e.digitChars.push_back(AllowedWordDigits(outputs > 0 ? outputs : 4 * digits, j));
   const int words = inputs >= 0 && inputs <= 20 ? 1 << inputs : 0;
   for (int pos = 0; pos < words; ++pos) {
     if (pos > 0 && pos % 4 == 0) {
@@ -106,6 +127,13 @@ SequenceEntry BuildSequenceEntry(int inputs, int digits, const std::string* impo
   e.okX = f / 2 - f / 4 - 50;
   e.cancelX = f / 2 + f / 4 - 30;
   return e;
+}
+
+bool SequenceEntryTakes(const SequenceEntry& entry, size_t position, char c) {
+  if (position >= entry.mask.size() || entry.mask[position] != '&' || entry.digitChars.empty()) return false;
+  const size_t digit =
+      static_cast<size_t>(std::count(entry.mask.begin(), entry.mask.begin() + static_cast<long>(position), '&'));
+  return entry.digitChars[digit % entry.digitChars.size()].find(c) != std::string::npos;
 }
 
 std::string SchematicRefusalText(const std::string& refusal) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lodex {
 
@@ -43,13 +44,23 @@ WizardPage1Next NextFromPage1(int source, const std::string& fileName, const std
 // True when `lp` has 2^inputs words of ceil(outputs/4) characters.
 bool SequenceLengthMatches(int inputs, int outputs, std::string_view lp);
 
+// The message for the first word of `lp` that `outputs` bits cannot hold
+// (naming its position and the word), or none.
+std::optional<std::string> WordRangeText(int outputs, std::string_view lp);
+
+// The characters the sequence entry field takes at digit `digit` (0 = the
+// most significant) of a word of `outputs` bits: the hexadecimal digits up
+// to MaxWordDigit, in both cases, and '*'.
+std::string AllowedWordDigits(int outputs, int digit);
+
 struct WizardPage2 {
   bool finishEnabled = false;
   std::string text;  // the summary, or the length message
 };
 
 // Page 2 for page 1's values: the summary with Finish enabled when the name
-// is not empty and the length matches, else the length message.
+// is not empty, the length matches and every word fits the outputs, else the
+// length message or WordRangeText.
 WizardPage2 BuildWizardPage2(const std::string& name, int inputs, int outputs, std::string_view lp);
 
 // The sequence entry dialog's contents and geometry (pixels).
@@ -59,12 +70,19 @@ struct SequenceEntry {
   int editX = 5, editY = 5, editWidth = 0, editHeight = 200;
   int dialogWidth = 0, dialogHeight = 290;
   int okX = 0, cancelX = 0, buttonY = 220, buttonWidth = 80, buttonHeight = 25;
+  // What each digit of a word may be (digitChars[j]: digit j, the most
+  // significant first), from AllowedWordDigits.
+  std::vector<std::string> digitChars;
 };
 
 // For 2^inputs words of `digits` characters; `imported` is the schematic
 // library's text in schematic mode (character pos for every digit of word
-// pos), null in keyboard mode.
-SequenceEntry BuildSequenceEntry(int inputs, int digits, const std::string* imported);
+// pos), null in keyboard mode. `outputs` bounds the words (0: 4 x digits).
+SequenceEntry BuildSequenceEntry(int inputs, int digits, const std::string* imported, int outputs = 0);
+
+// Whether the entry field takes `c` typed at `position` of its text: only
+// at a digit place of the mask, and only a character that digit allows.
+bool SequenceEntryTakes(const SequenceEntry& entry, size_t position, char c);
 
 // What the entry dialog shows when a schematic gave no sequence: the import
 // library's one-line reason, or where to read it when the library does not

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <vector>
 
+#include "model/FileIo.h"
 #include "model/PrintableText.h"
 #include "model/SchemeFile.h"
 
@@ -59,6 +60,12 @@ CLogicalScheme LoadOrRefuse(const std::string& path) {
   CLogicalScheme scheme;
   if (Status s = LoadSchemeFile(path, scheme); !s) Refuse(s.message());
   return scheme;
+}
+
+void RefuseOutputOverInput(const std::string& out, const std::vector<std::string>& inputs) {
+  for (const std::string& in : inputs)
+    if (!out.empty() && !in.empty() && SameFile(out, in))
+      Refuse("the output " + QuotedPath(out) + " is the input " + QuotedPath(in) + "; nothing was written");
 }
 
 void WriteOrPrint(const CLogicalScheme& scheme, const std::string& out) {

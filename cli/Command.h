@@ -6,6 +6,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "model/LogicalScheme.h"
 
@@ -38,6 +39,9 @@ void RegisterAll(CLI::App& app);
 void Explain(CLI::App* cmd, const std::string& paragraph, const std::string& example);
 
 CLogicalScheme LoadOrRefuse(const std::string& path);
+// Refuses an output that is one of the command's inputs, however named: the
+// commands that may write over their input say so in their help.
+void RefuseOutputOverInput(const std::string& out, const std::vector<std::string>& inputs);
 // Writes the scheme to `out`, or prints it as `show` does when `out` is empty.
 void WriteOrPrint(const CLogicalScheme& scheme, const std::string& out);
 // A logic block by position (1 .. count-2) or by identifier.

@@ -350,6 +350,7 @@ const CommandRegistration kAnalyze([](CLI::App& app) {
 // --- lof -------------------------------------------------------------------------
 
 void RunLof(const BlockArgs& a) {
+  RefuseOutputOverInput(a.out, {a.in});
   CCliSession session(a.in);
   CCliHost& host = session.host;
   CLodexDoc& doc = session.doc;

@@ -27,6 +27,7 @@ bool EndsWith(const std::string& text, const std::string& suffix) {
 void RunDraw(const DrawArgs& a) {
   const bool svg = EndsWith(a.out, ".SVG");
   if (!svg && !EndsWith(a.out, ".VDX")) throw CLI::ValidationError("-o", "the drawing file must end in .svg or .vdx");
+  RefuseOutputOverInput(a.out, {a.in});
   const CLogicalScheme scheme = LoadOrRefuse(a.in);
   if (scheme.IsEmpty()) Refuse("the scheme has no logic blocks to draw");
   CSchemeDrawing drawing;

@@ -17,6 +17,7 @@ struct NewArgs {
   std::string lof;
   std::string sch;
   std::string pla;
+  std::string chosen;  // --outputs
   std::string name = "Схема1";
   std::string out;
 };
@@ -35,6 +36,9 @@ void RunNew(const NewArgs& a) {
            " inputs and " + std::to_string(a.outputs) + " outputs need " + std::to_string(expected));
   for (size_t i = 0; i < lp.size(); ++i)
     if (!IsSequenceChar(lp[i])) Refuse("sequence character " + std::to_string(i) + " is not a hexadecimal digit or *");
+  if (const auto wide = FindWordOutOfRange(lp, a.outputs))
+    Refuse("word " + std::to_string(wide->position) + " of the sequence is " + wide->word + ": " +
+           std::to_string(a.outputs) + " outputs hold only the words 0.." + std::to_string((1 << a.outputs) - 1));
   const CLogicalScheme scheme(static_cast<int16_t>(a.inputs), static_cast<int16_t>(a.outputs), "Bl_1", lp);
   WriteOrPrint(scheme, a.out);
 }
@@ -48,7 +52,9 @@ const CommandRegistration kNew([](CLI::App& app) {
           "--lof, computed from a schematic with --sch, or read from a Berkeley PLA file with --pla (N and M then "
           "come from the file; PLA input column j is input j, output column k is output k; don't-care outputs of a "
           "word that also has a defined output are set to 0, and the command prints how many). The counts are "
-          "checked as the wizard checks them (1..16 inputs, 1..12 outputs, 2^N words of ceil(M/4) hex digits or *). "
+          "checked as the wizard checks them (1..16 inputs, 1..12 outputs, 2^N words of ceil(M/4) hex digits or *, no "
+          "word above 2^M - 1). With --sch, --outputs takes only the named output ports over the inputs they depend "
+          "on and prints which inputs those are. "
           "Writes the scheme to -o, or prints it as show does.",
           "lodex-cli new --pla adder.pla --name Adder -o adder.shc");
   auto* n = cmd->add_option("-n", args->inputs, "number of inputs (1..16); with --sch taken from the schematic");
@@ -57,6 +63,10 @@ const CommandRegistration kNew([](CLI::App& app) {
   auto* lof = cmd->add_option("--lof", args->lof, "read the logic sequence from a *.lof file");
   auto* sch = cmd->add_option("--sch", args->sch, "compute the logic sequence of a schematic (*.sch) with tarrow");
   auto* pla = cmd->add_option("--pla", args->pla, "read the function from a Berkeley PLA file (*.pla)");
+  auto* chosen = cmd->add_option("--outputs", args->chosen,
+                                 "with --sch: only these output ports (names joined by commas), over the inputs they "
+                                 "depend on");
+  chosen->needs(sch);
   lp->excludes(lof);
   sch->excludes(lp)->excludes(lof);
   pla->excludes(lp)->excludes(lof)->excludes(sch);
@@ -65,6 +75,7 @@ const CommandRegistration kNew([](CLI::App& app) {
   cmd->callback([args, n, m, lp, lof, sch, pla] {
     if (lp->count() + lof->count() + sch->count() + pla->count() == 0)
       throw CLI::RequiredError("--lp, --lof, --sch or --pla");
+    RefuseOutputOverInput(args->out, {args->lof, args->sch, args->pla});
     const bool counted = sch->count() != 0 || pla->count() != 0;
     if (!counted && n->count() == 0) throw CLI::RequiredError("-n");
     if (!counted && m->count() == 0) throw CLI::RequiredError("-m");
@@ -78,16 +89,19 @@ const CommandRegistration kNew([](CLI::App& app) {
       args->lp = sequence;
     };
     std::optional<CPlaFunction> read;
+    std::string inputsNote;
     if (pla->count() != 0) {
       read.emplace();
       if (Status s = ReadPlaFile(args->pla, *read); !s) Refuse(s.message());
       adopt("PLA file", read->inputs, read->outputs, read->lp);
     }
     if (sch->count() != 0) {
-      const SchematicSequence s = ImportSchematicOrRefuse(args->sch);
+      const SchematicSequence s = ImportSchematicOrRefuse(args->sch, args->chosen);
       adopt("schematic", s.inputs, s.outputs, s.lp);
+      if (!args->chosen.empty()) inputsNote = InputsLine(s);
     }
     RunNew(*args);
+    if (!inputsNote.empty()) (args->out.empty() ? std::cerr : std::cout) << inputsNote << '\n';
     // Beside a printed scheme the note goes to standard error, so the scheme stays readable as it is.
     if (read)
       (args->out.empty() ? std::cerr : std::cout)

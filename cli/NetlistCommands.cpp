@@ -52,6 +52,7 @@ void Register(CLI::App& app, bool verilog) {
   cmd->add_option("-o", args->out, verilog ? "Verilog file to write (*.v)" : "BLIF file to write (*.blif)")->required();
   cmd->add_option("--pla", args->pla, "PLA file whose .ilb and .ob name the inputs and outputs");
   cmd->callback([args, verilog] {
+    RefuseOutputOverInput(args->out, {args->in, args->pla});
     const CLogicalScheme scheme = LoadOrRefuse(args->in);
     if (scheme.IsEmpty()) Refuse("'" + args->in + "' holds no logic block to export");
     std::string name = args->module;

@@ -3,6 +3,7 @@
 
 #include "cli/Command.h"
 #include "export/VhdlGenerator.h"
+#include "model/FileIo.h"
 
 namespace lodex::cli {
 namespace {
@@ -29,15 +30,20 @@ const CommandRegistration kVhdl([](CLI::App& app) {
   cmd->add_option("--testbench", args->testbench,
                   "also write a self-checking testbench that checks every defined word of the project's sequence");
   cmd->callback([args] {
+    RefuseOutputOverInput(args->out, {args->in});
+    RefuseOutputOverInput(args->testbench, {args->in});
     const CLogicalScheme scheme = LoadOrRefuse(args->in);
     if (scheme.IsEmpty()) Refuse("'" + args->in + "' holds no logic block to export");
     const std::string title = args->title.empty() ? std::filesystem::path(args->in).filename().string() : args->title;
     const std::string text = CVhdlGenerator::Text(scheme, title, TodayForVhdl());
-    std::string bench;
-    if (!args->testbench.empty()) bench = CVhdlGenerator::Testbench(scheme, title);
-    if (Status s = CVhdlGenerator::WriteFile(args->out, text); !s) Refuse(s.message());
+    // Both files or neither: the design is not replaced when the testbench cannot be written.
+    std::vector<FileOutput> files(1);
+    if (!args->testbench.empty()) files.resize(2);
+    if (Status s = CVhdlGenerator::Encode(args->out, text, files[0]); !s) Refuse(s.message());
     if (!args->testbench.empty())
-      if (Status s = CVhdlGenerator::WriteFile(args->testbench, bench); !s) Refuse(s.message());
+      if (Status s = CVhdlGenerator::Encode(args->testbench, CVhdlGenerator::Testbench(scheme, title), files[1]); !s)
+        Refuse(s.message());
+    if (Status s = WriteFilesAtomically(files); !s) Refuse(s.message());
   });
 });
 

@@ -154,22 +154,40 @@ std::string CNetlistGenerator::Blif(const CLogicalScheme& scheme, const std::str
   out += "\n.outputs";
   for (const std::string& name : net.outputs) out += " " + name;
   out += "\n";
+  std::string constants;
   for (int b = 1; b < count - 1; ++b) {
     const CLogicalBlock& block = scheme.GetBlock(b);
     const Words words = BlockWords(block);
     out += "# " + net.blocks[static_cast<size_t>(b)] + ": " + std::to_string(block.m_inputCount) + " inputs, " +
            std::to_string(block.m_outputCount) + " outputs\n";
     for (int k = 0; k < block.m_outputCount; ++k) {
+      const std::string pin = net.blocks[static_cast<size_t>(b)] + "_" + std::to_string(k);
+      bool on = false, off = false;
+      for (int32_t word : words) {
+        if (IsBit(word, k))
+          on = true;
+        else if (word >= 0)
+          off = true;
+      }
+      // A constant output is a table without inputs: some readers refuse a
+      // table whose inputs have no cover line. They stand together before
+      // the output tables, as a comment right after an empty table is
+      // refused by others.
+      if (!on || !off) {
+        constants += ".names " + pin + (on ? "\n1\n" : "\n");
+        continue;
+      }
       out += ".names";
       for (const CBlockInput& link : block.m_inputs) out.append(" ").append(source(link));
-      out += " " + net.blocks[static_cast<size_t>(b)] + "_" + std::to_string(k) + "\n";
+      out += " " + pin + "\n";
       for (size_t c = 0; c < words.size(); ++c) {
         if (!IsBit(words[c], k)) continue;
         for (int j = 0; j < block.m_inputCount; ++j) out += ((c >> j) & 1u) != 0 ? '1' : '0';
-        out += block.m_inputCount > 0 ? " 1\n" : "1\n";
+        out += " 1\n";
       }
     }
   }
+  out += constants;
   const CLogicalBlock& outBlock = scheme.GetBlock(count - 1);
   for (size_t k = 0; k < net.outputs.size(); ++k)
     out += ".names " + source(outBlock.m_inputs[k]) + " " + net.outputs[k] + "\n1 1\n";

@@ -315,6 +315,12 @@ std::string CVhdlGenerator::Testbench(const CLogicalScheme& scheme, const std::s
 }
 
 Status CVhdlGenerator::WriteFile(const std::string& path, const std::string& text) {
+  FileOutput file;
+  if (Status s = Encode(path, text, file); !s) return s;
+  return WriteFilesAtomically({file});
+}
+
+Status CVhdlGenerator::Encode(const std::string& path, const std::string& text, FileOutput& file) {
   const auto bytes = Utf8ToCp1251(text);
   if (!bytes)
     return Status::Error("cannot write " + QuotedPath(path) +
@@ -325,7 +331,8 @@ Status CVhdlGenerator::WriteFile(const std::string& path, const std::string& tex
     if (c == '\n') crlf += '\r';
     crlf += c;
   }
-  return WriteFileAtomically(path, crlf);
+  file = {path, std::move(crlf)};
+  return Status::Ok();
 }
 
 }  // namespace lodex

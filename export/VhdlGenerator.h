@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "model/FileIo.h"
 #include "model/LogicalScheme.h"
 #include "model/Status.h"
 
@@ -45,6 +46,9 @@ class CVhdlGenerator {
   // Writes text as the file format wants it: Windows-1251, CR LF line ends,
   // through a temporary file.
   static Status WriteFile(const std::string& path, const std::string& text);
+  // The bytes WriteFile writes (`path` only names the file in a refusal), for
+  // writing with other files at once.
+  static Status Encode(const std::string& path, const std::string& text, FileOutput& file);
 
   // The save dialog's proposals.
   static constexpr const char* kDialogTitle = "Сохранить VHDL-код";

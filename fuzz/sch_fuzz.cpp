@@ -5,18 +5,21 @@
 // The input is the schematic top.sch, and after a line "--8<--" the
 // schematic sub.sch beside it, so blocks of the types top and sub reach
 // sub-schematics (including one that uses itself). Either may be in the text
-// or the XML form.
+// or the XML form. The trace is written (capped) beside them, so its growth
+// is reached too.
 #include <stdlib.h>
 
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "schimport/GateEval.h"
 #include "schimport/NetlistCheck.h"
+#include "schimport/SchLogFile.h"
 #include "schimport/SchReader.h"
 
 namespace {
@@ -35,6 +38,8 @@ class FuzzFolder {
   }
   FuzzFolder(const FuzzFolder&) = delete;
   FuzzFolder& operator=(const FuzzFolder&) = delete;
+
+  const std::filesystem::path& path() const { return m_path; }
 
   std::filesystem::path Write(const char* name, std::string_view text) const {
     const std::filesystem::path p = m_path / name;
@@ -58,13 +63,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   std::ifstream in(top, std::ios::binary);
   tarrow::SchNetlist netlist;
-  tarrow::SchNullLog log;
+  std::unique_ptr<tarrow::SchFileLog> file = tarrow::SchFileLog::Create((folder.path() / "generating.log").string());
+  tarrow::SchNullLog none;
+  tarrow::SchLog& log = file ? static_cast<tarrow::SchLog&>(*file) : none;
   tarrow::SchHierarchy hierarchy;
   std::optional<tarrow::SchSequence> result;
   if (tarrow::ReadSchematic(in, top.string(), netlist, log, &hierarchy) && tarrow::CheckNetlist(netlist, log))
     result = tarrow::EvaluateNetlist(netlist, log);
+  const std::string refusal = log.Refusal();
+  file.reset();
+  std::error_code ec;
+  if (std::filesystem::file_size(folder.path() / "generating.log", ec) > tarrow::kMaxTraceBytes + 4096) std::abort();
   if (!result) {
-    if (log.Refusal().empty() || log.Refusal().find_first_of("\r\n") != std::string::npos) std::abort();
+    if (refusal.empty() || refusal.find_first_of("\r\n") != std::string::npos) std::abort();
     return 0;
   }
   const size_t words = size_t{1} << (result->inputs > 0 ? result->inputs : 1);

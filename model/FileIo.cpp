@@ -15,11 +15,39 @@ std::string Reason(const char* verb, const std::string& path) {
   return std::string("cannot ") + verb + " " + QuotedPath(path) + ": " + std::strerror(errno);
 }
 
+// A short random name in the folder of `path`, so it fits wherever a name
+// of the folder fits (a name beside `path` made longer could not).
 std::string TemporaryBeside(const std::string& path) {
   std::random_device rd;
-  char suffix[24];
-  std::snprintf(suffix, sizeof suffix, ".tmp%08x", static_cast<unsigned>(rd()));
-  return path + suffix;
+  char name[24];
+  std::snprintf(name, sizeof name, ".lx%08x.tmp", static_cast<unsigned>(rd()));
+  return (std::filesystem::path(path).parent_path() / name).string();
+}
+
+// Writes `bytes` to a new temporary file for `path` with the permission bits
+// of `path` when it exists; `temp` is empty on failure.
+Status WriteTemporary(const std::string& path, std::string_view bytes, std::string& temp) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  temp.clear();
+  if (fs::is_directory(path, ec)) return Status::Error("cannot write " + QuotedPath(path) + ": it is a folder");
+  const std::string name = TemporaryBeside(path);
+  std::FILE* f = std::fopen(name.c_str(), "wbx");
+  if (!f) return Status::Error(Reason("write", path));
+  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  int err = ok ? 0 : errno;
+  if (std::fclose(f) != 0 && ok) {
+    ok = false;
+    err = errno;
+  }
+  if (!ok) {
+    fs::remove(name, ec);
+    return Status::Error("cannot write " + QuotedPath(path) + ": " + std::strerror(err));
+  }
+  const fs::file_status target = fs::status(path, ec);
+  if (!ec && fs::is_regular_file(target)) fs::permissions(name, target.permissions(), ec);
+  temp = name;
+  return Status::Ok();
 }
 
 }  // namespace
@@ -32,31 +60,63 @@ std::string QuotedPath(std::string_view path) {
 }
 
 Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  return WriteFilesAtomically({FileOutput{path, std::string(bytes)}});
+}
+
+Status WriteFilesAtomically(const std::vector<FileOutput>& files) {
   namespace fs = std::filesystem;
+  for (size_t i = 0; i < files.size(); ++i)
+    for (size_t j = 0; j < i; ++j)
+      if (SameFile(files[i].path, files[j].path))
+        return Status::Error("cannot write " + QuotedPath(files[i].path) + " twice: " + QuotedPath(files[j].path) +
+                             " is the same file");
+  std::vector<std::string> temps;
   std::error_code ec;
-  if (fs::is_directory(path, ec)) return Status::Error("cannot write " + QuotedPath(path) + ": it is a folder");
-  const std::string temp = TemporaryBeside(path);
-  std::FILE* f = std::fopen(temp.c_str(), "wb");
-  if (!f) return Status::Error(Reason("write", path));
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  int err = ok ? 0 : errno;
-  if (std::fclose(f) != 0 && ok) {
-    ok = false;
-    err = errno;
+  const auto discard = [&] {
+    for (const std::string& temp : temps) fs::remove(temp, ec);
+  };
+  for (const FileOutput& file : files) {
+    std::string temp;
+    if (Status s = WriteTemporary(file.path, file.bytes, temp); !s) {
+      discard();
+      return s;
+    }
+    temps.push_back(temp);
   }
-  if (!ok) {
-    fs::remove(temp, ec);
-    return Status::Error("cannot write " + QuotedPath(path) + ": " + std::strerror(err));
-  }
-  fs::rename(temp, path, ec);
-  if (ec) {
-    fs::remove(temp, ec);
-    return Status::Error("cannot write " + QuotedPath(path) + ": " + ec.message());
+  for (size_t i = 0; i < files.size(); ++i) {
+    fs::rename(temps[i], files[i].path, ec);
+    if (ec) {
+      const std::string reason = "cannot write " + QuotedPath(files[i].path) + ": " + ec.message();
+      temps.erase(temps.begin(), temps.begin() + static_cast<long>(i));
+      discard();
+      return Status::Error(reason);
+    }
   }
   return Status::Ok();
 }
 
+bool SameFile(const std::string& a, const std::string& b) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  if (fs::exists(a, ec) && fs::exists(b, ec)) return fs::equivalent(a, b, ec) && !ec;
+  const fs::path x = fs::weakly_canonical(fs::absolute(a, ec), ec), y = fs::weakly_canonical(fs::absolute(b, ec), ec);
+  return x == y;
+}
+
+Status CheckRegularFile(const std::string& path) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::file_status status = fs::status(path, ec);
+  if (ec || !fs::exists(status))
+    return Status::Error("cannot open " + QuotedPath(path) + ": " + (ec ? ec.message() : std::strerror(ENOENT)));
+  if (fs::is_directory(status)) return Status::Error("cannot open " + QuotedPath(path) + ": it is a folder");
+  if (!fs::is_regular_file(status))
+    return Status::Error("cannot open " + QuotedPath(path) + ": it is not a regular file");
+  return Status::Ok();
+}
+
 Status ReadWholeFile(const std::string& path, std::string& out, size_t limit) {
+  if (Status s = CheckRegularFile(path); !s) return s;
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) return Status::Error(Reason("open", path));
   std::string data;

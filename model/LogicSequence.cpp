@@ -112,4 +112,34 @@ std::string ProjectionPattern(size_t length, int k, bool complement) {
   return out;
 }
 
+int MaxWordDigit(int outputs, int digit) {
+  if (outputs < 1) return 0;
+  if (digit > 0 || outputs % 4 == 0) return 15;
+  return (1 << (outputs % 4)) - 1;
+}
+
+bool WordDigitAllowed(int outputs, int digit, char c) {
+  if (c == '*') return true;
+  if (c >= 'a' && c <= 'f') c = static_cast<char>(c - 'a' + 'A');
+  int value;
+  if (c >= '0' && c <= '9')
+    value = c - '0';
+  else if (c >= 'A' && c <= 'F')
+    value = c - 'A' + 10;
+  else
+    return false;
+  return value <= MaxWordDigit(outputs, digit);
+}
+
+std::optional<WordOutOfRange> FindWordOutOfRange(std::string_view lp, int outputs) {
+  const size_t digits = static_cast<size_t>(WordDigitsFor(outputs));
+  if (digits == 0 || outputs % 4 == 0) return std::nullopt;
+  for (size_t start = 0; start + digits <= lp.size(); start += digits) {
+    const char c = lp[start];
+    if (c == '*' || !IsSequenceChar(c)) continue;
+    if (!WordDigitAllowed(outputs, 0, c)) return WordOutOfRange{start / digits, std::string(lp.substr(start, digits))};
+  }
+  return std::nullopt;
+}
+
 }  // namespace lodex

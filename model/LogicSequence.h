@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -62,5 +63,23 @@ constexpr bool IsSequenceChar(char c) {
 }
 
 std::string ToUpperAscii(std::string_view text);
+
+// The largest value digit `digit` (0 = the most significant) of a word may
+// take when the word has `outputs` bits: 15 for a full digit, less for the
+// leading one when outputs is not a multiple of 4 (1 output: 0..1). An
+// entry field offers the digits 0..this and '*'.
+int MaxWordDigit(int outputs, int digit);
+
+// True when `c` may stand at digit `digit` of a word of `outputs` bits: '*',
+// or a hexadecimal digit (either case) within MaxWordDigit.
+bool WordDigitAllowed(int outputs, int digit, char c);
+
+// The first word of a sequence that `outputs` bits cannot hold (above
+// 2^outputs - 1): its position (the input combination) and its text.
+struct WordOutOfRange {
+  size_t position = 0;
+  std::string word;
+};
+std::optional<WordOutOfRange> FindWordOutOfRange(std::string_view lp, int outputs);
 
 }  // namespace lodex

@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstdint>
 #include <optional>
+#include <unordered_map>
 
 #include "model/FileIo.h"
 #include "model/LogicSequence.h"
@@ -16,10 +17,14 @@ constexpr int kMaxOutputs = 12;
 // Far above any file of at most 16 inputs that lists each combination once.
 constexpr size_t kMaxPlaFile = size_t{64} << 20;
 
+// A cube as masks: input j is fixed to bit j of `fixed` unless bit j of
+// `free` is set; output k is '1' (or '4'), '0' or '-' (or '2') by bit k of
+// one, zero and dash.
 struct Cube {
-  std::string in;
-  std::string out;
+  uint32_t fixed = 0, free = 0;
+  uint16_t one = 0, zero = 0, dash = 0;
   int line = 0;
+  bool Covers(uint32_t c) const { return (c & ~free) == fixed; }
 };
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
@@ -48,14 +53,44 @@ std::optional<int> Count(const std::vector<std::string>& tokens) {
 
 std::string At(int line) { return "line " + std::to_string(line) + ": "; }
 
+// Reads a cube of n input and m output characters; blanks and '|' only
+// separate. Inputs: 0, 1, '-' or '2' (free). Outputs: 1 or 4, 0, '-' or 2,
+// and '~' or 3, which give that output no value.
+Status ReadCube(std::string_view row, int line, size_t n, size_t m, Cube& cube) {
+  size_t count = 0;
+  for (char c : row) {
+    if (IsBlank(c) || c == '|') continue;
+    if (count < n) {
+      const uint32_t bit = 1u << count;
+      if (c == '1')
+        cube.fixed |= bit;
+      else if (c == '-' || c == '2')
+        cube.free |= bit;
+      else if (c != '0')
+        return Status::Error(At(line) + "'" + std::string(1, c) + "' is no input value of a cube");
+    } else if (count < n + m) {
+      const auto bit = static_cast<uint16_t>(1u << (count - n));
+      if (c == '1' || c == '4')
+        cube.one |= bit;
+      else if (c == '0')
+        cube.zero |= bit;
+      else if (c == '-' || c == '2')
+        cube.dash |= bit;
+      else if (c != '~' && c != '3')
+        return Status::Error(At(line) + "'" + std::string(1, c) + "' is no output value of a cube");
+    }
+    ++count;
+  }
+  if (count != n + m)
+    return Status::Error(At(line) + "a cube needs " + std::to_string(n) + " input and " + std::to_string(m) +
+                         " output characters, not " + std::to_string(count));
+  cube.line = line;
+  return Status::Ok();
+}
+
 // Calls visit(c) for every combination the input part of a cube covers.
 template <typename Visit>
-void ForEachCombination(const std::string& in, Visit visit) {
-  uint32_t fixed = 0, free = 0;
-  for (size_t j = 0; j < in.size(); ++j) {
-    if (in[j] == '1') fixed |= 1u << j;
-    if (in[j] == '-') free |= 1u << j;
-  }
+void ForEachCombination(uint32_t fixed, uint32_t free, Visit visit) {
   uint32_t s = 0;
   do {
     visit(fixed | s);
@@ -63,24 +98,30 @@ void ForEachCombination(const std::string& in, Visit visit) {
   } while (s != 0);
 }
 
-bool Covers(const Cube& cube, uint32_t c) {
-  for (size_t j = 0; j < cube.in.size(); ++j)
-    if (cube.in[j] != '-' && (cube.in[j] == '1') != (((c >> j) & 1u) != 0)) return false;
-  return true;
+// The first cube that sets output k of combination c to 1 (`one`) or 0.
+int LineOf(const std::vector<Cube>& cubes, uint32_t c, int k, bool one) {
+  for (const Cube& cube : cubes)
+    if ((((one ? cube.one : cube.zero) >> k) & 1u) != 0 && cube.Covers(c)) return cube.line;
+  return 0;
 }
 
-// The first cube that sets output k of combination c to `value`.
-int LineOf(const std::vector<Cube>& cubes, uint32_t c, size_t k, char value) {
-  for (const Cube& cube : cubes)
-    if (cube.out[k] == value && Covers(cube, c)) return cube.line;
-  return 0;
+// Keywords of other dialects, refused by name with what they would mean.
+const char* UnsupportedKeyword(const std::string& key) {
+  if (key == ".phase") return "an output phase";
+  if (key == ".pair") return "paired inputs";
+  if (key == ".mv") return "multiple-valued variables";
+  if (key == ".kiss") return "a state machine";
+  if (key == ".symbolic" || key == ".symbolic-output") return "symbolic variables";
+  return nullptr;
 }
 
 }  // namespace
 
 Status ParsePla(std::string_view text, CPlaFunction& function) {
   CPlaFunction f;
-  bool onSet = true, offSet = false, dcSet = true;  // type fd
+  // Which output values count (type fd), and what a combination no cube
+  // gives a value is: OFF (f, fd), don't-care (fr, fdr) or ON (r, dr).
+  bool onSet = true, offSet = false, dcSet = true, restOn = false;
   int declaredCubes = -1, declaredAt = 0;
   int ilbAt = 0, obAt = 0;
   std::vector<Cube> cubes;
@@ -91,8 +132,18 @@ Status ParsePla(std::string_view text, CPlaFunction& function) {
     const std::string_view row = text.substr(pos, end - pos);
     pos = end + 1;
     ++line;
+    size_t first = 0;
+    while (first < row.size() && IsBlank(row[first])) ++first;
+    if (first == row.size() || row[first] == '#') continue;
+    if (row[first] != '.') {
+      if (f.inputs == 0 || f.outputs == 0) return Status::Error(At(line) + "a cube comes before .i and .o");
+      Cube cube;
+      if (Status s = ReadCube(row, line, static_cast<size_t>(f.inputs), static_cast<size_t>(f.outputs), cube); !s)
+        return s;
+      cubes.push_back(cube);
+      continue;
+    }
     const std::vector<std::string> tokens = Tokens(row);
-    if (tokens.empty() || tokens[0][0] == '#') continue;
     const std::string& key = tokens[0];
     if (key == ".e" || key == ".end") break;
     if (key == ".i" || key == ".o") {
@@ -116,28 +167,16 @@ Status ParsePla(std::string_view text, CPlaFunction& function) {
       (key == ".ilb" ? ilbAt : obAt) = line;
     } else if (key == ".type") {
       const std::string type = tokens.size() == 2 ? tokens[1] : "";
-      if (type != "f" && type != "fd" && type != "fr" && type != "fdr")
-        return Status::Error(At(line) + ".type must be f, fd, fr or fdr");
+      if (type != "f" && type != "fd" && type != "fr" && type != "fdr" && type != "r" && type != "dr")
+        return Status::Error(At(line) + ".type must be f, fd, fr, fdr, r or dr");
+      onSet = type.find('f') != std::string::npos;
       offSet = type.find('r') != std::string::npos;
       dcSet = type.find('d') != std::string::npos;
-    } else if (key[0] == '.') {
-      return Status::Error(At(line) + "the keyword " + key + " is not supported");
+      restOn = !onSet;
+    } else if (const char* meaning = UnsupportedKeyword(key)) {
+      return Status::Error(At(line) + "the keyword " + key + " (" + meaning + ") is not supported");
     } else {
-      if (f.inputs == 0 || f.outputs == 0) return Status::Error(At(line) + "a cube comes before .i and .o");
-      std::string cube;
-      for (const std::string& t : tokens) cube += t;
-      const size_t n = static_cast<size_t>(f.inputs), m = static_cast<size_t>(f.outputs);
-      if (cube.size() != n + m)
-        return Status::Error(At(line) + "a cube needs " + std::to_string(n) + " input and " + std::to_string(m) +
-                             " output characters, not " + std::to_string(cube.size()));
-      for (size_t j = 0; j < n + m; ++j) {
-        const char c = cube[j];
-        const bool valid = c == '0' || c == '1' || c == '-' || (j >= n && c == '~');
-        if (!valid)
-          return Status::Error(At(line) + "'" + std::string(1, c) + "' is no " + (j < n ? "input" : "output") +
-                               " value of a cube");
-      }
-      cubes.push_back({cube.substr(0, n), cube.substr(n), line});
+      return Status::Error(At(line) + "the keyword " + key + " is not supported");
     }
   }
   if (f.inputs == 0) return Status::Error("the file has no .i line");
@@ -153,40 +192,50 @@ Status ParsePla(std::string_view text, CPlaFunction& function) {
     return Status::Error(At(declaredAt) + ".p announces " + std::to_string(declaredCubes) + " cubes, the file has " +
                          std::to_string(cubes.size()));
 
-  // One bit per output in each set, so a cube adds to a combination in three ORs.
+  // Cubes with the same input part are merged first, so a combination costs
+  // one visit per distinct input part, however often a file repeats it.
   const int m = f.outputs;
   const uint32_t combinations = 1u << f.inputs, all = (1u << m) - 1u;
-  std::vector<uint16_t> on(combinations, 0), off(combinations, 0), dc(combinations, 0);
+  struct Sets {
+    uint16_t on = 0, off = 0, dc = 0;
+  };
+  std::unordered_map<uint64_t, Sets> parts;
+  parts.reserve(std::min<size_t>(cubes.size(), size_t{1} << 20));
   for (const Cube& cube : cubes) {
-    uint16_t cubeOn = 0, cubeOff = 0, cubeDc = 0;
-    for (int k = 0; k < m; ++k) {
-      const char v = cube.out[static_cast<size_t>(k)];
-      if (v == '1' && onSet) cubeOn |= static_cast<uint16_t>(1u << k);
-      if (v == '0' && offSet) cubeOff |= static_cast<uint16_t>(1u << k);
-      if (v == '-' && dcSet) cubeDc |= static_cast<uint16_t>(1u << k);
-    }
-    ForEachCombination(cube.in, [&](uint32_t c) {
-      on[c] |= cubeOn;
-      off[c] |= cubeOff;
-      dc[c] |= cubeDc;
+    Sets& sets = parts[(uint64_t{cube.free} << 32) | cube.fixed];
+    if (onSet) sets.on |= cube.one;
+    if (offSet) sets.off |= cube.zero;
+    if (dcSet) sets.dc |= cube.dash;
+  }
+  // One bit per output in each set, so a cube adds to a combination in three ORs.
+  std::vector<uint16_t> on(combinations, 0), off(combinations, 0), dc(combinations, 0);
+  for (const auto& part : parts) {
+    const Sets& sets = part.second;
+    if ((sets.on | sets.off | sets.dc) == 0) continue;
+    ForEachCombination(static_cast<uint32_t>(part.first), static_cast<uint32_t>(part.first >> 32), [&](uint32_t c) {
+      on[c] |= sets.on;
+      off[c] |= sets.off;
+      dc[c] |= sets.dc;
     });
   }
 
   Words words(combinations, 0);
   for (uint32_t c = 0; c < combinations; ++c) {
     if (const uint32_t both = on[c] & off[c]; both != 0) {
-      size_t k = 0;
-      while (((both >> k) & 1u) == 0) ++k;
-      return Status::Error("lines " + std::to_string(LineOf(cubes, c, k, '1')) + " and " +
-                           std::to_string(LineOf(cubes, c, k, '0')) + " set output " + std::to_string(k) +
+      const int k = std::countr_zero(both);
+      return Status::Error("lines " + std::to_string(LineOf(cubes, c, k, true)) + " and " +
+                           std::to_string(LineOf(cubes, c, k, false)) + " set output " + std::to_string(k) +
                            " of combination " + std::to_string(c) + " both to 1 and to 0");
     }
-    // Without an OFF set the outputs no cube names are OFF; with one, free.
-    const uint32_t free = (dc[c] | (offSet ? all & ~(on[c] | off[c]) : 0u)) & all;
+    const uint32_t rest = all & ~(on[c] | off[c] | dc[c]);
+    // Outputs no cube names: OFF without an OFF set, free with one, ON when
+    // only the OFF set is given.
+    const uint32_t free = (dc[c] | (offSet && !restOn ? rest : 0u)) & all;
+    const uint32_t ones = on[c] | (restOn ? rest : 0u);
     if (free == all) {
       words[c] = -1;
     } else {
-      words[c] = static_cast<int32_t>(on[c] & ~free);
+      words[c] = static_cast<int32_t>(ones & ~free);
       f.fixedOutputs += std::popcount(free);
     }
   }

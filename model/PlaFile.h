@@ -36,15 +36,21 @@ struct CPlaFunction {
   int fixedOutputs = 0;
 };
 
-// Reads the text of a PLA file: .i, .o, .p, .ilb, .ob, .type f|fd|fr|fdr
-// (fd when absent), .e or .end, '#' comment lines and cubes of 0/1/- inputs
-// and 0/1/-/~ outputs. Output '1' is ON, '0' is OFF for the types with r and
-// '-' is don't-care for the types with d; '~' and the rest mean nothing. A
-// combination no cube gives a value is OFF for f and fd and don't-care for fr
-// and fdr; an explicit don't-care wins over ON and OFF. ON and OFF for one
-// output of one combination is refused with both cubes' line numbers, and so
-// is anything else the model cannot hold (1..16 inputs, 1..12 outputs); every
+// Reads the text of a PLA file: .i, .o, .p, .ilb, .ob, .type f|fd|fr|fdr|r|dr
+// (fd when absent), .e or .end, '#' comment lines and cubes of 0/1/-/2
+// inputs and 0/1/-/2/4/3/~ outputs, blanks and '|' only separating them.
+// Output '1' (or '4') is ON for the types with f, '0' is OFF for the types
+// with r and '-' (or '2') is don't-care for the types with d; '~', '3' and
+// the rest mean nothing. A combination no cube gives a value is OFF for f
+// and fd, don't-care for fr and fdr and ON for r and dr; an explicit
+// don't-care wins over ON and OFF. ON and OFF for one output of one
+// combination is refused with both cubes' line numbers; so are the keywords
+// of other dialects (.phase, .pair, .mv, .kiss, .symbolic) by name, and
+// anything else the model cannot hold (1..16 inputs, 1..12 outputs); every
 // message is one line.
+//
+// Cost: O(file size) to read the cubes, then one visit per combination
+// each distinct input part covers (cubes with equal input parts merge).
 Status ParsePla(std::string_view text, CPlaFunction& function);
 
 // Reads and parses a file; messages name the file.

@@ -6,7 +6,9 @@
 #include <utility>
 #include <vector>
 
+#include "schimport/FlatNetwork.h"
 #include "schimport/GateType.h"
+#include "schimport/NetlistCheck.h"
 
 namespace tarrow {
 namespace {
@@ -49,50 +51,6 @@ void LogWeights(const std::vector<SchPort>& ports, const std::vector<int32_t>& w
   for (size_t i = 0; i < ports.size(); ++i) log.Line(std::to_string(weights[i]) + ":" + std::to_string(ports[i].net));
 }
 
-// Computes the columns of the block's connected outputs into `values`.
-void ComputeBlock(const SchNetlist& n, const SchBlock& block, std::vector<std::string>& values, size_t combinations) {
-  auto column = [&](int32_t net) -> std::string& { return values[static_cast<size_t>(net)]; };
-  if (block.Sub >= 0) {
-    // A sub-schematic: its input ports take the columns of the block's
-    // inputs, and its gates are evaluated in as many passes as they need.
-    const SchNetlist& sub = n.Subs[static_cast<size_t>(block.Sub)]->Netlist;
-    std::vector<std::string> inner(sub.SignalNames.size(), kUndef);
-    for (size_t k = 0; k < sub.InputPorts.size(); ++k)
-      inner[static_cast<size_t>(sub.InputPorts[k].net)] = column(block.Inputs[k]);
-    std::vector<char> done(sub.Blocks.size(), 0);
-    for (bool progress = true; progress;) {
-      progress = false;
-      for (size_t i = 0; i < sub.Blocks.size(); ++i) {
-        const SchBlock& b = sub.Blocks[i];
-        if (done[i] || std::any_of(b.Inputs.begin(), b.Inputs.end(),
-                                   [&](int32_t net) { return inner[static_cast<size_t>(net)] == kUndef; }))
-          continue;
-        ComputeBlock(sub, b, inner, combinations);
-        done[i] = 1;
-        progress = true;
-      }
-    }
-    for (size_t k = 0; k < sub.OutputPorts.size(); ++k)
-      if (block.Outputs[k] != kUnconnected)
-        column(block.Outputs[k]) = inner[static_cast<size_t>(sub.OutputPorts[k].net)];
-    return;
-  }
-  const GateType gate = ParseGateType(block.Type).value_or(GateType{});
-  const uint64_t constant = ParseConstantValue(block.Value).value_or(0);
-  std::vector<const std::string*> inputs;
-  for (int32_t net : block.Inputs) inputs.push_back(&column(net));
-  std::vector<uint8_t> in(inputs.size()), out(gate.outputNames.size());
-  std::vector<std::string> columns(out.size(), std::string(combinations, '0'));
-  for (size_t j = 0; j < combinations; ++j) {
-    for (size_t k = 0; k < in.size(); ++k) in[k] = (*inputs[k])[j] == '1';
-    ComputeGate(gate, constant, in.data(), out.data());
-    for (size_t k = 0; k < out.size(); ++k)
-      if (out[k]) columns[k][j] = '1';
-  }
-  for (size_t k = 0; k < out.size() && k < block.Outputs.size(); ++k)
-    if (block.Outputs[k] != kUnconnected) column(block.Outputs[k]) = std::move(columns[k]);
-}
-
 }  // namespace
 
 int32_t TrailingNumber(std::string_view name) {
@@ -132,29 +90,6 @@ void SortByWeights(SchNetlist& n, SchLog& log) {
   log.Line("ENDSORT");
 }
 
-bool TestBlock(const SchNetlist& n, const SchBlock& block, SchLog& log) {
-  log.Line("Test(" + block.Name + ")[");
-  for (int32_t net : block.Inputs) {
-    log.Line(Column(n, net));
-    if (Column(n, net) == kUndef) return false;
-  }
-  log.Line("]");
-  return true;
-}
-
-void EvaluateBlock(SchNetlist& n, const SchBlock& block, SchLog& log) {
-  if (block.Sub >= 0) {
-    log.Line("{Schematic:" + n.Subs[static_cast<size_t>(block.Sub)]->File + "}");
-  } else {
-    const GateType gate = ParseGateType(block.Type).value_or(GateType{});
-    log.Line(std::string("{Logic:") + GateOpName(gate.op) + " InvO:" + (gate.invertOutput ? "-1" : "0") +
-             " Ins:" + std::to_string(gate.inputs) + " InvIns:" + std::to_string(gate.invertedInputs) + "}");
-  }
-  ComputeBlock(n, block, n.SignalValues, n.Combinations);
-  for (int32_t out : block.Outputs)
-    if (out != kUnconnected) log.Line("XLXN[" + std::to_string(out) + "]:=" + Column(n, out));
-}
-
 char NibbleToHex(std::string_view four) {
   static constexpr std::string_view kDigits = "0123456789ABCDEF";
   for (int v = 0; v < 16; ++v) {
@@ -164,7 +99,99 @@ char NibbleToHex(std::string_view four) {
   return '?';
 }
 
-std::optional<SchSequence> EvaluateNetlist(SchNetlist& n, SchLog& log) {
+namespace {
+
+// Bit k of the combination index over the 64 combinations of word w.
+uint64_t InputWord(size_t k, size_t w) {
+  static constexpr uint64_t kLow[6] = {0xAAAAAAAAAAAAAAAAull, 0xCCCCCCCCCCCCCCCCull, 0xF0F0F0F0F0F0F0F0ull,
+                                       0xFF00FF00FF00FF00ull, 0xFFFF0000FFFF0000ull, 0xFFFFFFFF00000000ull};
+  if (k < 6) return kLow[k];
+  return ((w >> (k - 6)) & 1u) != 0 ? ~uint64_t{0} : 0;
+}
+
+// `count` combinations of a column from its words, as '0' and '1'.
+std::string ColumnText(const uint64_t* words, size_t count) {
+  std::string text(count, '0');
+  for (size_t j = 0; j < count; ++j)
+    if (((words[j / 64] >> (j % 64)) & 1u) != 0) text[j] = '1';
+  return text;
+}
+
+// The chosen output ports (all, or those named), in their order.
+std::optional<std::vector<SchPort>> ChosenOutputs(const SchNetlist& n, const SchSelection* selection, SchLog& log) {
+  if (!selection || selection->outputs.empty()) return n.OutputPorts;
+  std::vector<char> chosen(n.OutputPorts.size(), 0);
+  for (const std::string& name : selection->outputs) {
+    bool found = false;
+    for (size_t i = 0; i < n.OutputPorts.size(); ++i)
+      if (n.SignalNames[static_cast<size_t>(n.OutputPorts[i].net)] == name) chosen[i] = found = true;
+    if (!found) {
+      LogFailure(log, "the schematic has no output port " + ShownName(name));
+      return std::nullopt;
+    }
+  }
+  std::vector<SchPort> ports;
+  for (size_t i = 0; i < n.OutputPorts.size(); ++i)
+    if (chosen[i]) ports.push_back(n.OutputPorts[i]);
+  return ports;
+}
+
+}  // namespace
+
+std::vector<SchOutputCone> OutputCones(const SchNetlist& n, SchLog& log) {
+  const FlatNetwork flat = Flatten(n);
+  std::vector<SchOutputCone> cones;
+  std::vector<char> reached;
+  for (const SchPort& port : n.OutputPorts) {
+    if (!ConeOrder(flat, {port.net}, reached, log)) return {};
+    SchOutputCone cone{n.SignalNames[static_cast<size_t>(port.net)], 0};
+    for (const SchPort& input : n.InputPorts) cone.inputs += reached[static_cast<size_t>(input.net)];
+    cones.push_back(std::move(cone));
+  }
+  return cones;
+}
+
+std::optional<SchSequence> EvaluateNetlist(SchNetlist& n, SchLog& log, const SchSelection* selection) {
+  std::optional<std::vector<SchPort>> outputs = ChosenOutputs(n, selection, log);
+  if (!outputs) return std::nullopt;
+  const bool chosen = selection && !selection->outputs.empty();
+
+  // The gates the chosen outputs need, and the input ports they read.
+  const FlatNetwork flat = Flatten(n);
+  std::vector<int32_t> roots;
+  for (const SchPort& port : *outputs) roots.push_back(port.net);
+  std::vector<char> reached;
+  const std::optional<std::vector<int32_t>> order = ConeOrder(flat, roots, reached, log);
+  if (!order) return std::nullopt;
+  std::vector<char> isInput(flat.nets, 0);
+  for (const SchPort& port : n.InputPorts) isInput[static_cast<size_t>(port.net)] = 1;
+  size_t needed = 0;
+  for (size_t net = 0; net < flat.nets; ++net) {
+    if (!reached[net]) continue;
+    if (!isInput[net]) {
+      LogFailure(log, net < n.SignalNames.size() ? "the net " + ShownName(n.SignalNames[net]) + " is not driven"
+                                                 : std::string("a net inside a sub-schematic is not driven"));
+      return std::nullopt;
+    }
+    ++needed;
+  }
+  std::vector<SchPort> inputs;
+  for (const SchPort& port : n.InputPorts)
+    if (!chosen || reached[static_cast<size_t>(port.net)]) inputs.push_back(port);
+  if (inputs.size() > static_cast<size_t>(kMaxInputPorts)) {
+    const std::string need = std::to_string(needed) + " input" + (needed == 1 ? "" : "s");
+    LogFailure(log, chosen ? "the chosen outputs need " + need + "; at most " + std::to_string(kMaxInputPorts) +
+                                 " are supported"
+                           : "the schematic has " + std::to_string(inputs.size()) +
+                                 " input ports and its outputs "
+                                 "need " +
+                                 need + "; at most " + std::to_string(kMaxInputPorts) +
+                                 " are supported (choose outputs to import a part)");
+    return std::nullopt;
+  }
+  n.InputPorts = std::move(inputs);
+  n.OutputPorts = std::move(*outputs);
+
   n.Combinations = 2;
   for (size_t i = 1; i < n.InputPorts.size(); ++i) n.Combinations *= 2;
   const size_t combinations = n.Combinations;
@@ -177,29 +204,77 @@ std::optional<SchSequence> EvaluateNetlist(SchNetlist& n, SchLog& log) {
   }
   log.Line(kSeparator);
 
-  for (bool progress = true; progress;) {
-    progress = false;
-    for (SchBlock& block : n.Blocks) {
-      if (block.Evaluated || !TestBlock(n, block, log)) continue;
-      EvaluateBlock(n, block, log);
-      block.Evaluated = true;
-      progress = true;
-      break;
-    }
+  // Every net of the cone gets a slot of `chunk` words; the gates run once
+  // per chunk of 64 x chunk combinations, in the cone's order.
+  const size_t words = (combinations + 63) / 64;
+  const size_t chunk = std::min<size_t>(words, 16);
+  std::vector<int32_t> slot(flat.nets, -1);
+  size_t slots = 1;  // slot 0 takes the outputs that connect nothing
+  const auto claim = [&](int32_t net) {
+    if (net != kUnconnected && slot[static_cast<size_t>(net)] < 0)
+      slot[static_cast<size_t>(net)] = static_cast<int32_t>(slots++);
+  };
+  for (const SchPort& port : n.InputPorts) claim(port.net);
+  for (int32_t g : *order) {
+    for (int32_t net : flat.gates[static_cast<size_t>(g)].inputs) claim(net);
+    for (int32_t net : flat.gates[static_cast<size_t>(g)].outputs) claim(net);
   }
+  std::vector<uint64_t> values(slots * chunk, 0);
+  const auto at = [&](int32_t net) {
+    return values.data() + chunk * static_cast<size_t>(net == kUnconnected ? 0 : slot[static_cast<size_t>(net)]);
+  };
+  // The parts and the column pointers of every gate's pins in the order of
+  // evaluation, side by side, so each pass reads them front to back.
+  std::vector<GateType> parts;
+  std::vector<uint64_t> constants;
+  std::vector<size_t> pinStart;
+  std::vector<uint64_t*> pins;
+  parts.reserve(order->size());
+  for (int32_t g : *order) {
+    parts.push_back(flat.gates[static_cast<size_t>(g)].gate);
+    constants.push_back(flat.gates[static_cast<size_t>(g)].constant);
+    pinStart.push_back(pins.size());
+    for (int32_t net : flat.gates[static_cast<size_t>(g)].inputs) pins.push_back(at(net));
+    for (int32_t net : flat.gates[static_cast<size_t>(g)].outputs) pins.push_back(at(net));
+  }
+  std::vector<std::vector<uint64_t>> columns(n.OutputPorts.size(), std::vector<uint64_t>(words, 0));
+  for (size_t first = 0; first < words; first += chunk) {
+    const size_t count = std::min(chunk, words - first);
+    const size_t shown = std::min(combinations - first * 64, count * 64);
+    const bool tracing = log.Tracing();
+    if (tracing && chunk < words)
+      log.Line("Combinations " + std::to_string(first * 64) + ".." + std::to_string(first * 64 + shown - 1) + ":");
+    for (size_t k = 0; k < n.InputPorts.size(); ++k)
+      for (size_t w = 0; w < count; ++w) at(n.InputPorts[k].net)[w] = InputWord(k, first + w);
+    for (size_t i = 0; i < order->size(); ++i) {
+      uint64_t* const* in = pins.data() + pinStart[i];
+      ComputeGateWords(parts[i], constants[i], in, in + parts[i].inputNames.size(), count);
+      if (!tracing || !log.Tracing()) continue;
+      const FlatGate& gate = flat.gates[static_cast<size_t>((*order)[i])];
+      uint64_t* const* out = in + gate.inputs.size();
+      log.Line("Test(" + gate.path + ")[");
+      for (size_t k = 0; k < gate.inputs.size(); ++k) log.Line(ColumnText(in[k], shown));
+      log.Line("]");
+      log.Line(std::string("{Logic:") + GateOpName(gate.gate.op) + " InvO:" + (gate.gate.invertOutput ? "-1" : "0") +
+               " Ins:" + std::to_string(gate.gate.inputs) + " InvIns:" + std::to_string(gate.gate.invertedInputs) +
+               "}");
+      for (size_t k = 0; k < gate.outputs.size(); ++k)
+        if (gate.outputs[k] != kUnconnected)
+          log.Line("XLXN[" + std::to_string(gate.outputs[k]) + "]:=" + ColumnText(out[k], shown));
+    }
+    for (size_t p = 0; p < n.OutputPorts.size(); ++p)
+      std::copy_n(at(n.OutputPorts[p].net), count, columns[p].begin() + static_cast<long>(first));
+  }
+  for (size_t p = 0; p < n.OutputPorts.size(); ++p)
+    n.SignalValues[static_cast<size_t>(n.OutputPorts[p].net)] = ColumnText(columns[p].data(), combinations);
   log.Line(kSeparator);
 
   for (const SchPort& port : n.OutputPorts) LogColumn(n, port.net, log);
-  for (const SchPort& port : n.OutputPorts)
-    if (Column(n, port.net) == kUndef) {
-      LogFailure(log, "the output port " + ShownName(n.SignalNames[static_cast<size_t>(port.net)]) +
-                          " has no value: its net is not driven, or its gates form a cycle");
-      return std::nullopt;
-    }
-
   SchSequence result;
   result.inputs = static_cast<int32_t>(n.InputPorts.size());
   result.outputs = static_cast<int32_t>(n.OutputPorts.size());
+  for (const SchPort& port : n.InputPorts) result.inputNames.push_back(n.SignalNames[static_cast<size_t>(port.net)]);
+  for (const SchPort& port : n.OutputPorts) result.outputNames.push_back(n.SignalNames[static_cast<size_t>(port.net)]);
   log.Line(kSeparator);
   const size_t m = n.OutputPorts.size();
   const size_t padding = (4 - m % 4) % 4;

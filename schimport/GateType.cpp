@@ -284,6 +284,62 @@ void ComputeGate(const GateType& g, uint64_t constant, const uint8_t* in, uint8_
   }
 }
 
+void ComputeGateWords(const GateType& g, uint64_t constant, const uint64_t* const* in, uint64_t* const* out,
+                      size_t words) {
+  const size_t outputs = g.outputNames.size();
+  const uint64_t ones = ~uint64_t{0};
+  const uint64_t invert = g.invertOutput ? ones : 0;
+  switch (g.op) {
+    case GateOp::And:
+    case GateOp::Or:
+    case GateOp::Xor: {
+      // Pin by pin over all words, so each loop is a plain vector operation;
+      // the output net is never an input's (no gate reads itself).
+      uint64_t* o = out[0];
+      for (int k = 0; k < g.inputs; ++k) {
+        const uint64_t* x = in[k];
+        const uint64_t flip = k < g.invertedInputs ? ones : 0;
+        if (k == 0) {
+          for (size_t w = 0; w < words; ++w) o[w] = x[w] ^ flip;
+        } else if (g.op == GateOp::And) {
+          for (size_t w = 0; w < words; ++w) o[w] &= x[w] ^ flip;
+        } else if (g.op == GateOp::Or) {
+          for (size_t w = 0; w < words; ++w) o[w] |= x[w] ^ flip;
+        } else {
+          for (size_t w = 0; w < words; ++w) o[w] ^= x[w] ^ flip;
+        }
+      }
+      if (g.inputs == 0)
+        for (size_t w = 0; w < words; ++w) o[w] = g.op == GateOp::And ? ones : 0;
+      if (invert != 0)
+        for (size_t w = 0; w < words; ++w) o[w] ^= invert;
+      return;
+    }
+    case GateOp::Buf:
+      for (size_t k = 0; k < outputs; ++k)
+        for (size_t w = 0; w < words; ++w) out[k][w] = in[k][w] ^ invert;
+      return;
+    case GateOp::Gnd:
+    case GateOp::Vcc:
+    case GateOp::Const:
+      for (size_t k = 0; k < outputs; ++k) {
+        const bool one = g.op == GateOp::Vcc || (g.op == GateOp::Const && k < 64 && ((constant >> k) & 1) != 0);
+        for (size_t w = 0; w < words; ++w) out[k][w] = one ? ones : 0;
+      }
+      return;
+    default: break;
+  }
+  std::vector<uint8_t> bits(static_cast<size_t>(g.inputs)), result(outputs);
+  for (size_t w = 0; w < words; ++w) {
+    for (size_t k = 0; k < outputs; ++k) out[k][w] = 0;
+    for (unsigned lane = 0; lane < 64; ++lane) {
+      for (size_t k = 0; k < bits.size(); ++k) bits[k] = static_cast<uint8_t>((in[k][w] >> lane) & 1);
+      ComputeGate(g, constant, bits.data(), result.data());
+      for (size_t k = 0; k < outputs; ++k) out[k][w] |= static_cast<uint64_t>(result[k] & 1) << lane;
+    }
+  }
+}
+
 std::optional<uint64_t> ParseConstantValue(std::string_view text) {
   if (text.empty() || text.size() > 16) return std::nullopt;
   uint64_t value = 0;

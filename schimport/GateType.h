@@ -8,6 +8,7 @@
 // decoders, comparators, adders) comes from one table of fixed names.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -45,6 +46,14 @@ const char* GateOpName(GateOp op);
 // inputNames) into `out` (one per output name). `constant` is the value of a
 // constant part.
 void ComputeGate(const GateType& gate, uint64_t constant, const uint8_t* in, uint8_t* out);
+
+// ComputeGate over 64 combinations a word: in[pin][w] holds input pin's bit
+// for combinations 64w .. 64w + 63, out[k][w] receives output k's; `words`
+// words per column. The and/or/xor family, buffers and constants take a few
+// word operations; the other parts go lane by lane through ComputeGate.
+// Cost: O(words x pins) word operations, 64 times that for the lane parts.
+void ComputeGateWords(const GateType& gate, uint64_t constant, const uint64_t* const* in, uint64_t* const* out,
+                      size_t words);
 
 // The value of a constant part's CValue attribute: hexadecimal digits, at
 // most 16.

@@ -2,7 +2,6 @@
 
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "schimport/GateType.h"
@@ -49,48 +48,34 @@ bool CheckBlock(const SchNetlist& n, const SchBlock& b, SchLog& log) {
   return true;
 }
 
-// Walks back from the output ports through the blocks that drive them: every
-// net met must be driven, and no block may be met again on its own path.
+// Walks back from the output ports through the blocks that drive them:
+// every net met must be driven. Blocks may feed each other; whether gates
+// form a loop is decided on the expanded gate network.
 bool CheckCone(const SchNetlist& n, const std::vector<int>& driver, SchLog& log) {
-  std::vector<char> state(n.Blocks.size(), 0);  // 0 not seen, 1 on the path, 2 done
-  std::vector<std::pair<size_t, size_t>> path;  // block, next input
+  std::vector<char> seen(n.Blocks.size(), 0);
+  std::vector<size_t> pending;
   for (const SchPort& port : n.OutputPorts) {
     const int d = driver[static_cast<size_t>(port.net)];
     if (d == kNoDriver)
       return LogFailure(
           log, "the output port " + ShownName(n.SignalNames[static_cast<size_t>(port.net)]) + " is not driven");
-    if (d < 0 || state[static_cast<size_t>(d)] != 0) continue;
-    state[static_cast<size_t>(d)] = 1;
-    path.emplace_back(static_cast<size_t>(d), 0);
-    while (!path.empty()) {
-      auto& [block, next] = path.back();
-      const SchBlock& b = n.Blocks[block];
-      if (next == b.Inputs.size()) {
-        state[block] = 2;
-        path.pop_back();
-        continue;
-      }
-      const int32_t net = b.Inputs[next++];
+    if (d >= 0 && !seen[static_cast<size_t>(d)]) {
+      seen[static_cast<size_t>(d)] = 1;
+      pending.push_back(static_cast<size_t>(d));
+    }
+  }
+  while (!pending.empty()) {
+    const SchBlock& b = n.Blocks[pending.back()];
+    pending.pop_back();
+    for (int32_t net : b.Inputs) {
       const int from = driver[static_cast<size_t>(net)];
       if (from == kNoDriver)
         return LogFailure(
             log, "the net " + NetText(n, net) + " is not driven, but the block " + ShownName(b.Name) + " reads it");
-      if (from < 0 || state[static_cast<size_t>(from)] == 2) continue;
-      if (state[static_cast<size_t>(from)] == 1) {
-        std::string names;
-        size_t shown = 0;
-        for (size_t i = path.size(); i-- > 0;) {
-          if (shown == 8) {
-            names += ", ...";
-            break;
-          }
-          names += (shown++ ? ", " : "") + ShownName(n.Blocks[path[i].first].Name);
-          if (path[i].first == static_cast<size_t>(from)) break;
-        }
-        return LogFailure(log, "the blocks " + names + " form a cycle");
+      if (from >= 0 && !seen[static_cast<size_t>(from)]) {
+        seen[static_cast<size_t>(from)] = 1;
+        pending.push_back(static_cast<size_t>(from));
       }
-      state[static_cast<size_t>(from)] = 1;
-      path.emplace_back(static_cast<size_t>(from), 0);
     }
   }
   return true;
@@ -112,12 +97,7 @@ bool CheckNetlist(const SchNetlist& n, SchLog& log, CheckScope scope) {
     if (!InRange(n, port.net)) return LogFailure(log, "an input port names no declared net");
   for (const SchPort& port : n.OutputPorts)
     if (!InRange(n, port.net)) return LogFailure(log, "an output port names no declared net");
-  if (scope == CheckScope::Top) {
-    if (n.InputPorts.size() > static_cast<size_t>(kMaxInputPorts))
-      return LogFailure(log, "the schematic has " + std::to_string(n.InputPorts.size()) + " input ports; at most " +
-                                 std::to_string(kMaxInputPorts) + " are supported");
-    if (n.OutputPorts.empty()) return LogFailure(log, "the schematic has no output port");
-  }
+  if (scope == CheckScope::Top && n.OutputPorts.empty()) return LogFailure(log, "the schematic has no output port");
 
   // The block that computes each net.
   std::vector<int> driver(n.SignalNames.size(), kNoDriver);

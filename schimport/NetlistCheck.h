@@ -10,7 +10,7 @@
 
 namespace tarrow {
 
-// More input ports than this are refused (2^16 combinations).
+// More inputs than this are refused (2^16 combinations).
 inline constexpr int kMaxInputPorts = 16;
 
 // A schematic of its own, or a sub-schematic (whose ports are not counted
@@ -24,9 +24,9 @@ std::vector<std::string> InputPinNames(const SchNetlist& netlist, const SchBlock
 // False, with the reason logged, for: a net number out of range, a type that
 // is not supported, an input pin left unconnected, a constant without a
 // hexadecimal value, a net driven by two blocks or a block driving an input
-// port's net, more than kMaxInputPorts input ports or no output port (Top),
-// and, among the blocks an output port depends on, a net that nothing drives
-// or blocks that form a cycle.
+// port's net, no output port (Top), and, among the blocks an output port
+// depends on, a net that nothing drives. The number of inputs and loops
+// between gates are checked by the evaluation, on the outputs chosen.
 bool CheckNetlist(const SchNetlist& netlist, SchLog& log, CheckScope scope = CheckScope::Top);
 
 }  // namespace tarrow

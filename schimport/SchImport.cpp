@@ -4,6 +4,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "model/FileIo.h"
 #include "schimport/NetlistCheck.h"
 #include "schimport/SchReader.h"
 
@@ -17,28 +18,64 @@ std::unique_ptr<SchFileLog> OpenTraceFile() {
   return SchFileLog::Create((temp / kTraceFileName).string());
 }
 
-std::optional<SchSequence> CalcLogicLine(const std::string& path, std::string* refusal) {
-  if (refusal) refusal->clear();
-  if (path.empty()) return std::nullopt;
+namespace {
+
+// Opens, reads and checks the schematic at `path` with the sub-schematics
+// beside it, traced to `log`; false with the reason in `refusal`.
+bool ReadChecked(const std::string& path, SchNetlist& netlist, SchLog& log, std::string* refusal) {
   std::ifstream in(path, std::ios::binary);
   std::error_code ec;
-  if (!in || std::filesystem::is_directory(path, ec)) {
-    if (refusal) *refusal = "the schematic " + ShownName(path) + " cannot be opened";
-    return std::nullopt;
-  }
   std::filesystem::path full = std::filesystem::absolute(path, ec);
   if (ec) full = path;
+  SchHierarchy hierarchy;
+  if (ReadSchematic(in, full.lexically_normal().string(), netlist, log, &hierarchy) && CheckNetlist(netlist, log))
+    return true;
+  if (refusal) *refusal = log.Refusal();
+  return false;
+}
 
+// Refuses what cannot be opened (a pipe or device before it is opened:
+// opening it could wait forever).
+bool Openable(const std::string& path, std::string* refusal) {
+  if (path.empty()) return false;
+  std::string reason;
+  std::error_code ec;
+  if (std::filesystem::exists(path, ec) && !lodex::CheckRegularFile(path))
+    reason = "the schematic " + ShownName(path) + " cannot be opened: it is not a regular file";
+  else if (!std::ifstream(path, std::ios::binary))
+    reason = "the schematic " + ShownName(path) + " cannot be opened";
+  if (reason.empty()) return true;
+  if (refusal) *refusal = reason;
+  return false;
+}
+
+}  // namespace
+
+std::optional<SchSequence> CalcLogicLine(const std::string& path, std::string* refusal, const SchSelection* selection) {
+  if (refusal) refusal->clear();
+  if (!Openable(path, refusal)) return std::nullopt;
   std::unique_ptr<SchFileLog> file = OpenTraceFile();
   SchNullLog none;
   SchLog& log = file ? static_cast<SchLog&>(*file) : none;
   SchNetlist netlist;
-  SchHierarchy hierarchy;
-  std::optional<SchSequence> result;
-  if (ReadSchematic(in, full.lexically_normal().string(), netlist, log, &hierarchy) && CheckNetlist(netlist, log))
-    result = EvaluateNetlist(netlist, log);
+  if (!ReadChecked(path, netlist, log, refusal)) return std::nullopt;
+  std::optional<SchSequence> result = EvaluateNetlist(netlist, log, selection);
   if (!result && refusal) *refusal = log.Refusal();
   return result;
+}
+
+std::optional<std::vector<SchOutputCone>> ListOutputs(const std::string& path, std::string* refusal) {
+  if (refusal) refusal->clear();
+  if (!Openable(path, refusal)) return std::nullopt;
+  SchNullLog log;
+  SchNetlist netlist;
+  if (!ReadChecked(path, netlist, log, refusal)) return std::nullopt;
+  std::vector<SchOutputCone> cones = OutputCones(netlist, log);
+  if (cones.empty()) {
+    if (refusal) *refusal = log.Refusal();
+    return std::nullopt;
+  }
+  return cones;
 }
 
 }  // namespace tarrow

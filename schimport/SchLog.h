@@ -20,6 +20,9 @@ class SchLog {
     m_refusal = reason;
     Line(std::string("Error: ").append(reason));
   }
+  // False once lines are dropped (no trace, or a full one): a caller may
+  // then skip building them.
+  virtual bool Tracing() const { return true; }
   // The reason of the last refusal; empty when there was none.
   const std::string& Refusal() const { return m_refusal; }
 
@@ -38,6 +41,7 @@ class SchMemoryLog : public SchLog {
 class SchNullLog : public SchLog {
  public:
   void Line(std::string_view) override {}
+  bool Tracing() const override { return false; }
 };
 
 // Writes to another log, and puts `prefix` before its refusals: the trace of
@@ -46,6 +50,7 @@ class SchPrefixLog : public SchLog {
  public:
   SchPrefixLog(SchLog& to, std::string prefix) : m_to(to), m_prefix(std::move(prefix)) {}
   void Line(std::string_view text) override { m_to.Line(text); }
+  bool Tracing() const override { return m_to.Tracing(); }
   void Refuse(std::string_view reason) override { m_to.Refuse(m_prefix + std::string(reason)); }
 
  private:

@@ -28,9 +28,17 @@ SchFileLog::~SchFileLog() {
 }
 
 void SchFileLog::Line(std::string_view text) {
+  // A full trace still takes the reason of a refusal.
+  if (m_full && text.substr(0, 7) != "Error: ") return;
   // Names from the schematic may hold control characters: each event stays
   // one line of plain text.
-  m_buffer.append(lodex::PrintableText(text));
+  const std::string line = lodex::PrintableText(text);
+  if (!m_full && m_written + m_buffer.size() + line.size() + 1 > kMaxTraceBytes) {
+    m_full = true;
+    m_buffer += "... the trace is longer than " + std::to_string(kMaxTraceBytes >> 20) + " MiB: the rest is left out\n";
+    if (text.substr(0, 7) != "Error: ") return;
+  }
+  m_buffer.append(line);
   m_buffer.push_back('\n');
   if (m_buffer.size() >= (size_t{1} << 16)) Flush();
 }
@@ -44,6 +52,7 @@ void SchFileLog::Flush() {
     if (n <= 0) break;
     done += static_cast<size_t>(n);
   }
+  m_written += m_buffer.size();
   m_buffer.clear();
 }
 

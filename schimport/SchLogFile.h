@@ -9,6 +9,9 @@
 
 namespace tarrow {
 
+// The trace stops growing here, so no schematic can make it fill a disk.
+inline constexpr size_t kMaxTraceBytes = size_t{16} << 20;
+
 class SchFileLog : public SchLog {
  public:
   // Creates or truncates `path`. Refuses (null) a symbolic link, anything but
@@ -20,7 +23,9 @@ class SchFileLog : public SchLog {
   SchFileLog(const SchFileLog&) = delete;
   SchFileLog& operator=(const SchFileLog&) = delete;
 
+  // Past kMaxTraceBytes one line says that the rest is left out.
   void Line(std::string_view text) override;
+  bool Tracing() const override { return !m_full; }
   const std::string& path() const { return m_path; }
 
  private:
@@ -30,6 +35,8 @@ class SchFileLog : public SchLog {
   int m_fd;
   std::string m_path;
   std::string m_buffer;
+  size_t m_written = 0;
+  bool m_full = false;
 };
 
 }  // namespace tarrow

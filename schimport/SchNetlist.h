@@ -29,7 +29,6 @@ struct SchBlock {
   std::string Value;       // the CValue attribute of a constant
   int32_t Sub = -1;        // index in SchNetlist::Subs of a sub-schematic's block
   bool Connected = false;  // some pin names a net
-  bool Evaluated = false;
 };
 
 // One input or output port. Members of a bus port carry their index in the
@@ -55,7 +54,8 @@ struct SchNetlist {
 struct SchSub {
   std::string File;  // its file name, for messages
   SchNetlist Netlist;
-  uint64_t Gates = 0;  // library parts it holds, its own sub-schematics expanded
+  uint64_t Gates = 0;  // parts and uses of sub-schematics it holds, expanded
+  uint64_t Nets = 0;   // nets it holds, its own sub-schematics expanded
 };
 
 }  // namespace tarrow

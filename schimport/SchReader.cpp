@@ -102,8 +102,20 @@ std::optional<BusMember> ParseMember(std::string_view name) {
 std::string MemberName(std::string_view base, int i) { return std::string(base) + "(" + std::to_string(i) + ")"; }
 
 // The members of a bus name in its order, or the name alone; nothing for a
-// bus wider than kMaxBusWidth.
+// bus wider than kMaxBusWidth. Names joined by commas (G,M,S1,S0) are a bus
+// of those nets, each of which may be a bus in turn.
 std::optional<std::vector<std::string>> Expand(const std::string& name) {
+  if (name.find(',') != std::string::npos) {
+    std::vector<std::string> members;
+    for (size_t from = 0;;) {
+      const size_t comma = std::min(name.find(',', from), name.size());
+      const std::optional<std::vector<std::string>> part = Expand(std::string(Trim(name.substr(from, comma - from))));
+      if (!part || members.size() + part->size() > static_cast<size_t>(kMaxBusWidth)) return std::nullopt;
+      members.insert(members.end(), part->begin(), part->end());
+      if (comma == name.size()) return members;
+      from = comma + 1;
+    }
+  }
   const std::optional<BusRange> bus = ParseBus(name);
   if (!bus) return std::vector<std::string>{name};
   if (bus->hi() - bus->lo() >= kMaxBusWidth) return std::nullopt;
@@ -139,10 +151,19 @@ int FindPin(const std::vector<std::string>& names, std::string_view name, bool a
   return anyWidth || find(one + "1") < 0 ? find(one + "0") : -1;
 }
 
+// Every use of a sub-schematic counts, as one part and with its parts, so
+// no hierarchy of empty sub-schematics passes the cap.
 uint64_t CountGates(const SchNetlist& n) {
   uint64_t gates = 0;
-  for (const SchBlock& b : n.Blocks) gates += b.Sub >= 0 ? n.Subs[static_cast<size_t>(b.Sub)]->Gates : 1;
+  for (const SchBlock& b : n.Blocks) gates += b.Sub >= 0 ? 1 + n.Subs[static_cast<size_t>(b.Sub)]->Gates : 1;
   return gates;
+}
+
+uint64_t CountNets(const SchNetlist& n) {
+  uint64_t nets = n.SignalNames.size();
+  for (const SchBlock& b : n.Blocks)
+    if (b.Sub >= 0) nets += n.Subs[static_cast<size_t>(b.Sub)]->Nets;
+  return nets;
 }
 
 // The file TYPE.sch, name in any case, in `folder`; the name written exactly
@@ -169,9 +190,22 @@ class Builder {
   Builder(SchNetlist& netlist, SchLog& log, const fs::path& path, SchHierarchy* hierarchy)
       : m_net(netlist), m_log(log), m_path(path), m_hierarchy(hierarchy) {}
 
-  void Signal(const std::string& name) { Declare(name); }
+  // After a refusal the rest of the file is only looked through for a
+  // storing part, whose refusal names the real cause and so comes first.
+  void Fail() { m_failed = true; }
+
+  void Signal(const std::string& name) {
+    if (m_failed) return;
+    if (m_net.SignalNames.size() >= kMaxNets) {
+      m_tooMany = true;
+      return;
+    }
+    Declare(name);
+  }
 
   bool Port(bool input, const std::string& name) {
+    if (m_failed) return true;
+    if (m_tooMany) return LogFailure(m_log, TooManyNets());
     std::vector<SchPort>& ports = input ? m_net.InputPorts : m_net.OutputPorts;
     const std::string what = input ? "DefineSchInputTo " : "DefineSchOutputTo ";
     const int32_t net = Find(name);
@@ -189,6 +223,8 @@ class Builder {
     if (bus->hi() - bus->lo() >= kMaxBusWidth)
       return LogFailure(m_log,
                         "the bus port " + ShownName(name) + " is wider than " + std::to_string(kMaxBusWidth) + " nets");
+    if (m_net.SignalNames.size() + static_cast<size_t>(bus->hi() - bus->lo()) >= kMaxNets)
+      return LogFailure(m_log, TooManyNets());
     for (int i = bus->lo(); i <= bus->hi(); ++i) {
       const std::string member = MemberName(bus->base, i);
       int32_t memberNet = Find(member);
@@ -200,6 +236,11 @@ class Builder {
   }
 
   bool BeginBlock(const std::string& name, const std::string& type) {
+    if (m_failed) {
+      if (!m_sequential && !ParseGateType(type))
+        if (const char* kind = SequentialKind(type)) m_sequential = SequentialRefusal(kind, type, name);
+      return true;
+    }
     SchBlock block;
     block.Name = name;
     block.Type = type;
@@ -222,8 +263,7 @@ class Builder {
         for (const SchPort& p : n.InputPorts) m_inputs.push_back(n.SignalNames[static_cast<size_t>(p.net)]);
         for (const SchPort& p : n.OutputPorts) m_outputs.push_back(n.SignalNames[static_cast<size_t>(p.net)]);
       } else if (const char* kind = SequentialKind(type)) {
-        m_pending = std::string("a block is a ") + kind + " (" + ShownName(type) + ", " + ShownName(name) +
-                    "): only combinational schematics can be imported";
+        m_pending = SequentialRefusal(kind, type, name);
       } else {
         m_pending = "the block " + ShownName(name) + " has the type " + ShownName(type) +
                     (m_hierarchy ? ", which is neither a library part nor a schematic " + ShownName(type) +
@@ -239,6 +279,8 @@ class Builder {
 
   // `netName` empty: the pin is not connected.
   bool Pin(const std::string& pinName, const std::string& netName) {
+    if (m_failed) return true;
+    if (m_tooMany) return LogFailure(m_log, TooManyNets());
     if (!m_open) {
       if (m_net.Blocks.empty()) return LogFailure(m_log, "a pin line stands before the first block");
       return true;  // outside a block: not a pin of an instance
@@ -289,7 +331,7 @@ class Builder {
   }
 
   void Attr(const std::string& name, const std::string& value) {
-    if (m_open && name == "CValue") m_net.Blocks.back().Value = value;
+    if (!m_failed && m_open && name == "CValue") m_net.Blocks.back().Value = value;
   }
 
   void EndBlock() { m_open = false; }
@@ -297,6 +339,8 @@ class Builder {
   // Drops the blocks of unknown type that connect nothing (a drawing frame,
   // a title) and bounds the expanded size of the hierarchy.
   bool Finish() {
+    if (m_failed) return m_sequential ? LogFailure(m_log, *m_sequential) : false;
+    if (m_tooMany) return LogFailure(m_log, TooManyNets());
     auto& blocks = m_net.Blocks;
     blocks.erase(std::remove_if(blocks.begin(), blocks.end(),
                                 [&](const SchBlock& b) {
@@ -307,11 +351,21 @@ class Builder {
                  blocks.end());
     if (CountGates(m_net) > kMaxGates)
       return LogFailure(m_log, "the schematic expands to more than " + std::to_string(kMaxGates) + " library parts");
+    if (CountNets(m_net) > kMaxNets) return LogFailure(m_log, TooManyNets());
     return true;
   }
 
  private:
   static constexpr int kRefused = -2;
+
+  static std::string TooManyNets() {
+    return "the schematic expands to more than " + std::to_string(kMaxNets) + " nets";
+  }
+
+  static std::string SequentialRefusal(const char* kind, const std::string& type, const std::string& name) {
+    return std::string("a block is a ") + kind + " (" + ShownName(type) + ", " + ShownName(name) +
+           "): only combinational schematics can be imported";
+  }
 
   int32_t Declare(const std::string& name) {
     m_net.SignalNames.push_back(name);
@@ -379,6 +433,7 @@ class Builder {
           !CheckNetlist(read->Netlist, log, CheckScope::Sub))
         return kRefused;
       read->Gates = CountGates(read->Netlist);
+      read->Nets = CountNets(read->Netlist);
       sub = std::move(read);
     }
     m_net.Subs.push_back(sub);
@@ -401,6 +456,9 @@ class Builder {
   std::vector<std::string> m_outputs;
   std::optional<std::string> m_pending;
   bool m_anyWidth = false;
+  bool m_failed = false;
+  bool m_tooMany = false;                   // more nets were declared than kMaxNets
+  std::optional<std::string> m_sequential;  // met after a refusal
 };
 
 // The words of a text line; a word in double quotes may hold blanks.
@@ -475,8 +533,11 @@ class XmlScanner {
       if (lt == std::string_view::npos) return true;
       m_p = lt;
       if (Skip("<!--", "-->") || Skip("<![CDATA[", "]]>") || Skip("<?", "?>") || Skip("<!", ">")) continue;
-      if (!Tag()) return LogFailure(m_log, "the XML schematic is damaged near byte " + std::to_string(lt));
-      if (!Handle()) return false;
+      if (!Tag()) {
+        m_b.Fail();
+        return LogFailure(m_log, "the XML schematic is damaged near byte " + std::to_string(lt));
+      }
+      if (!Handle()) m_b.Fail();
     }
   }
 
@@ -662,7 +723,7 @@ bool ReadSchematic(std::istream& in, const std::string& fullPath, SchNetlist& ne
         return LogFailure(log, "the XML schematic is larger than " + std::to_string(kMaxXmlSize >> 20) + " MiB");
       text.append(chunk, static_cast<size_t>(got));
     }
-    if (!XmlScanner(text, builder, log).Scan()) return false;
+    if (!XmlScanner(text, builder, log).Scan()) return builder.Finish();
   } else {
     TextScanner scanner(builder);
     std::string line;
@@ -672,7 +733,7 @@ bool ReadSchematic(std::istream& in, const std::string& fullPath, SchNetlist& ne
       if (read == LineRead::TooLong)
         return LogFailure(log, "line " + std::to_string(number) + " is longer than " + std::to_string(kMaxLineLength) +
                                    " characters");
-      if (!scanner.Scan(line)) return false;
+      if (!scanner.Scan(line)) builder.Fail();
     }
   }
   if (in.bad()) return LogFailure(log, "the schematic could not be read to its end");

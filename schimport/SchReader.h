@@ -29,8 +29,12 @@ namespace tarrow {
 // Longer lines are refused.
 inline constexpr size_t kMaxLineLength = 510;
 
-// Buses wider than this are refused.
-inline constexpr int kMaxBusWidth = 64;
+// Buses wider than this are refused: as many nets as the parts a schematic
+// may hold.
+inline constexpr int kMaxBusWidth = 65536;
+
+// A schematic whose hierarchy expands to more nets than this is refused.
+inline constexpr size_t kMaxNets = size_t{1} << 20;
 
 // An XML schematic larger than this is refused.
 inline constexpr size_t kMaxXmlSize = size_t{16} << 20;
@@ -38,7 +42,8 @@ inline constexpr size_t kMaxXmlSize = size_t{16} << 20;
 // Sub-schematics nest at most this deep.
 inline constexpr size_t kMaxDepth = 16;
 
-// A hierarchy that expands to more library parts than this is refused.
+// A hierarchy that expands to more parts than this is refused; every use of
+// a sub-schematic counts as one part besides the parts it holds.
 inline constexpr uint64_t kMaxGates = 65536;
 
 // What the reading of one schematic with its sub-schematics shares.

@@ -42,6 +42,22 @@ TARROW_EXPORT int32_t OCount(void);
  * other exports: a caller looks it up and does without it when it is missing. */
 TARROW_EXPORT const char* LastRefusal(void);
 
+/* The same for the outputs named in `outputs` (output port net names
+ * separated by commas; all outputs when empty): the project of those
+ * outputs over only the input ports they depend on. Newer than the others,
+ * like the two below. */
+TARROW_EXPORT const char* CalcLogicLineForOutputs(const char* path, const char* outputs);
+
+/* The input ports of the last successful computation in their order (input
+ * k first as bit k), one name a line. */
+TARROW_EXPORT const char* InputNames(void);
+
+/* The output ports of the schematic at `path` in file order, one line each:
+ * the name, a tab and the number of input ports the output depends on. The
+ * empty text, with LastRefusal saying why, when the schematic is refused;
+ * no trace is written. */
+TARROW_EXPORT const char* ListOutputPorts(const char* path);
+
 #ifdef __cplusplus
 }
 #endif

@@ -191,6 +191,27 @@ TEST(Wizard, LengthCheckAndSummary) {
   EXPECT_NE(text.find("  1 1 1 1   1 1 1 1   1 1 1 1   1 1 1 1   \r\n  1 1"), std::string::npos);
 }
 
+// A word above 2^m - 1 keeps Finish off and says where it is; the entry
+// field offers only the digits the word's place can hold.
+TEST(Wizard, WordsTheOutputsCannotHoldAreRefused) {
+  const WizardPage2 page = BuildWizardPage2("p", 4, 2, "012332101122330F");
+  EXPECT_FALSE(page.finishEnabled);
+  EXPECT_EQ(page.text, "Слово 15 логической последовательности (F) больше 3 — наибольшего слова для 2 выходов");
+  EXPECT_TRUE(BuildWizardPage2("p", 4, 2, "0123321011223303").finishEnabled);
+  EXPECT_EQ(AllowedWordDigits(2, 0), "0123*");
+  EXPECT_EQ(AllowedWordDigits(1, 0), "01*");
+  EXPECT_EQ(AllowedWordDigits(5, 1), "0123456789ABCDEFabcdef*");
+  EXPECT_EQ(AllowedWordDigits(5, 0), "01*");
+  // The entry field for 2 inputs and 6 outputs: "&& && && &&".
+  const SequenceEntry entry = BuildSequenceEntry(2, 2, nullptr, 6);
+  EXPECT_TRUE(SequenceEntryTakes(entry, 0, '3'));
+  EXPECT_FALSE(SequenceEntryTakes(entry, 0, '4'));
+  EXPECT_TRUE(SequenceEntryTakes(entry, 1, 'f'));
+  EXPECT_FALSE(SequenceEntryTakes(entry, 2, '0'));  // the blank between words
+  EXPECT_FALSE(SequenceEntryTakes(entry, 3, '9'));
+  EXPECT_TRUE(SequenceEntryTakes(BuildSequenceEntry(2, 2, nullptr), 3, '9'));
+}
+
 TEST(Wizard, SchematicRefusalTextNamesTheReasonOrTheTrace) {
   EXPECT_EQ(SchematicRefusalText("the schematic has no output port"),
             "Схема не дала логической последовательности: the schematic has no output port");

@@ -1,6 +1,7 @@
 // The document driven through a scripted host: enable rules, history,
 // auto-synthesis, settings, open and save, and Cancel in every command.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -438,6 +439,39 @@ TEST_F(DocumentTest, AnalysisMismatchShowsTheMessageBeforeTheGrid) {
   EXPECT_EQ(host.messages[0].text, kAnalysisMismatchText);
   EXPECT_EQ(host.messages[0].caption, kAppTitle);
   EXPECT_EQ(host.analysisRows, (std::vector<std::string>{"НЕСОВПАДЕНИЕ"}));
+}
+
+// A project is never made of words its outputs cannot hold; a stored one
+// that holds them still opens, and the analysis says why it cannot match.
+TEST_F(DocumentTest, WordsAboveTheOutputsAreRefusedNewButExplainedStored) {
+  NewProject({"p", 4, 2, "012332101122330F"});
+  EXPECT_TRUE(doc.Scheme().IsEmpty());
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_NE(host.messages[0].text.find("Слово 15"), std::string::npos) << host.messages[0].text;
+
+  host.messages.clear();
+  ASSERT_TRUE(SaveSchemeFile(Path("wide.shc"), CLogicalScheme(4, 2, "Bl_1", "012332101122330F")).ok());
+  host.openFile = Path("wide.shc");
+  ASSERT_TRUE(doc.OnFileOpen());
+  ASSERT_EQ(doc.Scheme().GetBlockCount(), 3);
+  doc.OnCommand(CommandId::Analysis);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, std::string(kAnalysisMismatchText) +
+                                       "\r\nСлово 15 логической последовательности (F) больше 3 — наибольшего "
+                                       "слова для 2 выходов");
+}
+
+// Opening (or dropping) a pipe is refused by the reader at once.
+TEST_F(DocumentTest, OpenOfAPipeIsRefusedWithoutWaiting) {
+  NewProject();
+  doc.SetModifiedFlag(false);
+  const DocState before(doc);
+  ASSERT_EQ(::mkfifo(Path("pipe.shc").c_str(), 0600), 0);
+  host.openFile = Path("pipe.shc");
+  EXPECT_FALSE(doc.OnFileOpen());
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_NE(host.messages[0].text.find("not a regular file"), std::string::npos) << host.messages[0].text;
+  EXPECT_EQ(DocState(doc), before);
 }
 
 TEST_F(DocumentTest, OptimisationReportsTheTiers) {

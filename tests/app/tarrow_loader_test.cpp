@@ -65,5 +65,31 @@ TEST(TarrowLoader, AMissingExportIsReportedBeforeAnythingIsCalled) {
   EXPECT_EQ(s.error, "В библиотеке импорта схем " + loader.LibraryPath() + " нет функции CalcLogicLineFromSch");
 }
 
+// What the wizard lists and imports for a choice of outputs.
+TEST(TarrowLoader, ListsTheOutputsAndImportsAChoiceOfThem) {
+  TempDir dir;
+  const std::string path =
+      dir.Write("cones.sch",
+                "SIGNAL A0\nSIGNAL A1\nSIGNAL A2\nSIGNAL F0\nSIGNAL F1\nPORT Input A0\nPORT Input A1\nPORT Input A2\n"
+                "PORT Output F0\nPORT Output F1\nBEGIN BLOCK G1 and2\nPIN I0 A0\nPIN I1 A1\nPIN O F0\nEND BLOCK\n"
+                "BEGIN BLOCK G2 buf\nPIN I A2\nPIN O F1\nEND BLOCK\n");
+  const CTarrowLoader loader(LODEX_BIN_DIR);
+  const SchematicOutputs list = loader.ListOutputs(path);
+  EXPECT_EQ(list.error, "");
+  ASSERT_EQ(list.outputs.size(), 2u);
+  EXPECT_EQ(list.outputs[0].name, "F0");
+  EXPECT_EQ(list.outputs[0].inputs, 2);
+  EXPECT_EQ(list.outputs[1].name, "F1");
+  EXPECT_EQ(list.outputs[1].inputs, 1);
+  const SchematicSequence s = loader.CalcForOutputs(path, {"F0"});
+  EXPECT_EQ(s.lp, "0001");
+  EXPECT_EQ(s.inputs, 2);
+  EXPECT_EQ(s.outputs, 1);
+  EXPECT_THAT(s.inputNames, ::testing::ElementsAre("A0", "A1"));
+  const SchematicOutputs bad = loader.ListOutputs(dir.Write("bad.sch", "PORT Input X\n"));
+  EXPECT_TRUE(bad.outputs.empty());
+  EXPECT_EQ(bad.refusal, "the port X names a net that is not declared before it");
+}
+
 }  // namespace
 }  // namespace lodex

@@ -133,4 +133,29 @@ TEST(SchCli, AProjectFromASchematicAnalysesCleanlyAfterASerialDecomposition) {
   EXPECT_GT(decomposed, 0);
 }
 
+// F0 = A0 and A1, F1 = A2: a part of the schematic is its cone.
+const char* kTwoCones =
+    "SIGNAL A0\nSIGNAL A1\nSIGNAL A2\nSIGNAL F0\nSIGNAL F1\nPORT Input A0\nPORT Input A1\nPORT Input A2\n"
+    "PORT Output F0\nPORT Output F1\nBEGIN BLOCK G1 and2\nPIN I0 A0\nPIN I1 A1\nPIN O F0\nEND BLOCK\n"
+    "BEGIN BLOCK G2 buf\nPIN I A2\nPIN O F1\nEND BLOCK\n";
+
+TEST(SchCli, ChosenOutputsOverTheInputsTheyNeed) {
+  TempDir dir;
+  const std::string path = dir.Write("cones.sch", kTwoCones);
+  const Outcome one = Cli({"sch", path, "--outputs", "F1"});
+  ASSERT_EQ(one.status, 0) << one.err;
+  EXPECT_EQ(one.out, "1 1\n01\ninputs: A2\n");
+  const Outcome both = Cli({"sch", path, "--outputs", "F0,F1"});
+  ASSERT_EQ(both.status, 0) << both.err;
+  EXPECT_EQ(both.out.substr(0, 4), "3 2\n");
+  EXPECT_THAT(both.out, HasSubstr("inputs: A0 A1 A2\n"));
+  const Outcome missing = Cli({"sch", path, "--outputs", "F7"});
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_EQ(missing.err, "lodex-cli: the schematic has no output port F7\n");
+  const Outcome project = Cli({"new", "--sch", path, "--outputs", "F0", "-o", dir.Write("x.shc", "")});
+  ASSERT_EQ(project.status, 0) << project.err;
+  EXPECT_EQ(project.out, "inputs: A0 A1\n");
+  EXPECT_EQ(Cli({"new", "-n", "1", "-m", "1", "--lp", "01", "--outputs", "F0"}).status, 1);
+}
+
 }  // namespace

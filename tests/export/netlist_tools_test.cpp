@@ -79,6 +79,12 @@ void Judge(const Project& p, const CLogicalScheme& scheme, const std::string& wh
       kYosys,
       {"-q", "-p", "read_verilog " + v + "; hierarchy -top top; proc; flatten; synth; write_blif " + synthesised});
   ASSERT_EQ(y.status, 0) << what << ":\n" << y.out << y.err;
+  // Both readers take the export as it stands.
+  const std::string read = Abc("read_blif " + blif + "; print_stats");
+  EXPECT_NE(read.find("top"), std::string::npos) << what << ": " << read << ReadBytes(blif);
+  EXPECT_EQ(read.find("rror"), std::string::npos) << what << ": " << read << ReadBytes(blif);
+  const testing::CliResult yb = RunTool(kYosys, {"-q", "-p", "read_blif " + blif + "; hierarchy -top top; stat"});
+  EXPECT_EQ(yb.status, 0) << what << ":\n" << yb.out << yb.err << ReadBytes(blif);
 
   if (p.scheme.m_sourceLP.find('*') == std::string::npos) {
     // -n: inputs and outputs are matched by their order, the file's order.
@@ -144,6 +150,33 @@ TEST(NetlistTools, PlainAndDecomposedSchemesAreProvedEquivalent) {
     ASSERT_TRUE(RunAutomaticSynthesis(automatic, {k, nullptr}).status);
     Judge(named, automatic, "automatic synthesis, K = " + std::to_string(k));
   }
+}
+
+// Constant outputs: the square's bit 1 is always 0; the second function's
+// bit 1 is always 0 and bit 2 always 1.
+TEST(NetlistTools, ConstantOutputsAreReadByEveryTool) {
+  Words square;
+  for (int x = 0; x < 8; ++x) square.push_back(x * x);
+  const Project p = FromPla(PlaOf(3, 6, WordsToLP(square, 2)));
+  Judge(p, p.scheme, "square, plain");
+  const std::string blif = CNetlistGenerator::Blif(p.scheme, "top");
+  EXPECT_NE(blif.find(".names Bl_1_1\n"), std::string::npos) << blif;
+  CLogicalScheme decomposed = p.scheme;
+  testing::DecomposeToTwoInputBlocks(decomposed);
+  Judge(p, decomposed, "square, decomposed");
+  for (int k : {2, 3}) {
+    CLogicalScheme automatic = p.scheme;
+    ASSERT_TRUE(RunAutomaticSynthesis(automatic, {k, nullptr}).status);
+    Judge(p, automatic, "square, automatic synthesis, K = " + std::to_string(k));
+  }
+
+  const Project c = FromPla(PlaOf(3, 3, "45455454"));
+  Judge(c, c.scheme, "constants, plain");
+  const std::string constants = CNetlistGenerator::Blif(c.scheme, "top");
+  EXPECT_NE(constants.find(".names Bl_1_1\n.names Bl_1_2\n1\n.names Bl_1_0 O0\n"), std::string::npos) << constants;
+  CLogicalScheme automatic = c.scheme;
+  ASSERT_TRUE(RunAutomaticSynthesis(automatic, {2, nullptr}).status);
+  Judge(c, automatic, "constants, automatic synthesis");
 }
 
 TEST(NetlistTools, TheJudgesCatchAWrongNetlist) {

@@ -88,5 +88,32 @@ TEST(WordDigitsFor, FourOutputsADigit) {
   EXPECT_EQ(WordDigitsFor(12), 3);
 }
 
+// Words above 2^m - 1 are found by position; the leading digit of a word is
+// the only one m can narrow.
+TEST(WordRange, TheLeadingDigitBoundsTheWord) {
+  EXPECT_EQ(MaxWordDigit(1, 0), 1);
+  EXPECT_EQ(MaxWordDigit(2, 0), 3);
+  EXPECT_EQ(MaxWordDigit(4, 0), 15);
+  EXPECT_EQ(MaxWordDigit(6, 0), 3);
+  EXPECT_EQ(MaxWordDigit(6, 1), 15);
+  EXPECT_TRUE(WordDigitAllowed(2, 0, '3'));
+  EXPECT_TRUE(WordDigitAllowed(2, 0, '*'));
+  EXPECT_FALSE(WordDigitAllowed(2, 0, '9'));
+  EXPECT_FALSE(WordDigitAllowed(2, 0, 'f'));
+  EXPECT_TRUE(WordDigitAllowed(5, 1, 'f'));
+  EXPECT_FALSE(WordDigitAllowed(5, 0, '2'));
+
+  EXPECT_FALSE(FindWordOutOfRange("012332101122330*", 2));
+  const auto wide = FindWordOutOfRange("012332101122330F", 2);
+  ASSERT_TRUE(wide);
+  EXPECT_EQ(wide->position, 15u);
+  EXPECT_EQ(wide->word, "F");
+  const auto two = FindWordOutOfRange("1f2f", 5);  // words 1F and 2F: 31 fits, 47 does not
+  ASSERT_TRUE(two);
+  EXPECT_EQ(two->position, 1u);
+  EXPECT_EQ(two->word, "2f");
+  EXPECT_FALSE(FindWordOutOfRange("FFFF", 4));
+}
+
 }  // namespace
 }  // namespace lodex

@@ -58,7 +58,7 @@ TEST(PlaFile, ExplicitDontCareWinsAndFileErrorsNameTheFile) {
   testing::WriteBytes(path, ".i 1\n.o 1\n1 1\n.phase 1\n");
   CPlaFunction f;
   const Status s = ReadPlaFile(path, f);
-  EXPECT_EQ(s.message(), "'" + path + "': line 4: the keyword .phase is not supported");
+  EXPECT_EQ(s.message(), "'" + path + "': line 4: the keyword .phase (an output phase) is not supported");
   EXPECT_FALSE(ReadPlaFile(dir.File("missing.pla"), f).ok());
 }
 
@@ -77,7 +77,7 @@ TEST(PlaFile, RefusalsGiveTheReasonInOneLine) {
       {".i 2\n.o 1\n101 1\n", "line 3: a cube needs 2 input and 1 output characters, not 4"},
       {".i 2\n.o 1\n1~ 1\n", "line 3: '~' is no input value of a cube"},
       {".i 2\n.o 1\n10 x\n", "line 3: 'x' is no output value of a cube"},
-      {".i 2\n.o 1\n.type fx\n", "line 3: .type must be f, fd, fr or fdr"},
+      {".i 2\n.o 1\n.type fx\n", "line 3: .type must be f, fd, fr, fdr, r or dr"},
       {".i 2\n.o 1\n.ilb a\n", "line 3: .ilb names 1 inputs, not 2"},
       {".i 2\n.o 2\n.ob a b c\n", "line 3: .ob names 3 outputs, not 2"},
       {".i 2\n.o 1\n.p 3\n10 1\n", "line 3: .p announces 3 cubes, the file has 1"},
@@ -91,6 +91,48 @@ TEST(PlaFile, RefusalsGiveTheReasonInOneLine) {
     EXPECT_EQ(s.message(), c.message) << c.text;
     EXPECT_EQ(f.lp, "kept");
   }
+}
+
+// The classic tools' dialect: '|' between the parts, blanks inside them,
+// 2 as '-', 4 as 1, 3 and ~ as no value; the types that give the OFF set
+// and leave the rest ON.
+TEST(PlaFile, ReadsTheClassicToolsDialect) {
+  const CPlaFunction f = Parse(".i 3\n.o 4\n1-0|1 4 2 3\n0 2 1 | 0~40\n.e\n");
+  // Combinations 1 and 3 (1-0): o0 = 1, o1 = 1, o2 free -> 0; 4 and 6 (021): o2 = 1.
+  EXPECT_EQ(f.lp, "03034040");
+  EXPECT_EQ(f.fixedOutputs, 2);
+  // The same cubes as '-' and '1' read alike.
+  EXPECT_EQ(Parse(".i 3\n.o 4\n1-0 11--\n0-1 0-10\n").lp, f.lp);
+
+  // r: the cubes give OFF, the rest is ON; dr adds don't-cares.
+  EXPECT_EQ(Parse(".i 2\n.o 1\n.type r\n11 0\n").lp, "1110");
+  EXPECT_EQ(Parse(".i 2\n.o 1\n.type dr\n11 0\n01 -\n").lp, "11*0");
+
+  CPlaFunction g;
+  for (const char* keyword : {".phase 1", ".pair 1 (a b)", ".mv 3 0 2 2", ".kiss", ".symbolic a ;"}) {
+    const Status s = ParsePla(std::string(".i 2\n.o 1\n") + keyword + "\n11 1\n", g);
+    ASSERT_FALSE(s.ok()) << keyword;
+    const std::string name = std::string(keyword).substr(0, std::string(keyword).find(' '));
+    EXPECT_NE(s.message().find("line 3: the keyword " + name + " ("), std::string::npos) << s.message();
+  }
+  const Status wrong = ParsePla(".i 2\n.o 1\n11 5\n", g);
+  EXPECT_EQ(wrong.message(), "line 3: '5' is no output value of a cube");
+  const Status longer = ParsePla(".i 2\n.o 1\n11 | 1 1\n", g);
+  EXPECT_EQ(longer.message(), "line 3: a cube needs 2 input and 1 output characters, not 4");
+}
+
+// Many cubes over one input part cost one expansion; conflicts still name
+// the first lines that give each value.
+TEST(PlaFile, RepeatedCubesMergeAndConflictsNameTheirLines) {
+  std::string text = ".i 16\n.o 12\n";
+  for (int i = 0; i < 20000; ++i) text += "---------------- 0-----------\n";
+  text += "1--------------- 1-----------\n";
+  const CPlaFunction f = Parse(text);
+  EXPECT_EQ(f.cubes, 20001);
+  EXPECT_EQ(f.lp.substr(0, 6), "000001");
+  CPlaFunction g;
+  const Status s = ParsePla(".i 2\n.o 1\n.type fr\n-1 1\n11 1\n11 0\n", g);
+  EXPECT_EQ(s.message(), "lines 4 and 6 set output 0 of combination 3 both to 1 and to 0");
 }
 
 }  // namespace

@@ -147,7 +147,7 @@ TEST(EvaluateNetlist, EqualWeightsKeepTheExchangeSortOrder) {
   EXPECT_THAT(order, ElementsAre("B0", "A0", "B1", "A1"));
 }
 
-TEST(EvaluateNetlist, AGateFedByALaterGateIsEvaluatedOnALaterScan) {
+TEST(EvaluateNetlist, AGateFedByALaterGateIsEvaluatedAfterIt) {
   const std::vector<std::string> nets = {"A0", "A1", "A2", "N1", "F0"};
   const Gate first = G("G1", "or2", {{"I0", "N1"}, {"I1", "A2"}, {"O", "F0"}});
   const Gate second = G("G2", "and2", {{"I0", "A0"}, {"I1", "A1"}, {"O", "N1"}});
@@ -155,8 +155,10 @@ TEST(EvaluateNetlist, AGateFedByALaterGateIsEvaluatedOnALaterScan) {
   const testing::Run backward = Evaluate(Schematic(nets, {"A0", "A1", "A2"}, {"F0"}, {first, second}));
   EXPECT_EQ(Text(forward.result), "00011111");
   EXPECT_EQ(Text(backward.result), "00011111");
-  // The first scan tests G1, meets UNDEF on N1 and goes on to G2.
-  EXPECT_THAT(LogFrom(backward, "Test(G1)[", 3), ElementsAre("Test(G1)[", "UNDEF", "Test(G2)["));
+  // G2 computes N1 first; each gate is traced once, with known inputs.
+  EXPECT_THAT(LogFrom(backward, "Test(G2)[", 7),
+              ElementsAre("Test(G2)[", "01010101", "00110011", "]", "{Logic:and InvO:0 Ins:2 InvIns:0}",
+                          "XLXN[3]:=00010001", "Test(G1)["));
 }
 
 TEST(EvaluateNetlist, MoreThanFourOutputsGiveSeveralDigitsPerWord) {
@@ -235,7 +237,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Schematic({"A0", "N1", "F0"}, {"A0"}, {"F0"},
                               {G("G1", "and2", {{"I0", "A0"}, {"I1", "F0"}, {"O", "N1"}}),
                                G("G2", "inv", {{"I", "N1"}, {"O", "F0"}})}),
-                    "the blocks G1, G2 form a cycle"},
+                    "the gates G1, G2 form a cycle"},
         EvalFailure{"TwoDrivers",
                     Schematic({"A0", "F0"}, {"A0"}, {"F0"},
                               {G("G1", "buf", {{"I", "A0"}, {"O", "F0"}}), G("G2", "inv", {{"I", "A0"}, {"O", "F0"}})}),
@@ -245,7 +247,9 @@ INSTANTIATE_TEST_SUITE_P(
                               {G("G1", "inv", {{"I", "A0"}, {"O", "A1"}}), G("G2", "buf", {{"I", "A1"}, {"O", "F0"}})}),
                     "the gate G1 drives the net 1 (A1) of an input port"},
         EvalFailure{"NoOutputPort", Schematic({"A0"}, {"A0"}, {}, {}), "the schematic has no output port"},
-        EvalFailure{"SeventeenInputs", SixteenPlusOne(), "the schematic has 17 input ports; at most 16 are supported"}),
+        EvalFailure{"SeventeenInputs", SixteenPlusOne(),
+                    "the schematic has 17 input ports and its outputs need 1 input; at most 16 are supported (choose "
+                    "outputs to import a part)"}),
     [](const ::testing::TestParamInfo<EvalFailure>& p) { return p.param.name; });
 
 }  // namespace
