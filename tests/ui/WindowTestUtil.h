@@ -75,4 +75,23 @@ inline bool WithModal(const std::function<void()>& trigger, const std::function<
   return seen;
 }
 
+// Runs `trigger` and hands each modal widget that opens, one after another,
+// to the next of `handlers`; the number of modals handled.
+inline size_t WithModals(const std::function<void()>& trigger,
+                         const std::vector<std::function<void(QWidget*)>>& handlers) {
+  size_t handled = 0;
+  QWidget* last = nullptr;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || modal == last || handled >= handlers.size()) return;
+    last = modal;
+    handlers[handled++](modal);
+  });
+  poll.start(0);
+  trigger();
+  poll.stop();
+  return handled;
+}
+
 }  // namespace lodex::test

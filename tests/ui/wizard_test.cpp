@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -19,6 +20,7 @@
 #include "app/ScriptedHost.h"
 #include "model/TempDir.h"
 #include "ui/dialogs/EditLPDlg.h"
+#include "ui/dialogs/OutputChoiceDlg.h"
 #include "ui/dialogs/WizPage1.h"
 #include "ui/dialogs/WizPage2.h"
 #include "ui/dialogs/WizSheet.h"
@@ -55,9 +57,23 @@ class InTempDir {
   std::filesystem::path m_previous;
 };
 
+TEST(SequenceEntryDialog, DigitsTheOutputsCannotHoldAreNotTaken) {
+  CScriptedHost host;
+  CEditLPDlg two(2, 2, "", host);  // words 0..3
+  QTest::keyClicks(two.Editor(), "39F*2");
+  EXPECT_EQ(two.Editor()->LineText(0), "3 * 2 _");
+  EXPECT_FALSE(two.Editor()->Paste("0 1 4"));  // nothing of a refused paste lands
+  EXPECT_EQ(two.Editor()->LineText(0), "3 * 2 _");
+  CEditLPDlg five(1, 5, "", host);  // words 00..1F: the leading digit is 0 or 1
+  QTest::keyClicks(five.Editor(), "2");
+  EXPECT_EQ(five.Editor()->LineText(0), "__ __");
+  QTest::keyClicks(five.Editor(), "1F0a");
+  EXPECT_EQ(five.Editor()->LineText(0), "1F 0A");
+}
+
 TEST(SequenceEntryDialog, TypingFillsTwoDigitWordsAndOkWaitsForTheLastWord) {
   CScriptedHost host;
-  CEditLPDlg dialog(2, 2, "", host);  // n = 2, m = 5
+  CEditLPDlg dialog(2, 8, "", host);  // n = 2, two-digit words
   CSequenceEdit* edit = dialog.Editor();
   ASSERT_EQ(edit->LineCount(), 1);
   EXPECT_EQ(edit->LineText(0), "__ __ __ __");
@@ -95,7 +111,7 @@ TEST(SequenceEntryDialog, TypingFillsTwoDigitWordsAndOkWaitsForTheLastWord) {
 
 TEST(SequenceEntryDialog, PastedSequenceWithWhiteSpaceFillsFromTheCaret) {
   CScriptedHost host;
-  CEditLPDlg dialog(4, 1, "", host);
+  CEditLPDlg dialog(4, 4, "", host);
   CSequenceEdit* edit = dialog.Editor();
   EXPECT_EQ(edit->LineCount(), 1);
   EXPECT_EQ(edit->LineText(0), "_ _ _ _  _ _ _ _  _ _ _ _  _ _ _ _");
@@ -119,7 +135,7 @@ TEST(SequenceEntryDialog, PastedSequenceWithWhiteSpaceFillsFromTheCaret) {
 
 TEST(SequenceEntryDialog, SixteenInputsOfThreeDigitsOpenAndEditAtTheEnd) {
   CScriptedHost host;
-  CEditLPDlg dialog(16, 3, "", host);
+  CEditLPDlg dialog(16, 12, "", host);
   CSequenceEdit* edit = dialog.Editor();
   dialog.show();
   EXPECT_EQ(edit->Positions(), 3 * 65536);
@@ -161,13 +177,13 @@ TEST(Wizard, MessagesOfPage1AndTheLengthCheckOfPage2) {
                         [](QWidget* w) {
                           auto* entry = qobject_cast<CEditLPDlg*>(w);
                           ASSERT_NE(entry, nullptr);
-                          QTest::keyClicks(entry->Editor(), "1a**0f37");
+                          QTest::keyClicks(entry->Editor(), "1a**0f17");
                           entry->accept();
                         }));
-  EXPECT_EQ(page->Sequence(), "1A**0F37");
+  EXPECT_EQ(page->Sequence(), "1A**0F17");
   sheet.next();
   ASSERT_EQ(sheet.currentId(), 1);
-  EXPECT_TRUE(sheet.Page2()->Text().endsWith("Логическая последовательность: \n  1A ** 0F 37"));
+  EXPECT_TRUE(sheet.Page2()->Text().endsWith("Логическая последовательность: \n  1A ** 0F 17"));
   EXPECT_TRUE(sheet.Page2()->Text().startsWith("     Имя проекта:          Схема1\n"));
   EXPECT_TRUE(FinishEnabled(sheet));
 
@@ -185,7 +201,7 @@ TEST(Wizard, MessagesOfPage1AndTheLengthCheckOfPage2) {
                         [](QWidget* w) {
                           auto* entry = qobject_cast<CEditLPDlg*>(w);
                           ASSERT_NE(entry, nullptr);
-                          EXPECT_EQ(entry->Editor()->LineText(0), "1A ** 0F 37");
+                          EXPECT_EQ(entry->Editor()->LineText(0), "1A ** 0F 17");
                           entry->reject();
                         }));
   sheet.next();
@@ -194,7 +210,7 @@ TEST(Wizard, MessagesOfPage1AndTheLengthCheckOfPage2) {
   EXPECT_EQ(result.name, "Проект");
   EXPECT_EQ(result.inputs, 2);
   EXPECT_EQ(result.outputs, 5);
-  EXPECT_EQ(result.lp, "1A**0F37");
+  EXPECT_EQ(result.lp, "1A**0F17");
 }
 
 TEST(Wizard, APlaFileSetsTheCountsOrKeepsPageOneWithTheReason) {
@@ -232,14 +248,25 @@ TEST(Wizard, SchematicImportSetsTheCountsAndKeepsMultiDigitWords) {
   Child<QRadioButton>(&sheet, "FromEntry")->click();
 
   host.openFile = std::string(LODEX_SOURCE_DIR) + "/examples/full-adder.sch";
-  EXPECT_TRUE(WithModal([&] { Child<QPushButton>(&sheet, "Schematic")->click(); },
+  const auto accept = [](QWidget* w) { qobject_cast<QDialog*>(w)->accept(); };
+  // Both outputs stay ticked: the whole schematic.
+  EXPECT_EQ(WithModals([&] { Child<QPushButton>(&sheet, "Schematic")->click(); },
+                       {[](QWidget* w) {
+                          auto* choice = qobject_cast<COutputChoiceDlg*>(w);
+                          ASSERT_NE(choice, nullptr);
+                          ASSERT_EQ(choice->List()->count(), 2);
+                          EXPECT_EQ(choice->List()->item(0)->text(), "CO — входов: 3");
+                          choice->accept();
+                        },
                         [](QWidget* w) {
                           auto* entry = qobject_cast<CEditLPDlg*>(w);
                           ASSERT_NE(entry, nullptr);
                           EXPECT_TRUE(entry->FromSchematic());
                           EXPECT_EQ(entry->Editor()->LineText(0), "0 1 1 2  1 2 2 3");
+                          EXPECT_TRUE(entry->InputsLabel()->isHidden());
                           entry->accept();
-                        }));
+                        }}),
+            2u);
   ASSERT_EQ(host.fileDialogs.size(), 1u);
   EXPECT_EQ(host.fileDialogs[0], kSchematicDialog);
   EXPECT_EQ(Child<QComboBox>(&sheet, "Inputs")->currentText(), "3");
@@ -253,10 +280,36 @@ TEST(Wizard, SchematicImportSetsTheCountsAndKeepsMultiDigitWords) {
   const std::string decoder = std::string(LODEX_SOURCE_DIR) + "/examples/decoder3to8.sch";
   const SchematicSequence expected = CTarrowLoader(LODEX_BIN_DIR).CalcFromFile(decoder);
   ASSERT_EQ(expected.outputs, 8);
-  EXPECT_TRUE(WithModal([&] { sheet.Page1()->ImportSchematic(decoder); },
-                        [](QWidget* w) { qobject_cast<QDialog*>(w)->accept(); }));
+  EXPECT_EQ(WithModals([&] { sheet.Page1()->ImportSchematic(decoder); }, {accept, accept}), 2u);
   EXPECT_EQ(sheet.Page1()->Sequence(), expected.lp);
   EXPECT_EQ(Child<QComboBox>(&sheet, "Outputs")->currentText(), "8");
+
+  // One output of the adder: the project of S alone, over the inputs it
+  // needs, named in order; none ticked is refused in the dialog.
+  const std::string adder = std::string(LODEX_SOURCE_DIR) + "/examples/full-adder.sch";
+  const SchematicSequence sum = CTarrowLoader(LODEX_BIN_DIR).CalcForOutputs(adder, {"S"});
+  ASSERT_EQ(sum.outputs, 1);
+  EXPECT_EQ(WithModals([&] { sheet.Page1()->ImportSchematic(adder); },
+                       {[](QWidget* w) {
+                          auto* choice = qobject_cast<COutputChoiceDlg*>(w);
+                          ASSERT_NE(choice, nullptr);
+                          for (int i = 0; i < 2; ++i) choice->List()->item(i)->setCheckState(Qt::Unchecked);
+                          choice->accept();
+                          EXPECT_TRUE(choice->isVisible());
+                          choice->List()->item(1)->setCheckState(Qt::Checked);
+                          choice->accept();
+                        },
+                        [](QWidget* w) {
+                          auto* entry = qobject_cast<CEditLPDlg*>(w);
+                          ASSERT_NE(entry, nullptr);
+                          EXPECT_FALSE(entry->InputsLabel()->isHidden());
+                          EXPECT_TRUE(entry->InputsLabel()->text().endsWith("A, B, CI"))
+                              << entry->InputsLabel()->text().toStdString();
+                          entry->accept();
+                        }}),
+            2u);
+  EXPECT_EQ(sheet.Page1()->Sequence(), sum.lp);
+  EXPECT_EQ(Child<QComboBox>(&sheet, "Outputs")->currentText(), "1");
 }
 
 TEST(Wizard, ARefusedSchematicShowsTheLibrarysReason) {

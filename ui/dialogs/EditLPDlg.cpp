@@ -3,19 +3,21 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include "app/DocumentHost.h"
 #include "app/Wizard.h"
 #include "model/LogicSequence.h"
+#include "model/PrintableText.h"
 #include "ui/widgets/Icons.h"
 #include "ui/widgets/SequenceEdit.h"
 
 namespace lodex {
 
-CEditLPDlg::CEditLPDlg(int inputs, int wordDigits, const std::string& previous, CMessageSink& sink, QWidget* parent)
-    : QDialog(parent), m_sink(sink), m_wordDigits(wordDigits), m_inputs(inputs) {
-  Build(SequenceLengthMatches(inputs, 4 * wordDigits, previous) ? previous : std::string());
+CEditLPDlg::CEditLPDlg(int inputs, int outputs, const std::string& previous, CMessageSink& sink, QWidget* parent)
+    : QDialog(parent), m_sink(sink), m_wordDigits(WordDigitsFor(outputs)), m_outputs(outputs), m_inputs(inputs) {
+  Build(SequenceLengthMatches(inputs, outputs, previous) ? previous : std::string());
 }
 
 CEditLPDlg::CEditLPDlg(const SchematicSequence& imported, CMessageSink& sink, QWidget* parent)
@@ -28,6 +30,12 @@ CEditLPDlg::CEditLPDlg(const SchematicSequence& imported, CMessageSink& sink, QW
   // The library gives whole words, so its text fills the field digit by
   // digit (also for words of several digits).
   Build(imported.lp);
+  if (!imported.inputNames.empty()) {
+    QStringList names;
+    for (const std::string& name : imported.inputNames) names << QString::fromStdString(PrintableText(name));
+    m_inputsUsed->setText("Входы проекта (вход 0 первым): " + names.join(", "));
+    m_inputsUsed->show();
+  }
   if (imported.lp.empty()) {
     m_missing->setWordWrap(true);
     m_missing->setText(QString::fromStdString(SchematicRefusalText(imported.refusal)));
@@ -40,13 +48,18 @@ void CEditLPDlg::Build(const std::string& digits) {
   m_edit = new CSequenceEdit(this);
   m_edit->setObjectName("SequenceEdit");
   m_edit->setToolTip("Цифры 0-9 и A-F, * - неопределённое слово; Ctrl+V вставляет последовательность");
-  const SequenceEntry entry = BuildSequenceEntry(m_inputs, m_wordDigits, nullptr);
+  const SequenceEntry entry = BuildSequenceEntry(m_inputs, m_wordDigits, nullptr, m_outputs);
   m_edit->SetLayout(entry.mask, entry.initialText, m_wordDigits);
+  m_edit->SetDigitChars(entry.digitChars);
   if (!digits.empty()) m_edit->Fill(digits);
   m_edit->setMinimumHeight(entry.editHeight);
 
   m_missing = new QLabel(this);
   m_missing->setObjectName("MissingWords");
+  m_inputsUsed = new QLabel(this);
+  m_inputsUsed->setObjectName("InputsUsed");
+  m_inputsUsed->setWordWrap(true);
+  m_inputsUsed->hide();
   connect(m_edit, &CSequenceEdit::Changed, this, &CEditLPDlg::ShowMissing);
   ShowMissing();
 
@@ -66,6 +79,7 @@ void CEditLPDlg::Build(const std::string& digits) {
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(m_edit, 1);
+  layout->addWidget(m_inputsUsed);
   layout->addWidget(m_missing);
   layout->addLayout(buttons);
   m_edit->setFocus();

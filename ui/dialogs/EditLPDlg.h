@@ -18,9 +18,10 @@ class CSequenceEdit;
 class CEditLPDlg : public QDialog {
   Q_OBJECT
  public:
-  // Keyboard mode: 2^inputs empty words of `wordDigits` digits, or the words
-  // of `previous` when it has exactly that many digits.
-  CEditLPDlg(int inputs, int wordDigits, const std::string& previous, CMessageSink& sink, QWidget* parent = nullptr);
+  // Keyboard mode: 2^inputs empty words for `outputs` outputs, or the words
+  // of `previous` when it has exactly that many digits. A digit that would
+  // make a word above 2^outputs - 1 is not taken.
+  CEditLPDlg(int inputs, int outputs, const std::string& previous, CMessageSink& sink, QWidget* parent = nullptr);
   // Schematic mode: the words and counts the schematic gave.
   CEditLPDlg(const SchematicSequence& imported, CMessageSink& sink, QWidget* parent = nullptr);
 
@@ -32,6 +33,8 @@ class CEditLPDlg : public QDialog {
   const std::string& Sequence() const { return m_lp; }
   CSequenceEdit* Editor() const { return m_edit; }
   QLabel* MissingLabel() const { return m_missing; }
+  // The inputs of an import of chosen outputs, in order; hidden otherwise.
+  QLabel* InputsLabel() const { return m_inputsUsed; }
 
   // OK: refused while words are missing, since a sequence with gaps cannot
   // become a project.
@@ -49,6 +52,7 @@ class CEditLPDlg : public QDialog {
   std::string m_lp;
   CSequenceEdit* m_edit;
   QLabel* m_missing;
+  QLabel* m_inputsUsed;
 };
 
 }  // namespace lodex

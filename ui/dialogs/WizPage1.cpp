@@ -16,6 +16,7 @@
 #include "app/Wizard.h"
 #include "model/LogicSequence.h"
 #include "ui/dialogs/EditLPDlg.h"
+#include "ui/dialogs/OutputChoiceDlg.h"
 
 namespace lodex {
 namespace {
@@ -126,7 +127,7 @@ void CWizPage1::OnKeyboard() {
     Tell(*refusal);
     return;
   }
-  CEditLPDlg dialog(Inputs(), WordDigitsFor(Outputs()), m_lp, m_host, this);
+  CEditLPDlg dialog(Inputs(), Outputs(), m_lp, m_host, this);
   if (dialog.exec() == QDialog::Accepted) m_lp = dialog.Sequence();
 }
 
@@ -136,7 +137,16 @@ void CWizPage1::OnSchematic() {
 
 void CWizPage1::ImportSchematic(const std::string& path) {
   const CTarrowLoader loader = m_tarrowFolder ? CTarrowLoader(*m_tarrowFolder) : CTarrowLoader();
-  const SchematicSequence imported = loader.CalcFromFile(path);
+  // A schematic of several outputs: the user ticks those the project is
+  // made of; it is then built over only the inputs they depend on.
+  const SchematicOutputs ports = loader.ListOutputs(path);
+  std::optional<std::vector<std::string>> chosen;
+  if (ports.error.empty() && ports.outputs.size() > 1) {
+    COutputChoiceDlg choice(ports.outputs, this);
+    if (choice.exec() != QDialog::Accepted) return;
+    if (!choice.AllChosen()) chosen = choice.Chosen();
+  }
+  const SchematicSequence imported = chosen ? loader.CalcForOutputs(path, *chosen) : loader.CalcFromFile(path);
   if (!imported.error.empty()) {
     m_lp.clear();
     Tell(imported.error);

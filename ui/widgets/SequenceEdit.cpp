@@ -95,9 +95,16 @@ void CSequenceEdit::SetDigit(int position, char c) {
   m_text[static_cast<size_t>(m_slot[static_cast<size_t>(position)])] = c;
 }
 
+bool CSequenceEdit::Takes(int position, char c) const {
+  if (!IsSequenceChar(c)) return false;
+  if (m_digitChars.empty() || c == '*') return true;
+  const std::string& allowed = m_digitChars[static_cast<size_t>(position % m_digits) % m_digitChars.size()];
+  return allowed.find(c) != std::string::npos;
+}
+
 bool CSequenceEdit::Type(QChar key) {
   const char c = key.toUpper().toLatin1();
-  if (Positions() == 0 || !IsSequenceChar(c)) return false;
+  if (Positions() == 0 || !Takes(m_caret, c)) return false;
   const int wordStart = m_caret / m_digits * m_digits;
   const int wordEnd = std::min(wordStart + m_digits, Positions());
   if (c == '*') {
@@ -119,7 +126,7 @@ bool CSequenceEdit::Paste(const QString& text) {
   for (QChar q : text) {
     if (q.isSpace()) continue;
     const char c = q.toUpper().toLatin1();
-    if (!IsSequenceChar(c)) return false;
+    if (!Takes(m_caret + static_cast<int>(digits.size()), c)) return false;
     digits += c;
   }
   int p = m_caret;

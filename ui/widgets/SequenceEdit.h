@@ -26,6 +26,10 @@ class CSequenceEdit : public QAbstractScrollArea {
   // positions each.
   void SetLayout(const std::string& mask, const std::string& text, int digits);
 
+  // What digit j of a word may be (`chars[j]`, the most significant first,
+  // '*' included); empty: every sequence character.
+  void SetDigitChars(std::vector<std::string> chars) { m_digitChars = std::move(chars); }
+
   // The text in the mask's layout, separators included.
   std::string Text() const;
   // One line of the text as shown.
@@ -38,11 +42,11 @@ class CSequenceEdit : public QAbstractScrollArea {
   int Caret() const { return m_caret; }
   void SetCaret(int position);
   // Overwrites the digit under the caret as a key does; false for a
-  // character that a sequence cannot hold.
+  // character that a sequence cannot hold there.
   bool Type(QChar c);
   // Fills the positions from the caret with the sequence characters of
   // `text`, white space skipped; false (nothing changed) when it holds
-  // anything else. The caret ends after the last filled position.
+  // anything else or a digit its place cannot hold. The caret ends after the last filled position.
   bool Paste(const QString& text);
   // Fills every position from the start, as far as `digits` reaches.
   void Fill(const std::string& digits);
@@ -59,6 +63,8 @@ class CSequenceEdit : public QAbstractScrollArea {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // Whether position `position` takes `c`.
+  bool Takes(int position, char c) const;
   int LineOf(int position) const;
   int ColumnOf(int position) const;
   // The position nearest to column `column` of `line`.
@@ -79,6 +85,7 @@ class CSequenceEdit : public QAbstractScrollArea {
   std::vector<int> m_lineFirst;   // first position of each line
   int m_maxLineLength = 0;
   int m_digits = 1;
+  std::vector<std::string> m_digitChars;
   int m_caret = 0;
   int m_missingWords = 0;
 };
