@@ -61,14 +61,13 @@ if(LODEX_HELP2MAN)
   if(TARGET lodex)
     set(help_file ${PROJECT_SOURCE_DIR}/resources/lodex-help.txt)
     set(help_dir ${CMAKE_BINARY_DIR}/lodex-help)
-    file(CONFIGURE OUTPUT ${help_dir}/lodex.in @ONLY CONTENT [[#!/bin/sh
+    file(CONFIGURE OUTPUT ${help_dir}/lodex @ONLY CONTENT [[#!/bin/sh
 # lodex's --help and --version for help2man.
 if [ "$1" = --version ]; then echo "lodex @PROJECT_VERSION@"; else cat "@help_file@"; fi
 ]])
-    file(COPY ${help_dir}/lodex.in DESTINATION ${help_dir}/bin
-      FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-    file(RENAME ${help_dir}/bin/lodex.in ${help_dir}/bin/lodex)
-    lodex_man_page(lodex ${help_dir}/bin
+    file(CHMOD ${help_dir}/lodex PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+      WORLD_READ WORLD_EXECUTE)
+    lodex_man_page(lodex ${help_dir}
       "structural synthesis of combinational logic, the desktop program" ${help_file})
   endif()
   add_custom_target(manpages ALL DEPENDS ${man_pages})
