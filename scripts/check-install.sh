@@ -121,6 +121,11 @@ else
     fail "cmake --install $build failed"
   }
   check_tree "$tmp/root" /usr
+  # A link to the link, elsewhere, still leads the program to its own folder.
+  mkdir "$tmp/elsewhere"
+  ln -s "$tmp/root/usr/bin/lodex-cli" "$tmp/elsewhere/lodex-cli"
+  "$tmp/elsewhere/lodex-cli" sch "$here/examples/comparator2.sch" >/dev/null ||
+    fail "lodex-cli run through a second link does not find its library"
   # The library beside the program is the one it loads: without it, sch fails.
   mv "$tmp/root/usr/lib/lodex/libtarrow.so" "$tmp/libtarrow.so"
   if "$tmp/root/usr/bin/lodex-cli" sch "$here/examples/comparator2.sch" >/dev/null 2>&1; then
