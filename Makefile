@@ -85,6 +85,7 @@ package: setup-package $(BUILD)/build.ninja
 	cmake -S . -B $(BUILD)
 	cmake --build --preset programs -j $(JOBS)
 	cmake --build --preset default -j $(JOBS) --target manpages
+	rm -f $(BUILD)/package/*.deb
 	cpack --config $(BUILD)/CPackConfig.cmake
 
 # The package installed on this machine with dpkg -i, run, and removed.
