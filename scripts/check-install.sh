@@ -41,7 +41,8 @@ check_tree() {
   step "desktop entry, metainfo, MIME type, icon"
   local desktop=$p/share/applications/$app_id.desktop
   desktop-file-validate "$desktop" || fail "desktop-file-validate refuses $desktop"
-  grep -qx "Name\[ru\]=.*" "$desktop" && grep -qx "Name=.*" "$desktop" || fail "$desktop lacks the Russian or English name"
+  grep -qx "Name=.*" "$desktop" || fail "$desktop has no name"
+  grep -qx "Name\[ru\]=.*" "$desktop" || fail "$desktop has no Russian name"
   grep -qx "MimeType=$mime_type;" "$desktop" || fail "$desktop does not name $mime_type"
   local metainfo=$p/share/metainfo/$app_id.metainfo.xml
   appstreamcli validate --no-net "$metainfo" >"$tmp/appstream.log" 2>&1 || {
@@ -75,17 +76,20 @@ check_tree() {
     fail "lodex-cli sch examples/comparator2.sch does not print the comparator's sequence"
 
   step "lodex from the desktop entry's command under Xvfb"
-  local exec_line
-  exec_line=$(sed -n 's/^Exec=//p' "$desktop")
-  exec_line=${exec_line//%f/$here/examples/parity-mix.shc}
+  local exec_words=() command=() word
+  read -ra exec_words <<<"$(sed -n 's/^Exec=//p' "$desktop")"
+  for word in "${exec_words[@]}"; do
+    [[ $word == %f ]] && word=$here/examples/parity-mix.shc
+    command+=("$word")
+  done
   mkdir -p "$tmp/config"
   # timeout's 124 says the program was still running when it was stopped.
   local status=0
   PATH="$p/bin:$PATH" XDG_CONFIG_HOME="$tmp/config" QT_QPA_PLATFORM=xcb \
-    xvfb-run -a -s "-screen 0 1280x1024x24" timeout 3 $exec_line >"$tmp/gui.log" 2>&1 || status=$?
+    xvfb-run -a -s "-screen 0 1280x1024x24" timeout 3 "${command[@]}" >"$tmp/gui.log" 2>&1 || status=$?
   [[ $status -eq 124 ]] || {
     cat "$tmp/gui.log" >&2
-    fail "'$exec_line' did not stay up (status $status)"
+    fail "'${command[*]}' did not stay up (status $status)"
   }
 }
 
