@@ -1,35 +1,52 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building and testing Lodex needs.
-# Idempotent: packages already present are left alone, and nothing is
-# fetched when all of them are there. Runs as root, or through sudo.
+# Installs the Debian packages of the groups named on the command line:
+#   run      building and running lodex, lodex-cli and tarrow
+#   package  the manual pages, the install checks and the Debian package
+#   test     the tests, benchmarks, fuzzing and the code checks
+# With no group, all of them. Idempotent: packages already present are left
+# alone, and nothing is fetched when all of them are there. Runs as root, or
+# through sudo.
 set -euo pipefail
 
-PACKAGES=(
-  # build (python3 runs the synthesis benchmark script)
-  cmake ninja-build g++ make pkg-config python3
-  # libraries
-  libcli11-dev nlohmann-json3-dev
-  # the desktop program: Qt 6 Widgets and SVG (with its icon plug-in), Qt's
-  # own Russian texts
-  qt6-base-dev qt6-svg-dev qt6-translations-l10n
-  # a virtual display for looking at the program on a machine without one
-  xvfb xauth
-  # tests and benchmarks
-  libgtest-dev libgmock-dev libbenchmark-dev
-  # fuzzing (clang with libFuzzer)
-  clang libclang-rt-dev
-  # the formatting check
-  clang-format
-  # VHDL export checked by a real VHDL tool
-  ghdl
-  # BLIF and Verilog exports checked by real logic-synthesis tools
-  berkeley-abc yosys
-  # drawing tests: Visio XML reader, SVG renderer, fonts for rendering
-  libvisio-tools librsvg2-bin libxml2-utils fonts-dejavu-core fonts-liberation
-)
+groups=("$@")
+[[ ${#groups[@]} -eq 0 ]] && groups=(run package test)
+for g in "${groups[@]}"; do
+  case "$g" in
+    run | package | test) ;;
+    *) echo "install-deps.sh: unknown group '$g' (run, package or test)" >&2; exit 1 ;;
+  esac
+done
+
+# The list: one line per need, its group, then its packages.
+wanted=()
+while read -r group packages; do
+  [[ -z "$group" || "$group" == \#* ]] && continue
+  for g in "${groups[@]}"; do
+    # shellcheck disable=SC2206  # a line's packages are split on blanks
+    if [[ "$g" == "$group" ]]; then wanted+=($packages); fi
+  done
+done <<'EOF'
+run      cmake ninja-build g++ make pkg-config
+run      libcli11-dev nlohmann-json3-dev
+# Qt 6 Widgets and SVG (with its icon plug-in), Qt's own Russian texts
+run      qt6-base-dev qt6-svg-dev qt6-translations-l10n
+# manual pages from the programs' help; the desktop entry, AppStream and MIME
+# checks; the Debian package (dpkg-shlibdeps, file)
+package  help2man desktop-file-utils appstream shared-mime-info dpkg-dev file
+# a virtual display for the GUI tests and for looking at the program
+test     xvfb xauth
+# python3 runs the synthesis benchmark script
+test     libgtest-dev libgmock-dev libbenchmark-dev python3
+# fuzzing and the clang build (clang with libFuzzer), the formatting check
+test     clang libclang-rt-dev clang-format
+# VHDL export checked by a real VHDL tool; BLIF and Verilog by real logic-synthesis tools
+test     ghdl berkeley-abc yosys
+# drawing tests: Visio XML reader, SVG renderer, fonts for rendering
+test     libvisio-tools librsvg2-bin libxml2-utils fonts-dejavu-core fonts-liberation
+EOF
 
 missing=()
-for p in "${PACKAGES[@]}"; do
+for p in "${wanted[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
   [[ "$status" == "install ok installed" ]] || missing+=("$p")
 done
