@@ -40,8 +40,7 @@ if(TARGET lodex)
 endif()
 
 # Manual pages: help2man runs each program with --help and --version at
-# build time. The desktop program's help is resources/lodex-help.txt, shown
-# here by a small script in the program's name.
+# build time (the desktop program answers both before it opens a window).
 find_program(LODEX_HELP2MAN help2man)
 set(man_dir ${CMAKE_BINARY_DIR}/man)
 set(man_pages)
@@ -59,16 +58,8 @@ if(LODEX_HELP2MAN)
   lodex_man_page(lodex-cli $<TARGET_FILE_DIR:lodex-cli>
     "structural synthesis of combinational logic from the command line" lodex-cli)
   if(TARGET lodex)
-    set(help_file ${PROJECT_SOURCE_DIR}/resources/lodex-help.txt)
-    set(help_dir ${CMAKE_BINARY_DIR}/lodex-help)
-    file(CONFIGURE OUTPUT ${help_dir}/lodex @ONLY CONTENT [[#!/bin/sh
-# lodex's --help and --version for help2man.
-if [ "$1" = --version ]; then echo "lodex @PROJECT_VERSION@"; else cat "@help_file@"; fi
-]])
-    file(CHMOD ${help_dir}/lodex PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
-      WORLD_READ WORLD_EXECUTE)
-    lodex_man_page(lodex ${help_dir}
-      "structural synthesis of combinational logic, the desktop program" ${help_file})
+    lodex_man_page(lodex $<TARGET_FILE_DIR:lodex>
+      "structural synthesis of combinational logic, the desktop program" lodex)
   endif()
   add_custom_target(manpages ALL DEPENDS ${man_pages})
   install(FILES ${man_pages} DESTINATION share/man/man1)
