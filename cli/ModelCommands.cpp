@@ -6,6 +6,7 @@
 #include "cli/SchCommands.h"
 #include "model/PlaFile.h"
 #include "model/SequenceFile.h"
+#include "synthesis/SopMinimisation.h"
 
 namespace lodex::cli {
 namespace {
@@ -113,6 +114,8 @@ const CommandRegistration kNew([](CLI::App& app) {
 struct ShowArgs {
   std::string in;
   bool json = false;
+  std::string block;
+  bool formula = false;
 };
 
 const CommandRegistration kShow([](CLI::App& app) {
@@ -122,12 +125,29 @@ const CommandRegistration kShow([](CLI::App& app) {
           "Prints a scheme file: a header with the project's sequence, its word digits and the block counter, then one "
           "line per block with its index, identifier, caption, input and output counts, input links and logic "
           "sequence; text from the file is shown with its control characters escaped (\\n, \\t, \\xHH), so that every "
-          "block is one line. --json prints the same as one JSON object, its text as the file holds it.",
-          "lodex-cli show adder.shc --json");
+          "block is one line. --json prints the same as one JSON object, its text as the file holds it. "
+          "--block B --formula prints instead a minimal sum of products of every output of block B (at most 8 "
+          "inputs), one line per output: 'y0 = x0 & !x2 | x1 & x3', xk the block's input k (bit k of the "
+          "combination), yk its output k (bit k of the word), '!' negation, '&' before '|', 0 and 1 for constant "
+          "outputs; undefined words are don't-cares, and the sum has the fewest products, then literals.",
+          "lodex-cli show adder.shc --json\n  lodex-cli show adder.shc --block 1 --formula");
   cmd->add_option("IN", args->in, "scheme file (*.shc)")->required();
   cmd->add_flag("--json", args->json, "print one JSON object");
+  cmd->add_option("--block", args->block, "logic block, by position (1 = first) or identifier");
+  cmd->add_flag("--formula", args->formula, "print the block's outputs as minimal sums of products");
   cmd->callback([args] {
     const CLogicalScheme scheme = LoadOrRefuse(args->in);
+    if (args->formula != !args->block.empty()) Refuse("--formula and --block go together");
+    if (args->formula) {
+      const CLogicalBlock& block = scheme.GetBlock(ResolveBlock(scheme, args->block));
+      if (block.m_inputCount > kMaxFormulaInputs)
+        Refuse("block " + args->block + " has " + std::to_string(block.m_inputCount) +
+               " inputs; formulas are made for at most " + std::to_string(kMaxFormulaInputs));
+      const std::vector<SopCover> formulas = BlockFormulas(block);
+      if (formulas.empty()) Refuse("block " + args->block + " has no sequence to make formulas of");
+      for (size_t k = 0; k < formulas.size(); ++k) std::cout << FormulaText(static_cast<int>(k), formulas[k]) << '\n';
+      return;
+    }
     std::cout << (args->json ? SchemeJson(scheme) : SchemeText(scheme));
   });
 });

@@ -145,3 +145,28 @@ TEST(CliLof, SavesTheBlocksSequence) {
 
 }  // namespace
 }  // namespace lodex
+
+namespace lodex {
+namespace {
+
+TEST(CliShow, FormulasOfABlockOneLinePerOutput) {
+  testing::CTempDir dir;
+  const std::string adder = dir.File("adder.shc");
+  ASSERT_EQ(
+      testing::RunCli({"new", "-n", "3", "-m", "2", "--lof", std::string(LODEX_SOURCE_DIR) + "/examples/full-adder.lof",
+                       "-o", adder})
+          .status,
+      0);
+  const auto r = testing::RunCli({"show", adder, "--block", "1", "--formula"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "y0 = x0 & !x1 & !x2 | !x0 & x1 & !x2 | !x0 & !x1 & x2 | x0 & x1 & x2\n"
+            "y1 = x0 & x1 | x0 & x2 | x1 & x2\n");
+  const auto missing = testing::RunCli({"show", adder, "--block", "7", "--formula"});
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.err.find("not a logic block"), std::string::npos) << missing.err;
+  EXPECT_EQ(testing::RunCli({"show", adder, "--formula"}).status, 2);
+}
+
+}  // namespace
+}  // namespace lodex
