@@ -8,6 +8,7 @@
 
 #include "synthesis/Dependency.h"
 #include "synthesis/Parallel.h"
+#include "synthesis/SchemeCleanup.h"
 #include "synthesis/Serial.h"
 #include "synthesis/SerialSearch.h"
 #include "synthesis/ThreeInput.h"
@@ -41,15 +42,17 @@ int CandidateOutputs(const CLogicalBlock& b, const SplitCandidate& c) {
   return k;
 }
 
-// What a trial run leads to, compared in this order: logic blocks, their
-// outputs (the one-output elements they stand for), tiers.
+// What a trial run leads to, compared in this order: one-output elements,
+// tiers, logic blocks for the LUT objective; tiers first for the depth one.
 using Cost = std::tuple<int, int, int>;
 
-Cost CostOf(CLogicalScheme& scheme) {
-  int outputs = 0;
-  for (int b = 1; b < scheme.GetBlockCount() - 1; ++b) outputs += scheme.GetBlock(b).m_outputCount;
+Cost CostOf(CLogicalScheme& scheme, SynthesisObjective objective) {
+  const int elements = CountElements(scheme);
   ComputeTiers(scheme);
-  return {scheme.GetBlockCount() - 2, outputs, scheme.GetBlock(scheme.GetBlockCount() - 1).m_tier};
+  const int tiers = scheme.GetBlock(scheme.GetBlockCount() - 1).m_tier;
+  const int blocks = scheme.GetBlockCount() - 2;
+  if (objective == SynthesisObjective::Depth) return {tiers, elements, blocks};
+  return {elements, tiers, blocks};
 }
 
 // Blocks of this many inputs and more are searched for two-class splits
@@ -70,7 +73,8 @@ struct Move {
 
 class CSynthesiser {
  public:
-  CSynthesiser(int k, const std::function<bool(int)>& progress) : m_k(k), m_progress(progress) {}
+  CSynthesiser(int k, SynthesisObjective objective, const std::function<bool(int)>& progress)
+      : m_k(k), m_objective(objective), m_progress(progress) {}
 
   // Reduces every logic block of `scheme`; `lookahead` is how many levels of
   // trial runs each choice may use.
@@ -105,7 +109,8 @@ class CSynthesiser {
             continue;
           }
           MergeEqualBlocks(trial);
-          const Cost cost = CostOf(trial);
+          CleanUpScheme(trial, m_k);
+          const Cost cost = CostOf(trial, m_objective);
           if (!best || cost < *best) best = cost, chosen = i;
         }
       }
@@ -336,6 +341,7 @@ class CSynthesiser {
   }
 
   int m_k;
+  SynthesisObjective m_objective;
   const std::function<bool(int)>& m_progress;
   int m_wide = 0;  // blocks of the scheme still wider than K
   int m_topLookahead = 1;
@@ -395,7 +401,7 @@ AutomaticSynthesisResult RunAutomaticSynthesis(CLogicalScheme& scheme, const Aut
   }
 
   CLogicalScheme work = scheme;
-  CSynthesiser synthesiser(k, options.progress);
+  CSynthesiser synthesiser(k, options.objective, options.progress);
   const int lookahead = 1;
   synthesiser.SetTopLookahead(lookahead);
   if (Status s = synthesiser.Reduce(work, lookahead); !s) {
@@ -410,6 +416,8 @@ AutomaticSynthesisResult RunAutomaticSynthesis(CLogicalScheme& scheme, const Aut
   bare.RemoveRepeaters();
   bare.RemoveInverters();
   if (!bare.IsEmpty()) work = bare;
+  MergeEqualBlocks(work);
+  CleanUpScheme(work, k);
   MergeEqualBlocks(work);
   work.RenumberCaptions();
   ComputeTiers(work);
