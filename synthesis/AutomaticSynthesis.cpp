@@ -101,7 +101,7 @@ class CSynthesiser {
     for (int b = 1; b < scheme.GetBlockCount() - 1;) {
       if (m_cancelled) return Status::Error("cancelled");
       if (++m_steps > m_stepBudget) return Status::Error("the synthesis made no progress");
-      DropFictitiousInputs(scheme, b);
+      if (scheme.GetBlock(b).m_inputCount > m_k) DropFictitiousInputs(scheme, b);
       if (scheme.GetBlock(b).m_inputCount <= m_k) {
         ++b;
         continue;
@@ -339,8 +339,8 @@ class CSynthesiser {
       if (outs == 0 || rest == 0) return;
       Move move;
       move.kind = Move::Kind::Parallel;
-      move.request = {static_cast<int32_t>(GroupInputs(scheme, b, outs)), static_cast<int32_t>(outs),
-                      static_cast<int32_t>(GroupInputs(scheme, b, rest)), static_cast<int32_t>(rest)};
+      move.request = {static_cast<int32_t>(GroupInputs(scheme, b, supports, outs)), static_cast<int32_t>(outs),
+                      static_cast<int32_t>(GroupInputs(scheme, b, supports, rest)), static_cast<int32_t>(rest)};
       move.rank = {Estimate(std::popcount(static_cast<uint32_t>(move.request.in1))) +
                        Estimate(std::popcount(static_cast<uint32_t>(move.request.in2))),
                    1, tieBreak, 0, static_cast<int32_t>(outs)};
@@ -354,8 +354,8 @@ class CSynthesiser {
 
   // The inputs a group of outputs needs: their essential inputs, or all
   // inputs when undefined words make those alone change the function.
-  static uint32_t GroupInputs(const CLogicalScheme& scheme, int b, uint32_t outputs) {
-    const std::vector<uint32_t> supports = OutputSupports(scheme, b);
+  static uint32_t GroupInputs(const CLogicalScheme& scheme, int b, const std::vector<uint32_t>& supports,
+                              uint32_t outputs) {
     uint32_t ins = 0;
     for (size_t j = 0; j < supports.size(); ++j)
       if ((outputs >> j) & 1u) ins |= supports[j];
@@ -446,21 +446,31 @@ std::string BlockKey(const CLogicalBlock& b) {
 
 int MergeEqualBlocks(CLogicalScheme& scheme) {
   // From the back: a block equal to a later one hands its consumers to it.
-  // Consumers sit earlier, so a block rewired here is compared with the
-  // rewired links when its turn comes, and merges cascade in one pass.
+  // Consumers sit earlier, so a block's links are rewired before it is
+  // compared, and merges cascade in one pass.
   int merged = 0;
-  std::unordered_map<std::string, std::string> keeper;  // key -> identifier of the latest such block
+  std::unordered_map<std::string, std::string> keeper;    // key -> identifier of the latest such block
+  std::unordered_map<std::string, std::string> replaced;  // merged identifier -> the one that stays
+  std::vector<bool> drop(static_cast<size_t>(scheme.GetBlockCount()), false);
+  auto rewire = [&](CLogicalBlock& block) {
+    for (CBlockInput& link : block.m_inputs)
+      if (const auto found = replaced.find(link.m_source); found != replaced.end()) link.m_source = found->second;
+  };
   for (int i = scheme.GetBlockCount() - 2; i >= 1; --i) {
-    const CLogicalBlock& block = scheme.GetBlock(i);
+    CLogicalBlock& block = scheme.GetBlock(i);
+    rewire(block);
     const auto [found, fresh] = keeper.emplace(BlockKey(block), block.m_id);
     if (fresh) continue;
-    const std::string& target = found->second;
-    for (int pin = 0; pin < block.m_outputCount; ++pin)
-      for (const auto& [c, input] : scheme.FindConsumers(CBlockInput(static_cast<int16_t>(pin), block.m_id)))
-        scheme.GetBlock(c).m_inputs[static_cast<size_t>(input)].m_source = target;
-    scheme.EraseBlock(i);
+    replaced[block.m_id] = found->second;
+    drop[static_cast<size_t>(i)] = true;
     ++merged;
   }
+  if (merged == 0) return 0;
+  rewire(scheme.GetBlock(scheme.GetBlockCount() - 1));
+  std::vector<CLogicalBlock> kept;
+  for (int i = 0; i < scheme.GetBlockCount(); ++i)
+    if (!drop[static_cast<size_t>(i)]) kept.push_back(std::move(scheme.GetBlock(i)));
+  scheme.m_blocks = std::move(kept);
   return merged;
 }
 

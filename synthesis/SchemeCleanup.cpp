@@ -137,12 +137,17 @@ class CCleaner {
     m_dead.assign(static_cast<size_t>(count), false);
     int made = 0;
     for (int i = count - 2; i >= 1; --i) made += Visit(i);
-    for (int i = count - 2; i >= 1; --i)
-      if (m_dead[static_cast<size_t>(i)]) m_s.EraseBlock(i);
+    std::vector<CLogicalBlock> live;
+    live.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+      if (!m_dead[static_cast<size_t>(i)]) live.push_back(std::move(m_s.GetBlock(i)));
+    m_s.m_blocks = std::move(live);
     return made;
   }
 
+  // The primary inputs are never visited, so their readers are not kept.
   void AddReader(const std::string& id, int reader) {
+    if (id == "I") return;
     std::vector<int>& r = m_readers[id];
     if (std::find(r.begin(), r.end(), reader) == r.end()) r.push_back(reader);
   }
