@@ -134,9 +134,12 @@ class CSynthesiser {
             continue;
           CLogicalScheme trial(scheme.GetBlock(b));
           Apply(trial, 1, moves[i]);
+          // A trial neither moves the progress nor spends the step budget.
           const int wide = m_wide;
+          const int64_t steps = m_steps;
           const bool reduced = static_cast<bool>(Reduce(trial, lookahead - 1));
           m_wide = wide;
+          m_steps = steps;
           if (!reduced) {
             if (m_cancelled) return Status::Error("cancelled");
             continue;
@@ -194,11 +197,14 @@ class CSynthesiser {
     return static_cast<int>(blocks.size());
   }
 
+  // Steps the run may take (trials aside) before it gives up: every step
+  // makes progress, so this only ends a run that went wrong; and the wide
+  // blocks the progress reports start from.
   void SetBudget(const CLogicalScheme& scheme) {
     m_stepBudget = 1000;
     for (int b = 1; b < scheme.GetBlockCount() - 1; ++b) {
       const CLogicalBlock& block = scheme.GetBlock(b);
-      m_stepBudget += int64_t{16} * block.m_outputCount << std::min(block.m_inputCount, 24);
+      m_stepBudget += int64_t{64} * block.m_outputCount << std::min(block.m_inputCount, 24);
     }
     m_wide = WideBlocks(scheme);
   }
