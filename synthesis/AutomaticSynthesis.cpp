@@ -129,8 +129,7 @@ class CSynthesiser {
           // expansions, which differ little, only the best few on blocks
           // narrow enough for a trial to be cheap.
           if (i >= tries && moves[i].kind != Move::Kind::Parallel) continue;
-          if (moves[i].kind == Move::Kind::Shannon &&
-              (n > m_k + kShannonTrialWidth || shannonTried++ >= kShannonTries))
+          if (moves[i].kind == Move::Kind::Shannon && (n > m_k + kShannonTrialWidth || shannonTried++ >= kShannonTries))
             continue;
           CLogicalScheme trial(scheme.GetBlock(b));
           Apply(trial, 1, moves[i]);

@@ -17,7 +17,8 @@ struct Table {
   int m = 0;
   Words w;
 
-  explicit Table(const CLogicalBlock& b) : n(b.m_inputCount), m(b.m_outputCount), w(LPToWords(b.m_lp, b.m_wordDigits)) {}
+  explicit Table(const CLogicalBlock& b)
+      : n(b.m_inputCount), m(b.m_outputCount), w(LPToWords(b.m_lp, b.m_wordDigits)) {}
 
   int Bit(size_t i, int j) const { return (w[i] >> j) & 1; }
 
@@ -283,8 +284,8 @@ class CCleaner {
       }
       size_t cx = 0;
       for (size_t t = 0; t < cAt.size(); ++t) {
-        const size_t bit = cAt[t] < 0 ? (static_cast<uint32_t>(bv) >> consumer.m_inputs[t].m_pin) & 1u
-                                      : (x >> cAt[t]) & 1u;
+        const size_t bit =
+            cAt[t] < 0 ? (static_cast<uint32_t>(bv) >> consumer.m_inputs[t].m_pin) & 1u : (x >> cAt[t]) & 1u;
         cx |= bit << t;
       }
       w[x] = tc.w[cx];

@@ -80,12 +80,11 @@ TEST(AutomaticSynthesis, BothObjectivesOnWiderRandomProjects) {
 TEST(AutomaticSynthesis, CleanUpFoldsConstantsRepeatersAndSingleReaders) {
   // Bl_3 = x0 XOR x1 read only by Bl_2 = Bl_3 AND x2; Bl_4 has a constant
   // output read by Bl_2's second output and a repeater of x1 read by O.
-  CLogicalScheme s = Scheme(3,
-                            {Block("Bl_2", "0001", {{0, "Bl_3"}, {2, "I"}}),
-                             Block("Bl_5", "0110", {{0, "Bl_3"}, {0, "Bl_4"}}),
-                             Block("Bl_3", "0110", {{0, "I"}, {1, "I"}}),
-                             Block("Bl_4", "0022", {{0, "I"}, {1, "I"}}, 2)},
-                            {{0, "Bl_2"}, {0, "Bl_5"}, {1, "Bl_4"}}, "00020103", 1);
+  CLogicalScheme s =
+      Scheme(3,
+             {Block("Bl_2", "0001", {{0, "Bl_3"}, {2, "I"}}), Block("Bl_5", "0110", {{0, "Bl_3"}, {0, "Bl_4"}}),
+              Block("Bl_3", "0110", {{0, "I"}, {1, "I"}}), Block("Bl_4", "0022", {{0, "I"}, {1, "I"}}, 2)},
+             {{0, "Bl_2"}, {0, "Bl_5"}, {1, "Bl_4"}}, "00020103", 1);
   const AnalysisResult before = Analize(s);
   ASSERT_TRUE(before.status);
   EXPECT_EQ(CountElements(s), 4);
