@@ -479,6 +479,29 @@ int MergeEqualBlocks(CLogicalScheme& scheme) {
   return merged;
 }
 
+namespace {
+
+// Projects of at most this many truth-table bits (outputs times words) are
+// synthesised several ways.
+constexpr uint64_t kSmallProject = 4096;
+
+// The whole-scheme steps after the reduction: equal blocks merged,
+// repeaters and inverters removed, the clean-up.
+void Finish(CLogicalScheme& work, int k) {
+  MergeEqualBlocks(work);
+  // A scheme that computes a plain input keeps its one block: a scheme
+  // without logic blocks cannot be analysed.
+  CLogicalScheme bare = work;
+  bare.RemoveRepeaters();
+  bare.RemoveInverters();
+  if (!bare.IsEmpty()) work = bare;
+  MergeEqualBlocks(work);
+  CleanUpScheme(work, k);
+  MergeEqualBlocks(work);
+}
+
+}  // namespace
+
 AutomaticSynthesisResult RunAutomaticSynthesis(CLogicalScheme& scheme, const AutomaticSynthesisOptions& options) {
   AutomaticSynthesisResult result;
   const int k = options.maxInputs;
@@ -500,25 +523,37 @@ AutomaticSynthesisResult RunAutomaticSynthesis(CLogicalScheme& scheme, const Aut
     }
   }
 
-  CLogicalScheme work = scheme;
-  CSynthesiser synthesiser(k, options.objective, options.progress);
-  const int lookahead = 1;
-  synthesiser.SetBudget(work);
-  if (Status s = synthesiser.Reduce(work, lookahead); !s) {
-    result.cancelled = synthesiser.Cancelled();
-    result.status = s;
-    return result;
+  // A small project is synthesised several ways (each objective's ranking of
+  // the trials, one and two levels of look-ahead) and the best result for the
+  // objective kept; a larger one once.
+  uint64_t size = 0;
+  for (int b = 1; b < scheme.GetBlockCount() - 1; ++b)
+    size += static_cast<uint64_t>(scheme.GetBlock(b).m_outputCount) << scheme.GetBlock(b).m_inputCount;
+  const SynthesisObjective other =
+      options.objective == SynthesisObjective::Luts ? SynthesisObjective::Depth : SynthesisObjective::Luts;
+  std::vector<std::pair<SynthesisObjective, int>> ways = {{options.objective, 1}};
+  if (size <= kSmallProject) ways.insert(ways.end(), {{other, 1}, {options.objective, 2}, {other, 2}});
+  std::optional<CLogicalScheme> best;
+  std::optional<Cost> bestCost;
+  for (const auto& [objective, lookahead] : ways) {
+    CLogicalScheme work = scheme;
+    CSynthesiser synthesiser(k, objective, options.progress);
+    synthesiser.SetBudget(work);
+    if (Status s = synthesiser.Reduce(work, lookahead); !s) {
+      if (synthesiser.Cancelled() || !best) {
+        result.cancelled = synthesiser.Cancelled();
+        result.status = s;
+        return result;
+      }
+      continue;
+    }
+    Finish(work, k);
+    const Cost cost = CostOf(work, options.objective);
+    // Emplaced, not assigned: assignment would keep the earlier counter and
+    // later identifiers could repeat this scheme's.
+    if (!best || cost < *bestCost) best.emplace(work), bestCost = cost;
   }
-  MergeEqualBlocks(work);
-  // A scheme that computes a plain input keeps its one block: a scheme
-  // without logic blocks cannot be analysed.
-  CLogicalScheme bare = work;
-  bare.RemoveRepeaters();
-  bare.RemoveInverters();
-  if (!bare.IsEmpty()) work = bare;
-  MergeEqualBlocks(work);
-  CleanUpScheme(work, k);
-  MergeEqualBlocks(work);
+  CLogicalScheme& work = *best;
   work.RenumberCaptions();
   ComputeTiers(work);
   scheme = work;
