@@ -14,6 +14,7 @@ struct SynthArgs {
   std::string in;
   std::string out;
   int maxInputs = 0;
+  std::string objective = "luts";
 };
 
 const CommandRegistration kSynth([](CLI::App& app) {
@@ -26,9 +27,12 @@ const CommandRegistration kSynth([](CLI::App& app) {
           "merging of equal blocks, repeater and inverter removal) until every logic block reads at most K inputs. "
           "The result computes the project's sequence on every defined word and does not depend on the machine. "
           "Prints one line: the logic blocks, the tiers and the time taken.",
-          "lodex-cli synth misex1.shc --max-inputs 4 -o misex1-k4.shc");
+          "lodex-cli synth misex1.shc --max-inputs 4 --objective depth -o misex1-k4.shc");
   cmd->add_option("IN", args->in, "scheme file (*.shc)")->required();
   cmd->add_option("--max-inputs", args->maxInputs, "K: the most inputs a logic block may keep (2..8)")->required();
+  cmd->add_option("--objective", args->objective,
+                  "what to minimise first: luts (one-output elements, the default) or depth (levels)")
+      ->check(CLI::IsMember({"luts", "depth"}));
   cmd->add_option("-o", args->out, "scheme file to write (may equal IN); without it only the line is printed");
   cmd->callback([args] {
     CCliSession session(args->in);
@@ -41,6 +45,7 @@ const CommandRegistration kSynth([](CLI::App& app) {
       CLogicalScheme work = scheme;
       AutomaticSynthesisOptions options;
       options.maxInputs = args->maxInputs;
+      options.objective = args->objective == "depth" ? SynthesisObjective::Depth : SynthesisObjective::Luts;
       const auto start = std::chrono::steady_clock::now();
       result = RunAutomaticSynthesis(work, options);
       seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -8,6 +8,7 @@
 
 #include "synthesis/Dependency.h"
 #include "synthesis/Parallel.h"
+#include "synthesis/SchemeCleanup.h"
 #include "synthesis/Serial.h"
 #include "synthesis/SerialSearch.h"
 #include "synthesis/ThreeInput.h"
@@ -15,10 +16,6 @@
 
 namespace lodex {
 namespace {
-
-// Steps one synthesis may take before it gives up: far more than any block
-// of 16 inputs needs, small enough to end a run that stopped making progress.
-constexpr int kStepBudget = 20000;
 
 uint32_t LowMask(int bits) { return bits >= 32 ? ~0u : (1u << bits) - 1u; }
 
@@ -41,20 +38,42 @@ int CandidateOutputs(const CLogicalBlock& b, const SplitCandidate& c) {
   return k;
 }
 
-// What a trial run leads to, compared in this order: logic blocks, their
-// outputs (the one-output elements they stand for), tiers.
+// What a trial run leads to, compared in this order: one-output elements,
+// tiers, logic blocks for the LUT objective; tiers first for the depth one.
 using Cost = std::tuple<int, int, int>;
 
-Cost CostOf(CLogicalScheme& scheme) {
-  int outputs = 0;
-  for (int b = 1; b < scheme.GetBlockCount() - 1; ++b) outputs += scheme.GetBlock(b).m_outputCount;
+Cost CostOf(CLogicalScheme& scheme, SynthesisObjective objective) {
+  const int elements = CountElements(scheme);
   ComputeTiers(scheme);
-  return {scheme.GetBlockCount() - 2, outputs, scheme.GetBlock(scheme.GetBlockCount() - 1).m_tier};
+  const int tiers = scheme.GetBlock(scheme.GetBlockCount() - 1).m_tier;
+  const int blocks = scheme.GetBlockCount() - 2;
+  if (objective == SynthesisObjective::Depth) return {tiers, elements, blocks};
+  return {elements, tiers, blocks};
 }
+
+// Expansions tried in full per step, and how much wider than K a block may
+// be for them to be tried at all.
+constexpr size_t kShannonTries = 2;
+constexpr int kShannonTrialWidth = 5;
 
 // Blocks of this many inputs and more are searched for two-class splits
 // first.
 constexpr int kWideBlock = 12;
+
+// The most work (masks times table words) a step's full search may take; a
+// wider block is searched for two-class splits only, which stops at the
+// third distinct row and so costs little even when nothing is found.
+constexpr uint64_t kSearchBudget = uint64_t{1} << 20;
+
+// Masks of n inputs binding 1..k of them.
+uint64_t MaskCount(int n, int k) {
+  uint64_t count = 0, binomial = 1;
+  for (int j = 1; j <= k && j <= n; ++j) {
+    binomial = binomial * static_cast<uint64_t>(n - j + 1) / static_cast<uint64_t>(j);
+    count += binomial;
+  }
+  return count;
+}
 
 // One step on a wide block.
 struct Move {
@@ -70,21 +89,29 @@ struct Move {
 
 class CSynthesiser {
  public:
-  CSynthesiser(int k, const std::function<bool(int)>& progress) : m_k(k), m_progress(progress) {}
+  CSynthesiser(int k, SynthesisObjective objective, const std::function<bool(int)>& progress)
+      : m_k(k), m_objective(objective), m_progress(progress) {}
 
   // Reduces every logic block of `scheme`; `lookahead` is how many levels of
-  // trial runs each choice may use.
+  // trial runs each choice may use. A scheme of one logic block takes one
+  // step; each wide block that step leaves is then reduced as a scheme of its
+  // own and its result put in its place, so that a step always works on a
+  // small scheme however many blocks the result has.
   Status Reduce(CLogicalScheme& scheme, int lookahead) {
-    int steps = 0;
     for (int b = 1; b < scheme.GetBlockCount() - 1;) {
       if (m_cancelled) return Status::Error("cancelled");
-      if (++steps > kStepBudget) return Status::Error("the synthesis made no progress");
-      DropFictitiousInputs(scheme, b);
+      if (++m_steps > m_stepBudget) return Status::Error("the synthesis made no progress");
+      if (scheme.GetBlock(b).m_inputCount > m_k) DropFictitiousInputs(scheme, b);
       if (scheme.GetBlock(b).m_inputCount <= m_k) {
         ++b;
         continue;
       }
-      if (lookahead == m_topLookahead) m_wide = WideBlocks(scheme);
+      if (scheme.GetBlockCount() > 3) {
+        CLogicalScheme alone(scheme.GetBlock(b));
+        if (Status s = Reduce(alone, lookahead); !s) return s;
+        b += Splice(scheme, b, alone);
+        continue;
+      }
       if (!Poll()) return Status::Error("cancelled");
       std::vector<Move> moves = Moves(scheme, b);
       if (m_cancelled) return Status::Error("cancelled");
@@ -92,29 +119,95 @@ class CSynthesiser {
         return Status::Error("block " + scheme.GetBlock(b).m_id + " cannot be brought to " + std::to_string(m_k) +
                              " inputs");
       size_t chosen = 0;
-      const size_t tries = std::min(moves.size(), Tries(scheme.GetBlock(b).m_inputCount));
+      const int n = scheme.GetBlock(b).m_inputCount;
+      const size_t tries = std::min(moves.size(), Tries(n));
       if (lookahead > 0 && moves.size() > 1) {
         std::optional<Cost> best;
+        size_t shannonTried = 0;
         for (size_t i = 0; i < moves.size(); ++i) {
-          // The best ranked moves and every parallel split are tried.
+          // The best ranked moves and every parallel split are tried; of the
+          // expansions, which differ little, only the best few on blocks
+          // narrow enough for a trial to be cheap.
           if (i >= tries && moves[i].kind != Move::Kind::Parallel) continue;
+          if (moves[i].kind == Move::Kind::Shannon && (n > m_k + kShannonTrialWidth || shannonTried++ >= kShannonTries))
+            continue;
           CLogicalScheme trial(scheme.GetBlock(b));
           Apply(trial, 1, moves[i]);
-          if (!Reduce(trial, lookahead - 1)) {
+          // A trial neither moves the progress nor spends the step budget.
+          const int wide = m_wide;
+          const int64_t steps = m_steps;
+          const bool reduced = static_cast<bool>(Reduce(trial, lookahead - 1));
+          m_wide = wide;
+          m_steps = steps;
+          if (!reduced) {
             if (m_cancelled) return Status::Error("cancelled");
             continue;
           }
           MergeEqualBlocks(trial);
-          const Cost cost = CostOf(trial);
+          CleanUpScheme(trial, m_k);
+          const Cost cost = CostOf(trial, m_objective);
           if (!best || cost < *best) best = cost, chosen = i;
         }
       }
       Apply(scheme, b, moves[chosen]);
+      // The wide blocks still to do: this one is replaced by those it left.
+      m_wide += WideBlocks(scheme) - 1;
     }
     return Status::Ok();
   }
 
-  void SetTopLookahead(int lookahead) { m_topLookahead = lookahead; }
+  // Puts the logic blocks of `sub`, a scheme computing block b of `scheme`
+  // from its inputs, in place of block b. The block the output block of `sub`
+  // reads keeps b's identifier when it is the only one, so the consumers of b
+  // need no change; otherwise they are relinked. Returns the blocks put in.
+  static int Splice(CLogicalScheme& scheme, int b, const CLogicalScheme& sub) {
+    const CLogicalBlock original = scheme.GetBlock(b);
+    const CLogicalBlock& out = sub.GetBlock(sub.GetBlockCount() - 1);
+    std::string keeper = out.m_inputs.empty() ? std::string() : out.m_inputs[0].m_source;
+    for (const CBlockInput& link : out.m_inputs)
+      if (link.m_source != keeper) keeper.clear();
+    if (keeper == "I") keeper.clear();
+    std::unordered_map<std::string, std::string> ids;
+    for (int i = 1; i < sub.GetBlockCount() - 1; ++i) {
+      const std::string& id = sub.GetBlock(i).m_id;
+      ids[id] = id == keeper ? original.m_id : scheme.NextBlockId();
+    }
+    auto translate = [&](const CBlockInput& link) {
+      if (link.m_source == "I") return original.m_inputs[static_cast<size_t>(link.m_pin)];
+      return CBlockInput(link.m_pin, ids.at(link.m_source));
+    };
+    std::vector<CLogicalBlock> blocks;
+    for (int i = 1; i < sub.GetBlockCount() - 1; ++i) {
+      CLogicalBlock block = sub.GetBlock(i);
+      block.m_id = ids.at(block.m_id);
+      block.m_caption = block.m_id;
+      for (CBlockInput& link : block.m_inputs) link = translate(link);
+      blocks.push_back(std::move(block));
+    }
+    if (keeper.empty())
+      for (int c = 1; c < b; ++c)
+        for (CBlockInput& link : scheme.GetBlock(c).m_inputs)
+          if (link.m_source == original.m_id) link = translate(out.m_inputs[static_cast<size_t>(link.m_pin)]);
+    if (keeper.empty())
+      for (CBlockInput& link : scheme.GetBlock(scheme.GetBlockCount() - 1).m_inputs)
+        if (link.m_source == original.m_id) link = translate(out.m_inputs[static_cast<size_t>(link.m_pin)]);
+    scheme.m_blocks.erase(scheme.m_blocks.begin() + b);
+    scheme.m_blocks.insert(scheme.m_blocks.begin() + b, blocks.begin(), blocks.end());
+    return static_cast<int>(blocks.size());
+  }
+
+  // Steps the run may take (trials aside) before it gives up: every step
+  // makes progress, so this only ends a run that went wrong; and the wide
+  // blocks the progress reports start from.
+  void SetBudget(const CLogicalScheme& scheme) {
+    m_stepBudget = 1000;
+    for (int b = 1; b < scheme.GetBlockCount() - 1; ++b) {
+      const CLogicalBlock& block = scheme.GetBlock(b);
+      m_stepBudget += int64_t{64} * block.m_outputCount << std::min(block.m_inputCount, 24);
+    }
+    m_wide = WideBlocks(scheme);
+  }
+
   bool Cancelled() const { return m_cancelled; }
 
  private:
@@ -160,17 +253,18 @@ class CSynthesiser {
   // The serial splits of block `b` whose lower block fits in K inputs. A wide
   // block is searched first for splits into two row classes only (a lower
   // block of one output), which stops counting early; when that finds enough
-  // splits for the look-ahead, the choice is made among them, otherwise (and
-  // for narrow blocks) among all.
+  // splits for the look-ahead, or a full search would exceed the budget, the
+  // choice is made among them, otherwise (and for narrow blocks) among all.
   std::vector<SplitCandidate> SplitCandidates(const CLogicalScheme& scheme, int b) const {
     const int n = scheme.GetBlock(b).m_inputCount;
     SerialSearchOptions options;
     options.maxBound = m_k;
     options.progress = [this](uint64_t, uint64_t) { return Poll(); };
-    if (n >= kWideBlock) {
+    const bool overBudget = (MaskCount(n, m_k) << n) > kSearchBudget;
+    if (n >= kWideBlock || overBudget) {
       options.maxClasses = 2;
       std::vector<SplitCandidate> found = SearchSplits(scheme, b, options).candidates;
-      if (found.size() >= Tries(n)) return found;
+      if (found.size() >= Tries(n) || overBudget) return found;
       options.maxClasses = 0;
     }
     return SearchSplits(scheme, b, options).candidates;
@@ -250,8 +344,8 @@ class CSynthesiser {
       if (outs == 0 || rest == 0) return;
       Move move;
       move.kind = Move::Kind::Parallel;
-      move.request = {static_cast<int32_t>(GroupInputs(scheme, b, outs)), static_cast<int32_t>(outs),
-                      static_cast<int32_t>(GroupInputs(scheme, b, rest)), static_cast<int32_t>(rest)};
+      move.request = {static_cast<int32_t>(GroupInputs(scheme, b, supports, outs)), static_cast<int32_t>(outs),
+                      static_cast<int32_t>(GroupInputs(scheme, b, supports, rest)), static_cast<int32_t>(rest)};
       move.rank = {Estimate(std::popcount(static_cast<uint32_t>(move.request.in1))) +
                        Estimate(std::popcount(static_cast<uint32_t>(move.request.in2))),
                    1, tieBreak, 0, static_cast<int32_t>(outs)};
@@ -265,8 +359,8 @@ class CSynthesiser {
 
   // The inputs a group of outputs needs: their essential inputs, or all
   // inputs when undefined words make those alone change the function.
-  static uint32_t GroupInputs(const CLogicalScheme& scheme, int b, uint32_t outputs) {
-    const std::vector<uint32_t> supports = OutputSupports(scheme, b);
+  static uint32_t GroupInputs(const CLogicalScheme& scheme, int b, const std::vector<uint32_t>& supports,
+                              uint32_t outputs) {
     uint32_t ins = 0;
     for (size_t j = 0; j < supports.size(); ++j)
       if ((outputs >> j) & 1u) ins |= supports[j];
@@ -336,9 +430,11 @@ class CSynthesiser {
   }
 
   int m_k;
+  SynthesisObjective m_objective;
   const std::function<bool(int)>& m_progress;
   int m_wide = 0;  // blocks of the scheme still wider than K
-  int m_topLookahead = 1;
+  int64_t m_steps = 0;
+  int64_t m_stepBudget = 0;
   mutable bool m_cancelled = false;
 };
 
@@ -355,23 +451,56 @@ std::string BlockKey(const CLogicalBlock& b) {
 
 int MergeEqualBlocks(CLogicalScheme& scheme) {
   // From the back: a block equal to a later one hands its consumers to it.
-  // Consumers sit earlier, so a block rewired here is compared with the
-  // rewired links when its turn comes, and merges cascade in one pass.
+  // Consumers sit earlier, so a block's links are rewired before it is
+  // compared, and merges cascade in one pass.
   int merged = 0;
-  std::unordered_map<std::string, std::string> keeper;  // key -> identifier of the latest such block
+  std::unordered_map<std::string, std::string> keeper;    // key -> identifier of the latest such block
+  std::unordered_map<std::string, std::string> replaced;  // merged identifier -> the one that stays
+  std::vector<bool> drop(static_cast<size_t>(scheme.GetBlockCount()), false);
+  auto rewire = [&](CLogicalBlock& block) {
+    for (CBlockInput& link : block.m_inputs)
+      if (const auto found = replaced.find(link.m_source); found != replaced.end()) link.m_source = found->second;
+  };
   for (int i = scheme.GetBlockCount() - 2; i >= 1; --i) {
-    const CLogicalBlock& block = scheme.GetBlock(i);
+    CLogicalBlock& block = scheme.GetBlock(i);
+    rewire(block);
     const auto [found, fresh] = keeper.emplace(BlockKey(block), block.m_id);
     if (fresh) continue;
-    const std::string& target = found->second;
-    for (int pin = 0; pin < block.m_outputCount; ++pin)
-      for (const auto& [c, input] : scheme.FindConsumers(CBlockInput(static_cast<int16_t>(pin), block.m_id)))
-        scheme.GetBlock(c).m_inputs[static_cast<size_t>(input)].m_source = target;
-    scheme.EraseBlock(i);
+    replaced[block.m_id] = found->second;
+    drop[static_cast<size_t>(i)] = true;
     ++merged;
   }
+  if (merged == 0) return 0;
+  rewire(scheme.GetBlock(scheme.GetBlockCount() - 1));
+  std::vector<CLogicalBlock> kept;
+  for (int i = 0; i < scheme.GetBlockCount(); ++i)
+    if (!drop[static_cast<size_t>(i)]) kept.push_back(std::move(scheme.GetBlock(i)));
+  scheme.m_blocks = std::move(kept);
   return merged;
 }
+
+namespace {
+
+// Projects of at most this many truth-table bits (outputs times words) are
+// synthesised several ways.
+constexpr uint64_t kSmallProject = 4096;
+
+// The whole-scheme steps after the reduction: equal blocks merged,
+// repeaters and inverters removed, the clean-up.
+void Finish(CLogicalScheme& work, int k) {
+  MergeEqualBlocks(work);
+  // A scheme that computes a plain input keeps its one block: a scheme
+  // without logic blocks cannot be analysed.
+  CLogicalScheme bare = work;
+  bare.RemoveRepeaters();
+  bare.RemoveInverters();
+  if (!bare.IsEmpty()) work = bare;
+  MergeEqualBlocks(work);
+  CleanUpScheme(work, k);
+  MergeEqualBlocks(work);
+}
+
+}  // namespace
 
 AutomaticSynthesisResult RunAutomaticSynthesis(CLogicalScheme& scheme, const AutomaticSynthesisOptions& options) {
   AutomaticSynthesisResult result;
@@ -394,23 +523,37 @@ AutomaticSynthesisResult RunAutomaticSynthesis(CLogicalScheme& scheme, const Aut
     }
   }
 
-  CLogicalScheme work = scheme;
-  CSynthesiser synthesiser(k, options.progress);
-  const int lookahead = 1;
-  synthesiser.SetTopLookahead(lookahead);
-  if (Status s = synthesiser.Reduce(work, lookahead); !s) {
-    result.cancelled = synthesiser.Cancelled();
-    result.status = s;
-    return result;
+  // A small project is synthesised several ways (each objective's ranking of
+  // the trials, one and two levels of look-ahead) and the best result for the
+  // objective kept; a larger one once.
+  uint64_t size = 0;
+  for (int b = 1; b < scheme.GetBlockCount() - 1; ++b)
+    size += static_cast<uint64_t>(scheme.GetBlock(b).m_outputCount) << scheme.GetBlock(b).m_inputCount;
+  const SynthesisObjective other =
+      options.objective == SynthesisObjective::Luts ? SynthesisObjective::Depth : SynthesisObjective::Luts;
+  std::vector<std::pair<SynthesisObjective, int>> ways = {{options.objective, 1}};
+  if (size <= kSmallProject) ways.insert(ways.end(), {{other, 1}, {options.objective, 2}, {other, 2}});
+  std::optional<CLogicalScheme> best;
+  std::optional<Cost> bestCost;
+  for (const auto& [objective, lookahead] : ways) {
+    CLogicalScheme work = scheme;
+    CSynthesiser synthesiser(k, objective, options.progress);
+    synthesiser.SetBudget(work);
+    if (Status s = synthesiser.Reduce(work, lookahead); !s) {
+      if (synthesiser.Cancelled() || !best) {
+        result.cancelled = synthesiser.Cancelled();
+        result.status = s;
+        return result;
+      }
+      continue;
+    }
+    Finish(work, k);
+    const Cost cost = CostOf(work, options.objective);
+    // Emplaced, not assigned: assignment would keep the earlier counter and
+    // later identifiers could repeat this scheme's.
+    if (!best || cost < *bestCost) best.emplace(work), bestCost = cost;
   }
-  MergeEqualBlocks(work);
-  // A scheme that computes a plain input keeps its one block: a scheme
-  // without logic blocks cannot be analysed.
-  CLogicalScheme bare = work;
-  bare.RemoveRepeaters();
-  bare.RemoveInverters();
-  if (!bare.IsEmpty()) work = bare;
-  MergeEqualBlocks(work);
+  CLogicalScheme& work = *best;
   work.RenumberCaptions();
   ComputeTiers(work);
   scheme = work;

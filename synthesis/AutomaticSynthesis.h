@@ -41,12 +41,18 @@ namespace lodex {
 inline constexpr int kMinBlockWidth = 2;
 inline constexpr int kMaxBlockWidth = 8;
 
+// What the synthesis minimises first: one-output elements (the LUTs a
+// block of r outputs stands for), or levels (the longest path in blocks from
+// an input to an output). The other comes second, logic blocks last.
+enum class SynthesisObjective { Luts, Depth };
+
 struct AutomaticSynthesisOptions {
   int maxInputs = 4;
   // Called on the calling thread between steps and while a step searches,
   // with the logic blocks of the scheme still wider than K; returning false
   // cancels the synthesis (the scheme is then left unchanged).
   std::function<bool(int wideBlocks)> progress;
+  SynthesisObjective objective = SynthesisObjective::Luts;
 };
 
 struct AutomaticSynthesisResult {

@@ -19,24 +19,19 @@ Status CheckOneOutputBlock(const CLogicalScheme& scheme, int block) {
 
 // Which pairs (A, B) of the two cofactors over input x occur, numbered
 // 2A + B; an undefined word of one cofactor takes the other's value, and
-// both undefined counts as pair 0.
-std::array<bool, 4> PairsSeen(const CLogicalScheme& scheme, int block, int x) {
-  SplitTable halves = scheme.BuildSplitTable(block, int32_t{1} << x);
-  Words& a = halves[0];
-  Words& b = halves[1];
+// both undefined counts as pair 0. Reads the block's words in place and stops
+// once every pair has occurred.
+std::array<bool, 4> PairsSeen(const Words& w, int x) {
   std::array<bool, 4> seen = {false, false, false, false};
-  for (size_t p = 0; p < a.size(); ++p) {
-    if (a[p] == -1 && b[p] != -1) a[p] = b[p];
-    if (b[p] == -1 && a[p] != -1) b[p] = a[p];
-    // h = A + 2B, so h = 1 is pair 2 and h = 2 pair 1.
-    switch (a[p] + 2 * b[p]) {
-      case 0:
-      case -3: seen[0] = true; break;
-      case 1: seen[2] = true; break;
-      case 2: seen[1] = true; break;
-      case 3: seen[3] = true; break;
-      default: break;
-    }
+  const size_t bit = size_t{1} << x;
+  int found = 0;
+  for (size_t p = 0; p < w.size() && found < 4; ++p) {
+    if ((p & bit) || (p | bit) >= w.size()) continue;
+    int32_t a = w[p], c = w[p | bit];
+    if (a == -1) a = c;
+    if (c == -1) c = a;
+    const size_t pair = a == -1 ? 0 : static_cast<size_t>(2 * (a & 1) + (c & 1));
+    if (!seen[pair]) seen[pair] = true, ++found;
   }
   return seen;
 }
@@ -45,9 +40,11 @@ std::array<bool, 4> PairsSeen(const CLogicalScheme& scheme, int block, int x) {
 
 std::vector<int32_t> ThreeInputTypes(const CLogicalScheme& scheme, int block) {
   if (!CheckOneOutputBlock(scheme, block)) return {};
+  const CLogicalBlock& b = scheme.GetBlock(block);
+  const Words w = LPToWords(b.m_lp, b.m_wordDigits);
   std::vector<int32_t> types;
-  for (int i = 0; i < scheme.GetBlock(block).m_inputCount; ++i) {
-    const std::array<bool, 4> seen = PairsSeen(scheme, block, i);
+  for (int i = 0; i < b.m_inputCount; ++i) {
+    const std::array<bool, 4> seen = PairsSeen(w, i);
     int32_t type = 5;
     for (int t = 3; t >= 0; --t)
       if (!seen[static_cast<size_t>(t)]) {
@@ -76,7 +73,7 @@ Status ExtractThreeInput(CLogicalScheme& scheme, int block, int x, int32_t type)
     return Status::Error("block " + PrintableText(source.m_id) + " has no input " + std::to_string(x));
   if (type < 1 || type > 5) return Status::Error("selector type " + std::to_string(type) + " is outside 1..5");
   // The selector ignores pair type - 1: that pair must never occur.
-  if (type < 5 && PairsSeen(scheme, block, x)[static_cast<size_t>(type - 1)])
+  if (type < 5 && PairsSeen(LPToWords(source.m_lp, source.m_wordDigits), x)[static_cast<size_t>(type - 1)])
     return Status::Error("selector type " + std::to_string(type) + " does not fit input " + std::to_string(x) +
                          " of block " + PrintableText(source.m_id));
 

@@ -179,6 +179,13 @@ TEST(DocumentCli, SynthReachesKPrintsItsLineAndRefusesAWrongWidth) {
   EXPECT_EQ(wide.status, 2);
   EXPECT_EQ(wide.err, "lodex-cli: --max-inputs must lie in 2..8, not 9\n");
   EXPECT_TRUE(ReadBytes(dir.File("no.shc")).empty());
+
+  const auto depth = RunCli({"synth", p, "--max-inputs", "3", "--objective", "depth", "-o", out});
+  ASSERT_EQ(depth.status, 0) << depth.err;
+  EXPECT_EQ(RunCli({"analyze", out}).status, 0);
+  const auto wrong = RunCli({"synth", p, "--max-inputs", "3", "--objective", "area", "-o", dir.File("no.shc")});
+  EXPECT_EQ(wrong.status, 1) << "a wrong objective is a usage error";
+  EXPECT_TRUE(ReadBytes(dir.File("no.shc")).empty());
 }
 
 }  // namespace

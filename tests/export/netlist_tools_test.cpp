@@ -179,6 +179,32 @@ TEST(NetlistTools, ConstantOutputsAreReadByEveryTool) {
   Judge(c, automatic, "constants, automatic synthesis");
 }
 
+TEST(NetlistTools, AutomaticSynthesisOfRandomFunctionsIsProvedEquivalent) {
+  ASSERT_TRUE(testing::ToolInstalled(kAbc)) << "berkeley-abc is missing: run scripts/install-deps.sh";
+  std::mt19937 rng(41);
+  testing::CTempDir dir;
+  const std::string pla = dir.File("f.pla"), blif = dir.File("f.blif");
+  for (int round = 0; round < 10; ++round) {
+    const int n = 3 + round;
+    const int m = 1 + round % 6;
+    const int k = 2 + round % 5;
+    const Project p = FromPla(PlaOf(n, m, testing::RandomSequence(rng, n, m, 0.0)));
+    WriteBytes(pla, p.pla);
+    for (SynthesisObjective objective : {SynthesisObjective::Luts, SynthesisObjective::Depth}) {
+      AutomaticSynthesisOptions options;
+      options.maxInputs = k;
+      options.objective = objective;
+      CLogicalScheme s = p.scheme;
+      ASSERT_TRUE(RunAutomaticSynthesis(s, options).status);
+      ASSERT_TRUE(CNetlistGenerator::WriteFile(blif, CNetlistGenerator::Blif(s, "top", {})).ok());
+      const std::string verdict = Abc("cec -n " + pla + " " + blif);
+      EXPECT_NE(verdict.find("Networks are equivalent"), std::string::npos)
+          << n << " x " << m << " K=" << k << (objective == SynthesisObjective::Depth ? " depth" : " luts") << ": "
+          << verdict;
+    }
+  }
+}
+
 TEST(NetlistTools, TheJudgesCatchAWrongNetlist) {
   const Project adder = FromPla(PlaOf(3, 2, "01121223"));
   CLogicalScheme wrong = adder.scheme;

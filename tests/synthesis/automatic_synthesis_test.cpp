@@ -6,6 +6,7 @@
 #include "OpsTestUtil.h"
 #include "synthesis/Analysis.h"
 #include "synthesis/AutomaticSynthesis.h"
+#include "synthesis/SchemeCleanup.h"
 
 namespace lodex {
 namespace {
@@ -46,6 +47,55 @@ TEST(AutomaticSynthesis, RandomProjectsReachKComputeTheProjectAndRepeat) {
     ASSERT_TRUE(RunAutomaticSynthesis(second, {k, nullptr}).status);
     EXPECT_EQ(first, second) << what << ": two runs differ";
   }
+}
+
+TEST(AutomaticSynthesis, BothObjectivesOnWiderRandomProjects) {
+  std::mt19937 rng(23);
+  // Up to 12 inputs and 6 outputs, K = 2..6, with and without undefined words.
+  for (int round = 0; round < 14; ++round) {
+    const int n = 6 + round % 7;
+    const int m = 1 + round % 6;
+    const int k = 2 + round % 5;
+    const double undefined = round % 2 == 0 ? 0.0 : 0.2;
+    const CLogicalScheme project(static_cast<int16_t>(n), static_cast<int16_t>(m), "Bl_1",
+                                 RandomSequence(rng, n, m, undefined));
+    for (SynthesisObjective objective : {SynthesisObjective::Luts, SynthesisObjective::Depth}) {
+      const std::string what = "n=" + std::to_string(n) + " m=" + std::to_string(m) + " K=" + std::to_string(k) +
+                               (objective == SynthesisObjective::Depth ? " depth" : " luts") + " round " +
+                               std::to_string(round);
+      AutomaticSynthesisOptions options;
+      options.maxInputs = k;
+      options.objective = objective;
+      CLogicalScheme first = project;
+      const AutomaticSynthesisResult result = RunAutomaticSynthesis(first, options);
+      ASSERT_TRUE(result.status) << what << ": " << result.status.message();
+      ExpectSynthesised(first, k, what);
+      CLogicalScheme second = project;
+      ASSERT_TRUE(RunAutomaticSynthesis(second, options).status);
+      EXPECT_EQ(first, second) << what << ": two runs differ";
+    }
+  }
+}
+
+TEST(AutomaticSynthesis, CleanUpFoldsConstantsRepeatersAndSingleReaders) {
+  // Bl_3 = x0 XOR x1 read only by Bl_2 = Bl_3 AND x2; Bl_4 has a constant
+  // output read by Bl_2's second output and a repeater of x1 read by O.
+  CLogicalScheme s =
+      Scheme(3,
+             {Block("Bl_2", "0001", {{0, "Bl_3"}, {2, "I"}}), Block("Bl_5", "0110", {{0, "Bl_3"}, {0, "Bl_4"}}),
+              Block("Bl_3", "0110", {{0, "I"}, {1, "I"}}), Block("Bl_4", "0022", {{0, "I"}, {1, "I"}}, 2)},
+             {{0, "Bl_2"}, {0, "Bl_5"}, {1, "Bl_4"}}, "00020103", 1);
+  const AnalysisResult before = Analize(s);
+  ASSERT_TRUE(before.status);
+  EXPECT_EQ(CountElements(s), 4);
+  EXPECT_GT(CleanUpScheme(s, 3), 0);
+  const AnalysisResult after = Analize(s);
+  ASSERT_TRUE(after.status) << after.status.message();
+  EXPECT_EQ(after.sequence, before.sequence);
+  for (int b = 1; b < s.GetBlockCount() - 1; ++b) EXPECT_LE(s.GetBlock(b).m_inputCount, 3);
+  // The XOR stays for its two readers; the constant and the repeater go.
+  EXPECT_EQ(CountElements(s), 2);
+  EXPECT_EQ(s.GetBlock(s.GetBlockCount() - 1).m_inputs[2], CBlockInput(1, "I"));
 }
 
 TEST(AutomaticSynthesis, EveryThreeInputFunctionAtTheNarrowestWidth) {
