@@ -4,6 +4,7 @@
 // and a failure shown in the dialog.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -106,6 +107,12 @@ TEST_F(AutoSynthWindowTest, RunOkUndoAndOkAloneThroughTheMenu) {
     k->setValue(4);
     EXPECT_FALSE(dialog.Choice());
     k->setValue(3);
+    // So does another goal; fewer levels is asked for and run.
+    auto* goal = dialog.findChild<QComboBox*>("Objective");
+    ASSERT_NE(goal, nullptr);
+    EXPECT_EQ(dialog.Objective(), SynthesisObjective::Luts);
+    goal->setCurrentIndex(1);
+    EXPECT_EQ(dialog.Objective(), SynthesisObjective::Depth);
     dialog.findChild<QPushButton*>("Start")->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return finished.size() == 2; }, kWait));
     Button(&dialog, QDialogButtonBox::Ok)->click();
@@ -120,9 +127,11 @@ TEST_F(AutoSynthWindowTest, RunOkUndoAndOkAloneThroughTheMenu) {
   EXPECT_EQ(doc.Scheme().GetBlockCount(), 3);
   EXPECT_EQ(doc.Scheme().GetBlock(1).m_lp, before.GetBlock(1).m_lp);
 
-  // K is remembered; OK alone runs the synthesis and closes with its result.
+  // K and the goal are remembered; OK alone runs the synthesis and closes
+  // with its result.
   RunDialog([](CAutoSynthDlg& dialog) {
     EXPECT_EQ(dialog.findChild<QSpinBox*>("MaxInputs")->value(), 3);
+    EXPECT_EQ(dialog.Objective(), SynthesisObjective::Depth);
     Button(&dialog, QDialogButtonBox::Ok)->click();
     EXPECT_FALSE(Button(&dialog, QDialogButtonBox::Ok)->isEnabled());  // pressed once is enough
   });

@@ -1,5 +1,6 @@
 #include "ui/dialogs/AutoSynthDlg.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -38,10 +39,11 @@ QString SchemeSummary(const CLogicalScheme& scheme) {
 
 }  // namespace
 
-CAutoSynthDlg::CAutoSynthDlg(const CLogicalScheme& scheme, int maxInputs, QWidget* parent)
+CAutoSynthDlg::CAutoSynthDlg(const CLogicalScheme& scheme, int maxInputs, SynthesisObjective objective, QWidget* parent)
     : QDialog(parent),
       m_scheme(scheme),
       m_maxInputs(new QSpinBox(this)),
+      m_objective(new QComboBox(this)),
       m_start(new QPushButton("Начать", this)),
       m_progress(new QProgressBar(this)),
       m_status(new QLabel(this)) {
@@ -53,13 +55,20 @@ CAutoSynthDlg::CAutoSynthDlg(const CLogicalScheme& scheme, int maxInputs, QWidge
 
   m_maxInputs->setRange(kMinBlockWidth, kMaxBlockWidth);
   m_maxInputs->setValue(std::clamp(maxInputs, kMinBlockWidth, kMaxBlockWidth));
-  // A result belongs to the K it was made for.
-  connect(m_maxInputs, &QSpinBox::valueChanged, this, [this] {
+  m_objective->setObjectName("Objective");
+  m_objective->addItem("Меньше элементов (LUT)");
+  m_objective->addItem("Меньше ярусов");
+  m_objective->setToolTip("Что синтез уменьшает в первую очередь: число одновыходных элементов или число ярусов");
+  m_objective->setCurrentIndex(objective == SynthesisObjective::Depth ? 1 : 0);
+  // A result belongs to the K and the goal it was made for.
+  const auto forget = [this] {
     if (!m_result) return;
     m_result.reset();
     m_progress->setValue(0);
     SetStatus({});
-  });
+  };
+  connect(m_maxInputs, &QSpinBox::valueChanged, this, forget);
+  connect(m_objective, &QComboBox::currentIndexChanged, this, forget);
   connect(m_start, &QPushButton::clicked, this, &CAutoSynthDlg::Start);
   m_start->setAutoDefault(false);
 
@@ -83,6 +92,10 @@ CAutoSynthDlg::CAutoSynthDlg(const CLogicalScheme& scheme, int maxInputs, QWidge
   width->addWidget(label, 0, 0);
   width->addWidget(m_maxInputs, 0, 1);
   width->addWidget(m_start, 0, 2);
+  auto* goal = new QLabel("&Цель:", this);
+  goal->setBuddy(m_objective);
+  width->addWidget(goal, 1, 0);
+  width->addWidget(m_objective, 1, 1, 1, 2);
   width->setColumnStretch(0, 1);
 
   auto* layout = new QVBoxLayout(this);
@@ -100,21 +113,28 @@ CAutoSynthDlg::~CAutoSynthDlg() { m_worker.Stop(); }
 
 int CAutoSynthDlg::MaxInputs() const { return m_maxInputs->value(); }
 
+SynthesisObjective CAutoSynthDlg::Objective() const {
+  return m_objective->currentIndex() == 1 ? SynthesisObjective::Depth : SynthesisObjective::Luts;
+}
+
 void CAutoSynthDlg::Start() {
   if (IsRunning()) return;
   m_result.reset();
   m_maxInputs->setEnabled(false);
+  m_objective->setEnabled(false);
   m_start->setEnabled(false);
   m_progress->setRange(0, 0);  // busy: how many steps remain is not known
   SetStatus("Синтез...");
   setCursor(Qt::BusyCursor);
 
   const int k = MaxInputs();
+  const SynthesisObjective objective = Objective();
   auto outcome = std::make_shared<Outcome>(Outcome{m_scheme, {}, 0});
   m_worker.Start(
-      [this, outcome, k] {
+      [this, outcome, k, objective] {
         AutomaticSynthesisOptions options;
         options.maxInputs = k;
+        options.objective = objective;
         options.progress = [this, k](int wide) {
           if (!m_worker.KeepGoing()) return false;
           m_worker.Post(
@@ -158,6 +178,7 @@ void CAutoSynthDlg::OnFinished(const Outcome& outcome, const std::string& error)
 void CAutoSynthDlg::EndRun() {
   unsetCursor();
   m_maxInputs->setEnabled(true);
+  m_objective->setEnabled(true);
   m_start->setEnabled(true);
   m_progress->setRange(0, 1);
   if (!m_result) {

@@ -16,11 +16,13 @@
 #include <string>
 
 #include "model/LogicalScheme.h"
+#include "synthesis/AutomaticSynthesis.h"
 #include "ui/dialogs/DialogWorker.h"
 
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QComboBox;
 class QSpinBox;
 
 namespace lodex {
@@ -29,8 +31,9 @@ class CAutoSynthDlg : public QDialog {
   Q_OBJECT
  public:
   // Synthesises copies of `scheme`; the spin box starts at `maxInputs`
-  // (brought into 2..8).
-  CAutoSynthDlg(const CLogicalScheme& scheme, int maxInputs, QWidget* parent = nullptr);
+  // (brought into 2..8), the goal at `objective`.
+  CAutoSynthDlg(const CLogicalScheme& scheme, int maxInputs, SynthesisObjective objective = SynthesisObjective::Luts,
+                QWidget* parent = nullptr);
   ~CAutoSynthDlg() override;
   CAutoSynthDlg(const CAutoSynthDlg&) = delete;
   CAutoSynthDlg& operator=(const CAutoSynthDlg&) = delete;
@@ -39,6 +42,7 @@ class CAutoSynthDlg : public QDialog {
   // at the K shown.
   const std::optional<CLogicalScheme>& Choice() const { return m_result; }
   int MaxInputs() const;
+  SynthesisObjective Objective() const;
   bool IsRunning() const { return m_worker.IsRunning(); }
 
   // "Начать": synthesises a copy of the scheme at the K shown. Does nothing
@@ -72,6 +76,7 @@ class CAutoSynthDlg : public QDialog {
   std::optional<CLogicalScheme> m_result;
   bool m_acceptWhenDone = false;  // OK was pressed before the result came
   QSpinBox* m_maxInputs;
+  QComboBox* m_objective;
   QPushButton* m_start;
   QProgressBar* m_progress;
   QLabel* m_status;

@@ -28,6 +28,7 @@ namespace {
 
 // The settings key of the automatic synthesis's K (under "Lodex 2").
 constexpr const char* kAutomaticSynthesisInputsKey = "Automatic Synthesis Inputs";
+constexpr const char* kAutomaticSynthesisDepthKey = "Automatic Synthesis Fewer Levels";
 constexpr int kDefaultAutomaticSynthesisInputs = 4;
 
 QString FromUtf8(const std::string& s) { return QString::fromStdString(s); }
@@ -161,9 +162,12 @@ std::optional<ThreeInputChoice> CQtHost::RunThreeInputDialog(const CLogicalBlock
 std::optional<CLogicalScheme> CQtHost::RunAutomaticSynthesisDialog(const CLogicalScheme& scheme) {
   const std::unique_ptr<QSettings> settings = m_frame ? m_frame->OpenSettings() : std::make_unique<QSettings>();
   CAutoSynthDlg dialog(scheme, settings->value(kAutomaticSynthesisInputsKey, kDefaultAutomaticSynthesisInputs).toInt(),
+                       settings->value(kAutomaticSynthesisDepthKey, false).toBool() ? SynthesisObjective::Depth
+                                                                                    : SynthesisObjective::Luts,
                        DialogParent());
   std::optional<CLogicalScheme> result = ChoiceOnOk(dialog);
   settings->setValue(kAutomaticSynthesisInputsKey, dialog.MaxInputs());
+  settings->setValue(kAutomaticSynthesisDepthKey, dialog.Objective() == SynthesisObjective::Depth);
   return result;
 }
 
