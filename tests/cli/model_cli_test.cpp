@@ -152,11 +152,10 @@ namespace {
 TEST(CliShow, FormulasOfABlockOneLinePerOutput) {
   testing::CTempDir dir;
   const std::string adder = dir.File("adder.shc");
-  ASSERT_EQ(
-      testing::RunCli({"new", "-n", "3", "-m", "2", "--lof", std::string(LODEX_SOURCE_DIR) + "/examples/full-adder.lof",
-                       "-o", adder})
-          .status,
-      0);
+  ASSERT_EQ(testing::RunCli({"new", "-n", "3", "-m", "2", "--lof",
+                             std::string(LODEX_SOURCE_DIR) + "/examples/full-adder.lof", "-o", adder})
+                .status,
+            0);
   const auto r = testing::RunCli({"show", adder, "--block", "1", "--formula"});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out,
