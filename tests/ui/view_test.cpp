@@ -222,21 +222,20 @@ TEST_F(UiViewTest, ZoomAndPanKeepThePointUnderTheCursor) {
 
   // The middle button drags the diagram anywhere, the left one on empty
   // space: the diagram moves with the mouse.
+  const auto drag = [this](Qt::MouseButton button, QPoint from, QPoint to) {
+    QTest::mousePress(view.viewport(), button, Qt::NoModifier, from);
+    QMouseEvent move(QEvent::MouseMove, QPointF(to), view.viewport()->mapToGlobal(QPointF(to)), Qt::NoButton, button,
+                     Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &move);
+    QTest::mouseRelease(view.viewport(), button, Qt::NoModifier, to);
+  };
   const QPoint origin = view.Origin();
-  QTest::mousePress(view.viewport(), Qt::MiddleButton, Qt::NoModifier, {300, 300});
-  QMouseEvent move(QEvent::MouseMove, QPointF(260, 250), view.viewport()->mapToGlobal(QPointF(260, 250)), Qt::NoButton,
-                   Qt::MiddleButton, Qt::NoModifier);
-  QApplication::sendEvent(view.viewport(), &move);
-  QTest::mouseRelease(view.viewport(), Qt::MiddleButton, Qt::NoModifier, {260, 250});
+  drag(Qt::MiddleButton, {300, 300}, {260, 250});
   EXPECT_EQ(view.Origin(), origin + QPoint(-40, -50));
 
   const Point empty{5, 5};
   ASSERT_LT(SelectAt(view.Drawing(), {-view.Origin().x(), -view.Origin().y()}, empty, view.Zoom()), 0);
-  QTest::mousePress(view.viewport(), Qt::LeftButton, Qt::NoModifier, {5, 5});
-  QMouseEvent drag(QEvent::MouseMove, QPointF(35, 25), view.viewport()->mapToGlobal(QPointF(35, 25)), Qt::NoButton,
-                   Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(view.viewport(), &drag);
-  QTest::mouseRelease(view.viewport(), Qt::LeftButton, Qt::NoModifier, {35, 25});
+  drag(Qt::LeftButton, {5, 5}, {35, 25});
   EXPECT_EQ(view.Origin(), origin + QPoint(-10, -30));
   EXPECT_EQ(doc.SelectedBlock(), -1);
 }
