@@ -233,19 +233,21 @@ std::vector<SopCover> BlockFormulas(const CLogicalBlock& block) {
 }
 
 std::string FormulaText(int output, const SopCover& cover) {
-  std::string text = "y" + std::to_string(output) + " = ";
-  if (cover.products.empty()) return text + "0";
+  // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict)
+  // inside an inlined operator+ of std::string.
+  std::string text = "y";
+  text.append(std::to_string(output)).append(" = ");
+  if (cover.products.empty()) return text.append("0");
   for (size_t i = 0; i < cover.products.size(); ++i) {
     const Product& p = cover.products[i];
     if (i > 0) text += " | ";
-    if (p.care == 0) return text + "1";
+    if (p.care == 0) return text.append("1");
     bool first = true;
     for (int k = 0; k < kMaxFormulaInputs; ++k) {
       if (((p.care >> k) & 1u) == 0) continue;
       if (!first) text += " & ";
       first = false;
-      text += ((p.value >> k) & 1u) ? "x" : "!x";
-      text += std::to_string(k);
+      text.append(((p.value >> k) & 1u) ? "x" : "!x").append(std::to_string(k));
     }
   }
   return text;
