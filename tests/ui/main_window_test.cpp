@@ -370,6 +370,11 @@ TEST_F(MainWindowTest, FindBlockSelectsAndThePaneAndTheOverviewFollow) {
   const QModelIndexList marked = list->selectionModel()->selectedRows();
   ASSERT_EQ(marked.size(), 2);
   EXPECT_EQ(pane->BlockLines()[marked.front().row()], QString::fromStdString(caption + ":"));
+  // Found again after the mark was cleared (a click in the list), it is
+  // marked again.
+  list->clearSelection();
+  ASSERT_TRUE(frame->FindBlock(QString::fromStdString(caption)));
+  EXPECT_EQ(list->selectionModel()->selectedRows().size(), 2);
 
   // A double click on another block's lines selects that block in the view.
   const QModelIndex line = list->model()->index(2 * (7 - 1) + 1, 0);  // block 7's sequence line

@@ -204,6 +204,19 @@ TEST_F(UiViewTest, OpeningFitsABigSchemeCentredAndKeepsASmallOneAtFullSize) {
   EXPECT_EQ(view.Origin(), QPoint(0, 0));
 }
 
+TEST_F(UiViewTest, AFittedSchemeThatStillOverflowsScrollsToTheBlockFound) {
+  Open(LongChain(3000));  // too long to fit even at 1 %
+  ASSERT_EQ(view.Zoom(), 1u);
+  ASSERT_GT(view.horizontalScrollBar()->maximum(), 0);
+  view.SelectAndCentre(1);
+  const int first = view.horizontalScrollBar()->value();
+  view.SelectAndCentre(3000);
+  EXPECT_NE(view.horizontalScrollBar()->value(), first);
+  const Rect r = view.Drawing().Entries()[3000].rect;
+  const QPoint at = view.ToViewport((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  EXPECT_TRUE(view.viewport()->rect().contains(at)) << at.x() << ", " << at.y();
+}
+
 TEST_F(UiViewTest, ZoomAndPanKeepThePointUnderTheCursor) {
   Open(LongChain(300));
   view.ZoomReset();

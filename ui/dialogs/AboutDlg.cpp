@@ -11,7 +11,7 @@
 namespace lodex {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-  setWindowTitle("О программе");
+  setWindowTitle(tr("О программе"));
   auto* picture = new QLabel(this);
   picture->setPixmap(UiIcon("lodex").pixmap(64, 64));
   picture->setAlignment(Qt::AlignTop);
@@ -24,9 +24,9 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
 
   auto* text = new QVBoxLayout;
   text->addWidget(name);
-  text->addWidget(new QLabel("Авторы: коллектив разработчиков Lodex", this));
+  text->addWidget(new QLabel(tr("Авторы: коллектив разработчиков Lodex"), this));
   text->addWidget(new QLabel("Copyright © 2006", this));
-  text->addWidget(new QLabel("Лаборатория логического синтеза", this));
+  text->addWidget(new QLabel(tr("Лаборатория логического синтеза"), this));
   text->addStretch();
 
   auto* top = new QHBoxLayout;

@@ -1,5 +1,6 @@
 #include "ui/dialogs/AnalizeDlg.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QPainter>
@@ -16,9 +17,9 @@
 namespace lodex {
 namespace {
 
-constexpr const char* kCaption = "Анализ схемы";
-constexpr const char* kSourceCaption = "Исходная последовательность";
-constexpr const char* kComputedCaption = "Полученная последовательность";
+constexpr const char* kCaption = QT_TRANSLATE_NOOP("lodex::CAnalizeDlg", "Анализ схемы");
+constexpr const char* kSourceCaption = QT_TRANSLATE_NOOP("lodex::CAnalizeDlg", "Исходная последовательность");
+constexpr const char* kComputedCaption = QT_TRANSLATE_NOOP("lodex::CAnalizeDlg", "Полученная последовательность");
 
 // Column widths are kept in the grid's own unit: column 0, sized to hold
 // the verdict, is this many units wide, so that the widths derived from it
@@ -42,7 +43,8 @@ class CHalfCaptions : public QWidget {
     const auto half = [&](int first, int last, const char* text) {
       const int left = offset + m_view->columnViewportPosition(first);
       const int right = offset + m_view->columnViewportPosition(last) + m_view->columnWidth(last);
-      p.drawText(QRect(left, 0, right - left, height()), Qt::AlignCenter, text);
+      p.drawText(QRect(left, 0, right - left, height()), Qt::AlignCenter,
+                 QCoreApplication::translate("lodex::CAnalizeDlg", text));
     };
     half(2, 5, kSourceCaption);
     half(7, 10, kComputedCaption);
@@ -56,7 +58,7 @@ class CHalfCaptions : public QWidget {
 
 CAnalizeDlg::CAnalizeDlg(const CAnalysisGrid& grid, CMessageSink& sink, QWidget* parent)
     : QDialog(parent), m_grid(grid), m_sink(sink), m_view(new CGridView(this)), m_ok(new QPushButton("OK", this)) {
-  setWindowTitle(kCaption);
+  setWindowTitle(tr(kCaption));
   setSizeGripEnabled(true);
 
   // Row 0 of the grid is the header; the model shows the rows below it.

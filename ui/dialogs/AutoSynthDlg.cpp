@@ -56,9 +56,9 @@ CAutoSynthDlg::CAutoSynthDlg(const CLogicalScheme& scheme, int maxInputs, Synthe
   m_maxInputs->setRange(kMinBlockWidth, kMaxBlockWidth);
   m_maxInputs->setValue(std::clamp(maxInputs, kMinBlockWidth, kMaxBlockWidth));
   m_objective->setObjectName("Objective");
-  m_objective->addItem("Меньше элементов (LUT)");
-  m_objective->addItem("Меньше ярусов");
-  m_objective->setToolTip("Что синтез уменьшает в первую очередь: число одновыходных элементов или число ярусов");
+  m_objective->addItem(tr("Меньше элементов (LUT)"));
+  m_objective->addItem(tr("Меньше ярусов"));
+  m_objective->setToolTip(tr("Что синтез уменьшает в первую очередь: число одновыходных элементов или число ярусов"));
   m_objective->setCurrentIndex(objective == SynthesisObjective::Depth ? 1 : 0);
   // A result belongs to the K and the goal it was made for.
   const auto forget = [this] {
@@ -92,7 +92,7 @@ CAutoSynthDlg::CAutoSynthDlg(const CLogicalScheme& scheme, int maxInputs, Synthe
   width->addWidget(label, 0, 0);
   width->addWidget(m_maxInputs, 0, 1);
   width->addWidget(m_start, 0, 2);
-  auto* goal = new QLabel("&Цель:", this);
+  auto* goal = new QLabel(tr("&Цель:"), this);
   goal->setBuddy(m_objective);
   width->addWidget(goal, 1, 0);
   width->addWidget(m_objective, 1, 1, 1, 2);

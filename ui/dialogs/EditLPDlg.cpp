@@ -33,7 +33,7 @@ CEditLPDlg::CEditLPDlg(const SchematicSequence& imported, CMessageSink& sink, QW
   if (!imported.inputNames.empty()) {
     QStringList names;
     for (const std::string& name : imported.inputNames) names << QString::fromStdString(PrintableText(name));
-    m_inputsUsed->setText("Входы проекта (вход 0 первым): " + names.join(", "));
+    m_inputsUsed->setText(tr("Входы проекта (вход 0 первым): %1").arg(names.join(", ")));
     m_inputsUsed->show();
   }
   if (imported.lp.empty()) {

@@ -12,19 +12,19 @@ namespace lodex {
 
 COutputChoiceDlg::COutputChoiceDlg(const std::vector<SchematicOutput>& outputs, QWidget* parent)
     : QDialog(parent), m_outputs(outputs), m_list(new QListWidget(this)), m_note(new QLabel(this)) {
-  setWindowTitle("Выходы схемы");
+  setWindowTitle(tr("Выходы схемы"));
   m_list->setObjectName("Outputs");
-  m_list->setToolTip("Отмеченные выходы станут выходами проекта, а входы, от которых они зависят, - его входами");
+  m_list->setToolTip(tr("Отмеченные выходы станут выходами проекта, а входы, от которых они зависят, - его входами"));
   for (const SchematicOutput& o : outputs) {
     auto* item = new QListWidgetItem(
-        QString("%1 — входов: %2").arg(QString::fromStdString(PrintableText(o.name))).arg(o.inputs), m_list);
+        tr("%1 — входов: %2").arg(QString::fromStdString(PrintableText(o.name))).arg(o.inputs), m_list);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Checked);
   }
   m_note->setObjectName("Note");
   m_note->setWordWrap(true);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel("&Выходы, из которых строится проект:", this));
+  layout->addWidget(new QLabel(tr("&Выходы, из которых строится проект:"), this));
   layout->addWidget(m_list);
   layout->addWidget(m_note);
   layout->addWidget(OkCancelButtons(this));
@@ -42,7 +42,7 @@ bool COutputChoiceDlg::AllChosen() const { return Chosen().size() == m_outputs.s
 
 void COutputChoiceDlg::accept() {
   if (Chosen().empty()) {
-    m_note->setText("Отметьте хотя бы один выход");
+    m_note->setText(tr("Отметьте хотя бы один выход"));
     return;
   }
   QDialog::accept();

@@ -132,6 +132,8 @@ void CQPainterCanvas::Text(int x, int y, const std::string& text, TextAlign alig
   if (!blackPen) m_painter.setPen(m_pen);
 }
 
+double WireOpacity(double scale) { return std::clamp(scale * 5, 0.2, 1.0); }
+
 void PaintScheme(QPainter& painter, const CSchemeDrawing& drawing, int selectedIndex, unsigned zoom, QPoint scroll,
                  const std::vector<PinRef>& highlight) {
   painter.save();
@@ -141,7 +143,9 @@ void PaintScheme(QPainter& painter, const CSchemeDrawing& drawing, int selectedI
   painter.scale(scale, scale);
   CQPainterCanvas canvas(painter);
   drawing.Paint(canvas, selectedIndex);
+  painter.setOpacity(WireOpacity(scale));
   drawing.PaintWires(canvas);
+  painter.setOpacity(1);
   PaintWires(canvas, drawing, highlight);
   painter.restore();
 }

@@ -55,6 +55,11 @@ class CQPainterCanvas : public CCanvas {
   std::unordered_map<std::string, QStaticText> m_texts;
 };
 
+// How opaque the wires are drawn at `scale` (device pixels per diagram
+// unit): below a fifth, wires 20 units apart fall closer than a pixel and
+// would merge into a black band, so they are faded.
+double WireOpacity(double scale);
+
 // The laid-out diagram as the view shows it: on white, at `zoom` percent,
 // scrolled so that device point (0, 0) shows diagram point `scroll` (in
 // zoomed units), with `selectedIndex` in blue and the wires of `highlight`

@@ -161,10 +161,8 @@ void CLodexView::ShowWhole() {
 }
 
 void CLodexView::CentreOn(int x, int y) {
-  if (m_centred) {  // a fitted diagram is all in sight already
-    viewport()->update();
-    return;
-  }
+  // Along a side that fits (and is centred) the scroll bar's range is empty
+  // and nothing moves.
   const QSize page = viewport()->size();
   horizontalScrollBar()->setValue(static_cast<int>(int64_t{x} * m_zoom / 100) - page.width() / 2);
   verticalScrollBar()->setValue(static_cast<int>(int64_t{y} * m_zoom / 100) - page.height() / 2);

@@ -197,8 +197,8 @@ void CMainFrame::CreateMenus() {
                 &CLodexView::ZoomReset);
   addViewAction("По &размеру окна", "Уместить всю схему в окне", {}, &CLodexView::FitToWindow);
   view->addSeparator();
-  QAction* find = view->addAction("&Найти блок...");
-  find->setStatusTip("Найти блок по номеру, идентификатору или подписи");
+  QAction* find = view->addAction(tr("&Найти блок..."));
+  find->setStatusTip(tr("Найти блок по номеру, идентификатору или подписи"));
   find->setShortcut(QKeySequence::Find);
   addAction(find);
   connect(find, &QAction::triggered, this, &CMainFrame::AskFindBlock);
@@ -210,7 +210,7 @@ void CMainFrame::CreateMenus() {
   paneToggle->setStatusTip("Показать или скрыть панель логических последовательностей");
   view->addAction(paneToggle);
   QAction* overviewToggle = m_overview->toggleViewAction();
-  overviewToggle->setStatusTip("Показать или скрыть обзор всей схемы");
+  overviewToggle->setStatusTip(tr("Показать или скрыть обзор всей схемы"));
   view->addAction(overviewToggle);
   view->addSeparator();
   QAction* reset = view->addAction("&Сбросить расположение панелей");
@@ -254,8 +254,9 @@ void CMainFrame::OnDocumentUpdated() {
 bool CMainFrame::FindBlock(const QString& query) {
   const int index = FindLogicBlock(m_doc->Scheme(), query.toStdString());
   if (index < 1) {
-    m_host->Show(Message{"Блок «" + PrintableText(query.toStdString()) + "» не найден", kAppTitle, MessageButtons::Ok,
-                         MessageIcon::Warning});
+    m_host->Show(
+        Message{tr("Блок «%1» не найден").arg(QString::fromStdString(PrintableText(query.toStdString()))).toStdString(),
+                kAppTitle, MessageButtons::Ok, MessageIcon::Warning});
     return false;
   }
   m_view->SelectAndCentre(index);
@@ -265,8 +266,8 @@ bool CMainFrame::FindBlock(const QString& query) {
 void CMainFrame::AskFindBlock() {
   if (m_doc->Scheme().IsEmpty()) return;
   bool ok = false;
-  const QString query = QInputDialog::getText(
-      this, "Найти блок", "Номер, идентификатор или подпись блока:", QLineEdit::Normal, m_lastQuery, &ok);
+  const QString query = QInputDialog::getText(this, tr("Найти блок"), tr("Номер, идентификатор или подпись блока:"),
+                                              QLineEdit::Normal, m_lastQuery, &ok);
   if (!ok || query.trimmed().isEmpty()) return;
   m_lastQuery = query;
   FindBlock(query);

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QItemSelectionModel>
 #include <QListView>
+#include <QPalette>
 #include <QStringListModel>
 #include <QTabWidget>
 #include <algorithm>
@@ -33,6 +34,12 @@ COutputBar::COutputBar(QWidget* parent)
   m_tabs->setDocumentMode(true);
   m_tabs->setTabPosition(QTabWidget::South);
   m_blockList = MakeList(m_blockModel);
+  // The selected block's lines stay marked while the focus is elsewhere
+  // (in the diagram, as it mostly is).
+  QPalette marked = m_blockList->palette();
+  for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+    marked.setColor(QPalette::Inactive, role, marked.color(QPalette::Active, role));
+  m_blockList->setPalette(marked);
   m_tabs->addTab(m_blockList, QStringLiteral("Логическая последовательность текущего блока"));
   connect(m_blockList, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
     if (index.row() >= 0 && static_cast<size_t>(index.row()) < m_owners.size())
@@ -77,7 +84,6 @@ void COutputBar::ShowBlocks(const CLogicalScheme& scheme) {
 }
 
 void COutputBar::FollowSelection(int block) {
-  if (block == m_marked) return;
   const auto first = std::find(m_owners.begin(), m_owners.end(), block);
   QItemSelectionModel* selection = m_blockList->selectionModel();
   if (block < 1 || first == m_owners.end()) {

@@ -64,6 +64,7 @@ void COverviewMap::paintEvent(QPaintEvent*) {
     picture.scale(scale, scale);
     CQPainterCanvas canvas(picture);
     d.Paint(canvas, -1);
+    picture.setOpacity(WireOpacity(scale));
     d.PaintWires(canvas);
     m_stale = false;
   }
@@ -95,7 +96,7 @@ void COverviewMap::mouseMoveEvent(QMouseEvent* event) {
 }
 
 COverviewBar::COverviewBar(CLodexView& view, QWidget* parent)
-    : QDockWidget(QStringLiteral("Обзор схемы"), parent), m_map(new COverviewMap(view, this)) {
+    : QDockWidget(tr("Обзор схемы"), parent), m_map(new COverviewMap(view, this)) {
   setObjectName(QStringLiteral("OverviewBar"));
   setAllowedAreas(Qt::AllDockWidgetAreas);
   setWidget(m_map);
