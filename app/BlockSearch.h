@@ -2,11 +2,18 @@
 // its identifier or its caption.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "model/LogicalScheme.h"
 
 namespace lodex {
+
+// The position a block name written as a decimal number gives (1 for the
+// first logic block), or none for a name that is no number.
+std::optional<int> BlockPosition(const std::string& name);
+// Whether `index` designates a logic block of `scheme`.
+bool IsLogicBlock(const CLogicalScheme& scheme, int index);
 
 // The logic block that `query` names: a number is the block's position
 // (1 for the first logic block), otherwise the identifier, otherwise the

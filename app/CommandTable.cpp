@@ -17,6 +17,7 @@ constexpr const char* kView = "&Вид";
 constexpr const char* kHelp = "По&мощь";
 
 bool Always(const CLodexDoc&) { return true; }
+bool Never(const CLodexDoc&) { return false; }
 bool Loaded(const CLodexDoc& d) { return !d.Scheme().IsEmpty(); }
 bool Modified(const CLodexDoc& d) { return d.IsModified(); }
 
@@ -67,8 +68,9 @@ const std::vector<CommandInfo>& CommandTable() {
       {.id = CommandId::ExportVerilog, .caption = "Экспорт в Verilog...", .menu = kFile,
        .prompt = "Сохранить схему как структурный Verilog\nЭкспорт в Verilog",
        .enabled = Loaded, .run = [](D& d) { d.OnExportNetlist(true); }},
-      // The recent files: the frame lists them above Exit.
-      {.id = CommandId::RecentFiles, .caption = "Список файлов", .enabled = Always},
+      // The recent files: the frame lists them above Exit, under this
+      // caption, which is no command of its own.
+      {.id = CommandId::RecentFiles, .caption = "Список файлов", .enabled = Never},
       {.id = CommandId::Exit, .caption = "В&ыход", .menu = kFile, .prompt = "Завершить работу программы\nВыход",
        .separatorBefore = true, .enabled = Always},
 

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <vector>
 
+#include "app/BlockSearch.h"
 #include "model/FileIo.h"
 #include "model/PrintableText.h"
 #include "model/SchemeFile.h"
@@ -77,16 +78,14 @@ void WriteOrPrint(const CLogicalScheme& scheme, const std::string& out) {
 }
 
 int ResolveBlock(const CLogicalScheme& scheme, const std::string& name) {
-  const int count = scheme.GetBlockCount();
-  int index = -1;
-  const char* end = name.data() + name.size();
-  if (auto [p, ec] = std::from_chars(name.data(), end, index); ec == std::errc() && p == end) {
-    if (index < 1 || index > count - 2)
-      Refuse("block " + name + " is not a logic block: the scheme has logic blocks 1.." + std::to_string(count - 2));
-    return index;
+  if (const std::optional<int> position = BlockPosition(name)) {
+    if (!IsLogicBlock(scheme, *position))
+      Refuse("block " + name + " is not a logic block: the scheme has logic blocks 1.." +
+             std::to_string(scheme.GetBlockCount() - 2));
+    return *position;
   }
-  index = scheme.FindBlock(name);
-  if (index < 1 || index > count - 2) Refuse("the scheme has no logic block " + name);
+  const int index = scheme.FindBlock(name);
+  if (!IsLogicBlock(scheme, index)) Refuse("the scheme has no logic block " + name);
   return index;
 }
 

@@ -17,15 +17,9 @@ const PinWire* WireOf(const CSchemeDrawing& drawing, PinRef ref) {
   return ref.pin >= 0 && static_cast<size_t>(ref.pin) < pins.size() ? &pins[static_cast<size_t>(ref.pin)] : nullptr;
 }
 
-template <typename Reads>
-std::vector<PinRef> PinsReading(const CLogicalScheme& scheme, Reads reads) {
-  std::vector<PinRef> pins;
-  for (int k = 1; k < scheme.GetBlockCount(); ++k) {
-    const std::vector<CBlockInput>& inputs = scheme.GetBlock(k).m_inputs;
-    for (size_t i = 0; i < inputs.size(); ++i)
-      if (reads(inputs[i])) pins.push_back({k, static_cast<int>(i)});
-  }
-  return pins;
+// The wires of the consumers of `link`, as the scheme's own search finds them.
+void AddConsumers(const CLogicalScheme& scheme, const CBlockInput& link, std::vector<PinRef>& pins) {
+  for (const auto& [block, pin] : scheme.FindConsumers(link)) pins.push_back({block, pin});
 }
 
 }  // namespace
@@ -35,15 +29,16 @@ std::vector<PinRef> BlockWires(const CLogicalScheme& scheme, int block) {
   const CLogicalBlock& b = scheme.GetBlock(block);
   std::vector<PinRef> pins;
   for (size_t i = 0; i < b.m_inputs.size(); ++i) pins.push_back({block, static_cast<int>(i)});
-  const std::vector<PinRef> out = PinsReading(scheme, [&b](const CBlockInput& in) { return in.m_source == b.m_id; });
-  pins.insert(pins.end(), out.begin(), out.end());
+  for (int output = 0; output < b.m_outputCount; ++output)
+    AddConsumers(scheme, CBlockInput(static_cast<int16_t>(output), b.m_id), pins);
   return pins;
 }
 
 std::vector<PinRef> PrimaryInputWires(const CLogicalScheme& scheme, int input) {
   if (scheme.IsEmpty() || input < 0) return {};
-  const std::string& inputBlock = scheme.GetBlock(0).m_id;
-  return PinsReading(scheme, [&](const CBlockInput& in) { return in.m_source == inputBlock && in.m_pin == input; });
+  std::vector<PinRef> pins;
+  AddConsumers(scheme, CBlockInput(static_cast<int16_t>(input), scheme.GetBlock(0).m_id), pins);
+  return pins;
 }
 
 int PrimaryInputAt(const CLogicalScheme& scheme, const CSchemeDrawing& drawing, int x, int y) {

@@ -2,8 +2,8 @@
 // as the selected block's inputs and outputs, or as one primary input, drawn
 // over the diagram so that one signal reads as one net.
 //
-// Cost: the pins of a selection O(B + L) for B blocks and L links; the stub
-// under a point O(L); painting O(pins).
+// Cost: the pins of a selection O(r · (B + L)) for a block of r outputs, B
+// blocks and L links; the stub under a point O(L); painting O(pins).
 // See: the program's own method.
 #pragma once
 

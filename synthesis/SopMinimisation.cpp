@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bit>
 #include <bitset>
-#include <climits>
 #include <cstdint>
 #include <map>
 #include <set>

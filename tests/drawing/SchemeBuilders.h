@@ -30,6 +30,17 @@ inline CLogicalScheme MakeScheme(int inputs, std::vector<CLogicalBlock> blocks, 
   return Scheme(inputs, std::move(blocks), std::move(outputs), "", digits);
 }
 
+// A chain of `blocks` two-input blocks, B1 reading the inputs and each next
+// block its predecessor: a diagram far larger than any window.
+inline CLogicalScheme LongChain(int blocks) {
+  std::vector<CLogicalBlock> chain;
+  for (int k = blocks; k >= 1; --k) {
+    const std::string source = k == 1 ? "I" : "B" + std::to_string(k - 1);
+    chain.push_back(LogicBlock("B" + std::to_string(k), "0110", {{0, source}, {static_cast<int16_t>(k % 2), "I"}}));
+  }
+  return MakeScheme(2, chain, {{0, "B" + std::to_string(blocks)}});
+}
+
 // A project whose outputs are the last signals of a random network of
 // two-input gates, so that its sequence has structure to decompose.
 inline std::string StructuredSequence(std::mt19937& rng, int n, int m) {

@@ -57,24 +57,6 @@ inline void WriteProject(const std::string& path, int inputs, int outputs, const
   if (!SaveSchemeFile(path, s)) throw std::runtime_error("cannot write " + path);
 }
 
-// Runs `trigger`, which must open a modal dialog; `handle` gets the dialog
-// while it runs and must close it. False when no dialog came up.
-inline bool WithModal(const std::function<void()>& trigger, const std::function<void(QWidget*)>& handle) {
-  bool seen = false;
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr || seen) return;
-    seen = true;
-    poll.stop();
-    handle(modal);
-  });
-  poll.start(0);
-  trigger();
-  poll.stop();
-  return seen;
-}
-
 // Runs `trigger` and hands each modal widget that opens, one after another,
 // to the next of `handlers`; the number of modals handled.
 inline size_t WithModals(const std::function<void()>& trigger,
@@ -92,6 +74,12 @@ inline size_t WithModals(const std::function<void()>& trigger,
   trigger();
   poll.stop();
   return handled;
+}
+
+// Runs `trigger`, which must open a modal dialog; `handle` gets the dialog
+// while it runs and must close it. False when no dialog came up.
+inline bool WithModal(const std::function<void()>& trigger, const std::function<void(QWidget*)>& handle) {
+  return WithModals(trigger, {handle}) == 1;
 }
 
 }  // namespace lodex::test

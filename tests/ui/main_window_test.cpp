@@ -321,28 +321,11 @@ TEST(WindowHost, FileFiltersBecomeQtNameFilters) {
   EXPECT_EQ(DefaultSuffixOf("Все файлы (*)"), "");
 }
 
-}  // namespace
-}  // namespace lodex::test
-
-namespace lodex::test {
-namespace {
-
-// A chain of two-input blocks, far larger than the window.
-CLogicalScheme LongChain(int blocks) {
-  std::vector<CLogicalBlock> chain;
-  for (int k = blocks; k >= 1; --k) {
-    const std::string source = k == 1 ? "I" : "B" + std::to_string(k - 1);
-    chain.push_back(
-        testing::LogicBlock("B" + std::to_string(k), "0110", {{0, source}, {static_cast<int16_t>(k % 2), "I"}}));
-  }
-  return testing::MakeScheme(2, chain, {{0, "B" + std::to_string(blocks)}});
-}
-
 TEST_F(MainWindowTest, FindBlockSelectsAndThePaneAndTheOverviewFollow) {
   const std::unique_ptr<CMainFrame> frame = MakeFrame();
   frame->resize(900, 700);
   frame->show();
-  ASSERT_TRUE(SaveSchemeFile(Path("big.shc"), LongChain(300)).ok());
+  ASSERT_TRUE(SaveSchemeFile(Path("big.shc"), testing::LongChain(300)).ok());
   ASSERT_TRUE(frame->OpenFile(QString::fromStdString(Path("big.shc"))));
   EXPECT_TRUE(frame->OverviewBar()->isVisibleTo(frame.get()));
   const CLogicalScheme& scheme = frame->Document().Scheme();

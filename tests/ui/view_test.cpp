@@ -27,6 +27,7 @@ namespace lodex {
 namespace {
 
 using testing::LogicBlock;
+using testing::LongChain;
 using testing::MakeScheme;
 
 bool HasBlue(const QImage& image) {
@@ -173,16 +174,6 @@ TEST_F(UiViewTest, CtrlWheelZoomsAroundTheCursorNeverBelowOne) {
   EXPECT_LE(fit.y, view.maximumViewportSize().height());
   const Point next = ScaledDiagramSize(view.Drawing().Width(), view.Drawing().Height(), view.Zoom() + 1);
   EXPECT_TRUE(next.x > view.maximumViewportSize().width() || next.y > view.maximumViewportSize().height());
-}
-
-// A scheme far larger than the window: a long chain of two-input blocks.
-CLogicalScheme LongChain(int blocks) {
-  std::vector<CLogicalBlock> chain;
-  for (int k = blocks; k >= 1; --k) {
-    const std::string source = k == 1 ? "I" : "B" + std::to_string(k - 1);
-    chain.push_back(LogicBlock("B" + std::to_string(k), "0110", {{0, source}, {static_cast<int16_t>(k % 2), "I"}}));
-  }
-  return MakeScheme(2, chain, {{0, "B" + std::to_string(blocks)}});
 }
 
 TEST_F(UiViewTest, OpeningFitsABigSchemeCentredAndKeepsASmallOneAtFullSize) {

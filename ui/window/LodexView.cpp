@@ -137,25 +137,22 @@ void CLodexView::FitToWindow() {
   const int64_t byWidth = int64_t{room.width()} * 100 / std::max(whole.x, 1);
   const int64_t byHeight = int64_t{room.height()} * 100 / std::max(whole.y, 1);
   const int64_t fit = std::clamp<int64_t>(std::min(byWidth, byHeight), kMinimumZoom, kMaximumZoom);
-  m_zoom = static_cast<unsigned>(fit);
-  m_centred = true;
-  horizontalScrollBar()->setValue(0);
-  verticalScrollBar()->setValue(0);
-  UpdateScrollRanges();
-  viewport()->update();
-  emit ZoomChanged(m_zoom);
+  ShowFromCorner(static_cast<unsigned>(fit), true);
 }
 
 void CLodexView::ShowWhole() {
-  if (!m_doc.Scheme().IsEmpty() && LargerThanViewport()) {
+  if (!m_doc.Scheme().IsEmpty() && LargerThanViewport())
     FitToWindow();
-    return;
-  }
-  m_centred = false;
-  m_zoom = 100;
-  UpdateScrollRanges();
+  else
+    ShowFromCorner(100, false);
+}
+
+void CLodexView::ShowFromCorner(unsigned zoom, bool centred) {
+  m_zoom = zoom;
+  m_centred = centred;
   horizontalScrollBar()->setValue(0);
   verticalScrollBar()->setValue(0);
+  UpdateScrollRanges();
   viewport()->update();
   emit ZoomChanged(m_zoom);
 }

@@ -99,6 +99,9 @@ class CLodexView : public QAbstractScrollArea {
   void ZoomAround(unsigned percent, Point anchor);
 
   void SetHoveredInput(int input);
+  // `zoom` from the diagram's top-left corner, centred where it is smaller
+  // than the viewport when `centred`.
+  void ShowFromCorner(unsigned zoom, bool centred);
 
   CLodexDoc& m_doc;
   unsigned m_zoom = 100;

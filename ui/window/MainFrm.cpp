@@ -276,7 +276,6 @@ void CMainFrame::AskFindBlock() {
 
 void CMainFrame::RefreshCommands() {
   for (const auto& [id, action] : m_actions) action->setEnabled(m_doc->IsEnabled(id));
-  m_recentPlaceholder->setEnabled(false);  // a caption, not a command
   const QString title = QString::fromStdString(PrintableText(m_doc->GetTitle()));
   setWindowTitle(title.isEmpty() ? QString("Lodex[*]") : title + "[*] - Lodex");
   setWindowModified(m_doc->IsModified());
