@@ -1,18 +1,23 @@
 // The worker thread of a dialog whose work takes long: one job at a time on
 // a thread of its own, so the window stays responsive. The job polls
 // KeepGoing() (through the progress callback of the search it runs) and
-// hands its progress to the dialog's thread through Post(); its end reaches
-// the dialog's thread through a queued call once the thread has been joined.
+// leaves its progress in a mailbox through Post(); a timer on the dialog's
+// thread empties the mailbox, and once the job has ended joins its thread
+// and reports the end. Nothing crosses between the threads but the mailbox
+// under its lock, so every hand-over is one a race checker can see.
 // Stop() cancels the job, waits for it and drops whatever it still had
-// queued, so a stopped job never reaches the dialog.
+// posted, so a stopped job never reaches the dialog.
 #pragma once
 
+#include <QTimer>
 #include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 class QObject;
 
@@ -25,9 +30,9 @@ class CDialogWorker {
   // not be started).
   using Finished = std::function<void(const std::string& error)>;
 
-  // `owner` (the dialog) receives the queued calls; the worker is one of its
-  // members, so it never outlives it.
-  explicit CDialogWorker(QObject* owner) : m_owner(owner) {}
+  // `owner` is the dialog; the worker is one of its members, so it never
+  // outlives it.
+  explicit CDialogWorker(QObject* owner);
   // Stops a running job and waits for its thread.
   ~CDialogWorker() { Stop(); }
   CDialogWorker(const CDialogWorker&) = delete;
@@ -50,18 +55,24 @@ class CDialogWorker {
   void Post(std::function<void()> update, bool force = false);
 
  private:
-  // Runs `call` on the dialog's thread if job `run` is still the running one.
-  void Deliver(uint64_t run, std::function<void()> call);
+  // On the dialog's thread: runs what the job posted and, once it has
+  // ended, joins it and reports the end.
+  void Drain();
 
-  QObject* m_owner;
   std::thread m_thread;
   std::atomic<bool> m_cancel{false};
-  // The number of the latest job; calls queued by earlier jobs are dropped.
-  // Written on the dialog's thread only while no job thread runs.
+  // The number of the latest job; the dialog's thread only.
   uint64_t m_run = 0;
   bool m_running = false;
   Finished m_finished;
+  QTimer m_mailboxTimer;
   std::chrono::steady_clock::time_point m_lastPost;  // the job's thread only
+
+  // The mailbox: written by the job, emptied by the dialog's thread.
+  std::mutex m_mailboxLock;
+  std::vector<std::function<void()>> m_posted;
+  bool m_ended = false;
+  std::string m_error;
 };
 
 }  // namespace lodex
