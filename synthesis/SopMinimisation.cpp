@@ -1,6 +1,7 @@
 #include "synthesis/SopMinimisation.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <bitset>
 #include <cstdint>
@@ -64,83 +65,155 @@ struct Cost {
   auto operator<=>(const Cost&) const = default;
 };
 
+// The exact cover of the minterms left by the essential primes. Each node
+// takes the primes that became essential, drops the primes another one
+// dominates (covers no more of what is left, with no more literals), bounds
+// the cost from below, and branches on the minterm with the fewest primes;
+// the k-th branch excludes the primes of the branches before it, so no
+// cover is reached twice.
 class CCoverSearch {
  public:
   CCoverSearch(std::vector<Product> primes, std::vector<Minterms> covers, Minterms target)
-      : m_primes(std::move(primes)), m_covers(std::move(covers)), m_target(target) {}
+      : m_primes(std::move(primes)), m_covers(std::move(covers)), m_target(target), m_useful(m_covers.size()) {
+    for (const Product& p : m_primes) m_literals.push_back(LiteralsOf(p));
+  }
 
   std::vector<size_t> Run() {
+    std::vector<size_t> candidates(m_primes.size());
+    for (size_t p = 0; p < candidates.size(); ++p) candidates[p] = p;
     std::vector<size_t> chosen;
-    Search(Minterms(), chosen, Cost{});
+    Search(m_target, std::move(candidates), chosen, Cost{});
     return m_best;
   }
 
  private:
-  // Minterms pairwise without a common prime: each needs its own product.
-  int LowerBound(const Minterms& left) const {
+  int Literals(size_t prime) const { return m_literals[prime]; }
+
+  // The table of a node, in scratch space that the node's children reuse:
+  // what each candidate covers of `left`, and the candidates of each
+  // minterm left.
+  void Tabulate(const Minterms& left, const std::vector<size_t>& candidates) {
+    for (size_t m = left._Find_first(); m < 256; m = left._Find_next(m)) m_by[m].clear();
+    for (size_t p : candidates) {
+      m_useful[p] = m_covers[p] & left;
+      for (size_t m = m_useful[p]._Find_first(); m < 256; m = m_useful[p]._Find_next(m)) m_by[m].push_back(p);
+    }
+  }
+
+  // Minterms pairwise without a common candidate, fewest candidates first:
+  // each needs a product of its own, of at least its cheapest candidate's
+  // literals.
+  Cost LowerBound(const Minterms& left) const {
+    std::vector<std::pair<size_t, size_t>> order;  // (candidates covering it, minterm)
+    for (size_t m = left._Find_first(); m < 256; m = left._Find_next(m)) order.emplace_back(m_by[m].size(), m);
+    std::sort(order.begin(), order.end());
     Minterms blocked;
-    int bound = 0;
-    for (size_t m = 0; m < 256; ++m) {
-      if (!left.test(m) || blocked.test(m)) continue;
-      ++bound;
-      for (size_t p = 0; p < m_covers.size(); ++p)
-        if (m_covers[p].test(m)) blocked |= m_covers[p];
+    Cost bound;
+    for (const auto& [count, m] : order) {
+      if (blocked.test(m)) continue;
+      int cheapest = kMaxFormulaInputs;
+      for (size_t p : m_by[m]) {
+        blocked |= m_useful[p];
+        cheapest = std::min(cheapest, Literals(p));
+      }
+      ++bound.products;
+      bound.literals += cheapest;
     }
     return bound;
   }
 
-  void Search(const Minterms& covered, std::vector<size_t>& chosen, Cost cost) {
-    // A search that runs out of nodes keeps the best cover it has found.
+  // Takes the candidates that alone cover a minterm left and drops the
+  // dominated ones until neither changes anything; the table is then that
+  // of the reduced node. False when a minterm has no candidate left.
+  bool Reduce(Minterms& left, std::vector<size_t>& candidates, std::vector<size_t>& chosen, Cost& cost) {
+    for (;;) {
+      Tabulate(left, candidates);
+      bool took = false;
+      for (size_t m = left._Find_first(); m < 256; m = left._Find_next(m)) {
+        if (m_by[m].empty()) return false;
+        if (m_by[m].size() != 1 || !left.test(m)) continue;
+        const size_t only = m_by[m].front();
+        if (std::find(chosen.begin(), chosen.end(), only) != chosen.end()) continue;
+        chosen.push_back(only);
+        cost = {cost.products + 1, cost.literals + Literals(only)};
+        left &= ~m_covers[only];
+        took = true;
+      }
+      if (took) {
+        std::erase_if(candidates, [&](size_t p) { return (m_covers[p] & left).none(); });
+        continue;
+      }
+      // A candidate that covers nothing left goes, and so does one
+      // dominated by another that covers its first minterm and everything
+      // else it covers, with no more literals; of two equal candidates the
+      // later one goes.
+      const size_t before = candidates.size();
+      std::erase_if(candidates, [&](size_t a) {
+        const Minterms& useful = m_useful[a];
+        if (useful.none()) return true;
+        for (size_t b : m_by[useful._Find_first()]) {
+          if (b == a || Literals(b) > Literals(a) || (useful & ~m_useful[b]).any()) continue;
+          if (Literals(b) < Literals(a) || useful != m_useful[b] || b < a) return true;
+        }
+        return false;
+      });
+      if (candidates.size() == before) return true;
+    }
+  }
+
+  void Search(Minterms left, std::vector<size_t> candidates, std::vector<size_t>& chosen, Cost cost) {
+    // A search past its budget keeps the best cover it has found.
     if (++m_nodes > kNodeBudget && m_found) return;
-    const Minterms left = m_target & ~covered;
+    const size_t chosenBefore = chosen.size();
+    const auto restore = [&] { chosen.resize(chosenBefore); };
+    if (!Reduce(left, candidates, chosen, cost)) return restore();
     if (left.none()) {
       if (!m_found || cost < m_bestCost) {
         m_found = true;
         m_bestCost = cost;
         m_best = chosen;
       }
-      return;
+      return restore();
     }
-    // Every product still to come has a literal at least.
     if (m_found) {
-      const int bound = LowerBound(left);
-      if (Cost{cost.products + bound, cost.literals + bound} >= m_bestCost) return;
+      const Cost bound = LowerBound(left);
+      if (Cost{cost.products + bound.products, cost.literals + bound.literals} >= m_bestCost) return restore();
     }
-    // Branch on the minterm with the fewest primes covering it.
-    size_t pick = 0;
-    size_t fewest = SIZE_MAX;
-    for (size_t m = 0; m < 256; ++m) {
-      if (!left.test(m)) continue;
-      size_t count = 0;
-      for (const Minterms& c : m_covers) count += c.test(m);
-      if (count < fewest) {
-        fewest = count;
-        pick = m;
-      }
-    }
-    std::vector<size_t> options;
-    for (size_t p = 0; p < m_covers.size(); ++p)
-      if (m_covers[p].test(pick)) options.push_back(p);
-    std::sort(options.begin(), options.end(), [&](size_t a, size_t b) {
-      const size_t ca = (m_covers[a] & left).count(), cb = (m_covers[b] & left).count();
-      return ca != cb ? ca > cb : LiteralsOf(m_primes[a]) < LiteralsOf(m_primes[b]);
+    // Branch on the minterm with the fewest candidates covering it, the
+    // candidates that cover most of what is left first.
+    size_t pick = left._Find_first();
+    for (size_t m = pick; m < 256; m = left._Find_next(m))
+      if (m_by[m].size() < m_by[pick].size()) pick = m;
+    std::vector<std::pair<size_t, size_t>> options;  // (minterms covered, candidate)
+    for (size_t p : m_by[pick]) options.emplace_back(m_useful[p].count(), p);
+    std::sort(options.begin(), options.end(), [&](const auto& a, const auto& b) {
+      return a.first != b.first ? a.first > b.first : Literals(a.second) < Literals(b.second);
     });
-    for (size_t p : options) {
+    for (const auto& [count, p] : options) {
+      std::erase(candidates, p);
       chosen.push_back(p);
-      Search(covered | m_covers[p], chosen, {cost.products + 1, cost.literals + LiteralsOf(m_primes[p])});
+      Search(left & ~m_covers[p], candidates, chosen, {cost.products + 1, cost.literals + Literals(p)});
       chosen.pop_back();
+      // Later branches do without p: every cover with it has been seen.
     }
+    restore();
   }
 
-  static constexpr long kNodeBudget = 200'000;
+  // Far above what the tests' hardest eight-input functions need; a bound
+  // on the time a pathological function may take.
+  static constexpr long kNodeBudget = 2'000'000;
 
   std::vector<Product> m_primes;
   std::vector<Minterms> m_covers;
+  std::vector<int> m_literals;  // of each prime
   Minterms m_target;
   long m_nodes = 0;
   bool m_found = false;
   Cost m_bestCost;
   std::vector<size_t> m_best;
+  // Scratch of the node being reduced.
+  std::vector<Minterms> m_useful;
+  std::array<std::vector<size_t>, 256> m_by;
 };
 
 }  // namespace
