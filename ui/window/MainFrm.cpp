@@ -22,6 +22,7 @@
 #include "model/PrintableText.h"
 #include "ui/dialogs/AboutDlg.h"
 #include "ui/widgets/Icons.h"
+#include "ui/window/BlockInspector.h"
 #include "ui/window/Lodex.h"
 #include "ui/window/LodexView.h"
 #include "ui/window/OutputBar.h"
@@ -37,6 +38,7 @@ constexpr const char* kWindowPositionKey = "Window Position";
 constexpr const char* kRecentGroup = "Recent File List";
 
 constexpr int kOutputBarHeight = 150;
+constexpr int kInspectorWidth = 330;
 
 const FileDialogRequest kSaveImageDialog{"Сохранить изображение", "", "svg",
                                          "Рисунок SVG (*.svg)|*.svg|Рисунок PNG (*.png)|*.png||"};
@@ -67,6 +69,8 @@ CMainFrame::CMainFrame(std::unique_ptr<CQtHost> host, const QString& settingsFil
   m_overview = new COverviewBar(*m_view, this);
   addDockWidget(Qt::RightDockWidgetArea, m_overview);
   m_overview->hide();
+  m_inspector = new CBlockInspector(this);
+  addDockWidget(Qt::RightDockWidgetArea, m_inspector);
 
   CreateActions();
   CreateToolBar();
@@ -102,6 +106,7 @@ CMainFrame::~CMainFrame() {
   // The view and the pane go before the document they show.
   m_host->Attach(nullptr);
   delete m_overview;  // it draws the view's diagram
+  delete m_inspector;
   delete m_view;
   delete m_outputBar;
 }
@@ -212,6 +217,9 @@ void CMainFrame::CreateMenus() {
   QAction* overviewToggle = m_overview->toggleViewAction();
   overviewToggle->setStatusTip(tr("Показать или скрыть обзор всей схемы"));
   view->addAction(overviewToggle);
+  QAction* inspectorToggle = m_inspector->toggleViewAction();
+  inspectorToggle->setStatusTip(tr("Показать или скрыть свойства выбранного блока"));
+  view->addAction(inspectorToggle);
   view->addSeparator();
   QAction* reset = view->addAction("&Сбросить расположение панелей");
   reset->setStatusTip("Вернуть панели на их исходные места");
@@ -248,6 +256,7 @@ void CMainFrame::RunCommand(CommandId id) {
 void CMainFrame::OnDocumentUpdated() {
   if (m_view) m_view->OnUpdate();
   if (m_outputBar) m_outputBar->FollowSelection(m_doc->SelectedLogicBlock());
+  if (m_inspector) m_inspector->ShowBlock(m_doc->Scheme(), m_doc->SelectedLogicBlock());
   RefreshCommands();
 }
 
@@ -359,14 +368,19 @@ void CMainFrame::ShowWithSavedPosition() {
   const bool restored = restoreState(settings->value(kBarStateKey).toByteArray());
   if (!restoreGeometry(settings->value(kWindowPositionKey).toByteArray())) resize(960, 700);
   show();
-  if (!restored) resizeDocks({m_outputBar}, {kOutputBarHeight}, Qt::Vertical);
+  if (!restored) {
+    resizeDocks({m_outputBar}, {kOutputBarHeight}, Qt::Vertical);
+    resizeDocks({m_inspector}, {kInspectorWidth}, Qt::Horizontal);
+  }
 }
 
 void CMainFrame::ResetLayout() {
   restoreState(m_defaultLayout);
   m_toolBar->show();
   m_outputBar->show();
+  m_inspector->show();
   resizeDocks({m_outputBar}, {kOutputBarHeight}, Qt::Vertical);
+  resizeDocks({m_inspector}, {kInspectorWidth}, Qt::Horizontal);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -23,6 +23,7 @@ class QToolBar;
 
 namespace lodex {
 
+class CBlockInspector;
 class CLodexView;
 class COutputBar;
 class COverviewBar;
@@ -45,6 +46,7 @@ class CMainFrame : public QMainWindow {
   CLodexView* View() const { return m_view; }
   COutputBar* OutputBar() const { return m_outputBar; }
   COverviewBar* OverviewBar() const { return m_overview; }
+  CBlockInspector* Inspector() const { return m_inspector; }
   QToolBar* ToolBar() const { return m_toolBar; }
   // The action of a command, or nullptr for an id that has none.
   QAction* Action(CommandId id) const;
@@ -95,6 +97,7 @@ class CMainFrame : public QMainWindow {
   CLodexView* m_view = nullptr;
   COutputBar* m_outputBar = nullptr;
   COverviewBar* m_overview = nullptr;
+  CBlockInspector* m_inspector = nullptr;
   QToolBar* m_toolBar = nullptr;
   QLabel* m_zoomLabel = nullptr;
   std::map<CommandId, QAction*> m_actions;
