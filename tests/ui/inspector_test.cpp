@@ -57,7 +57,7 @@ TEST_F(InspectorTest, FollowsTheSelectionWithConnectionsTableFormulaAndMap) {
 
   ASSERT_TRUE(frame->FindBlock("B1"));
   EXPECT_EQ(inspector.ShownBlock(), 1);
-  EXPECT_TRUE(inspector.Header().contains("Блок B1 (B1)"));
+  EXPECT_TRUE(inspector.Header().contains("Блок B1 (B1)\nярус 2")) << inspector.Header().toStdString();
   EXPECT_EQ(inspector.Connections(),
             (QStringList{"x0: Блок B2 (B2), выход 0", "x1: вход схемы 2 (вес 4)", "y0: выход схемы 0"}));
   // Words 1, *, 0, 1: with the undefined word as a don't-care two single
@@ -68,6 +68,7 @@ TEST_F(InspectorTest, FollowsTheSelectionWithConnectionsTableFormulaAndMap) {
   EXPECT_EQ(table->rowCount(), 4);
   EXPECT_EQ(table->columnCount(), 3);
   EXPECT_EQ(table->headerData(2, Qt::Horizontal).toString(), "y0");
+  EXPECT_EQ(table->headerData(1, Qt::Vertical).toString(), "1");  // combination 1
   EXPECT_EQ(table->index(1, 0).data().toString(), "1");
   EXPECT_EQ(table->index(1, 2).data().toString(), "–");
   const CKarnaughMapView& map = *inspector.Map();

@@ -6,9 +6,9 @@
 namespace lodex {
 namespace {
 
-constexpr int kCell = 30;    // side of a cell
+constexpr int kCell = 34;    // side of a cell
 constexpr int kMargin = 6;   // around the map
-constexpr int kHeader = 34;  // room for the axis labels left of and above the cells
+constexpr int kHeader = 50;  // room for the axis labels left of and above the cells
 
 // Frames told apart by colour, and by their inset when they overlap.
 constexpr std::array<QRgb, 8> kGroupColours = {0xd62728, 0x1f77b4, 0x2ca02c, 0xff7f0e,

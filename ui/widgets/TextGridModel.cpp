@@ -40,7 +40,7 @@ QVariant CTextGridModel::data(const QModelIndex& index, int role) const {
 QVariant CTextGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
   if (orientation == Qt::Horizontal) return section < m_headers.size() ? m_headers[section] : QString();
-  return QString::number(section + 1);
+  return QString::number(section + m_firstRowNumber);
 }
 
 Qt::ItemFlags CTextGridModel::flags(const QModelIndex& index) const {

@@ -19,6 +19,10 @@ class CTextGridModel : public QAbstractTableModel {
   CTextGridModel(CellText cell, int rows, int columns, QStringList headers = {}, RowMarked marked = {},
                  QObject* parent = nullptr);
 
+  // The number the first row's header shows (1 unless set; a truth table
+  // numbers its rows by combination, from 0).
+  void SetFirstRowNumber(int number) { m_firstRowNumber = number; }
+
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -28,6 +32,7 @@ class CTextGridModel : public QAbstractTableModel {
  private:
   CellText m_cell;
   int m_rows;
+  int m_firstRowNumber = 1;
   int m_columns;
   QStringList m_headers;
   RowMarked m_marked;

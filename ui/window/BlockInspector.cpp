@@ -17,6 +17,7 @@
 #include "drawing/KarnaughMap.h"
 #include "model/PrintableText.h"
 #include "model/WeightText.h"
+#include "synthesis/Tiers.h"
 #include "ui/widgets/GridView.h"
 #include "ui/widgets/KarnaughMapView.h"
 #include "ui/widgets/TextGridModel.h"
@@ -110,7 +111,7 @@ void CBlockInspector::ShowBlock(const CLogicalScheme& scheme, int index) {
   m_index = logic ? index : -1;
   if (!logic) {
     m_block = {};
-    m_words.clear();
+    m_words = std::make_shared<const Words>();
     m_formulaCovers.clear();
     m_functionShown = false;
     m_header->setText(tr("Выберите блок на схеме: щелчком, клавишей Tab или командой «Найти блок»."));
@@ -127,12 +128,15 @@ void CBlockInspector::ShowBlock(const CLogicalScheme& scheme, int index) {
     return;
   }
   const CLogicalBlock& block = scheme.GetBlock(index);
+  // The stored tier is only as fresh as the last command that set it.
+  CLogicalScheme tiers = scheme;
+  ComputeTiers(tiers);
   m_tabs->setEnabled(true);
   m_copy->setEnabled(true);
-  m_header->setText(tr("Блок № %1: %2, ярус %3; входов %4, выходов %5")
+  m_header->setText(tr("Блок № %1: %2\nярус %3; входов %4, выходов %5")
                         .arg(index)
                         .arg(BlockName(block))
-                        .arg(block.m_tier)
+                        .arg(tiers.GetBlock(index).m_tier)
                         .arg(block.m_inputCount)
                         .arg(block.m_outputCount));
   ShowConnections(scheme);
@@ -177,21 +181,25 @@ void CBlockInspector::ShowFunction() {
   m_functionShown = true;
   if (m_index < 0) return;
   const int n = m_block.m_inputCount, m = m_block.m_outputCount;
-  m_words = LPToWords(m_block.m_lp, m_block.m_wordDigits);
-  if (m_words.size() != (size_t{1} << n)) m_words.assign(size_t{1} << n, -1);  // a damaged block shows undefined
+  Words words = LPToWords(m_block.m_lp, m_block.m_wordDigits);
+  if (words.size() != (size_t{1} << n)) words.assign(size_t{1} << n, -1);  // a damaged block shows undefined
+  // The model keeps the words it shows: the view may still ask the model
+  // it is leaving while the next block's words are being made.
+  m_words = std::make_shared<const Words>(std::move(words));
 
   QStringList headers;
   for (int k = 0; k < n; ++k) headers << QString("x%1").arg(k);
   for (int k = 0; k < m; ++k) headers << QString("y%1").arg(k);
-  const auto cell = [this, n](int row, int column) -> QString {
+  const auto cell = [words = m_words, n](int row, int column) -> QString {
     if (column < n) return ((row >> column) & 1) ? QStringLiteral("1") : QStringLiteral("0");
-    const int32_t word = m_words[static_cast<size_t>(row)];
+    const int32_t word = (*words)[static_cast<size_t>(row)];
     if (word < 0) return QStringLiteral("–");
     return ((word >> (column - n)) & 1) ? QStringLiteral("1") : QStringLiteral("0");
   };
   auto* model = new CTextGridModel(
-      cell, static_cast<int>(m_words.size()), n + m, headers,
-      [this](int row) { return m_words[static_cast<size_t>(row)] < 0; }, m_table);
+      cell, static_cast<int>(m_words->size()), n + m, headers,
+      [words = m_words](int row) { return (*words)[static_cast<size_t>(row)] < 0; }, m_table);
+  model->SetFirstRowNumber(0);
   m_table->setModel(model);
   delete m_model;
   m_model = model;
@@ -230,7 +238,7 @@ void CBlockInspector::ShowMap() {
     return;
   }
   m_mapNote->setText(tr("Рамки — произведения формулы выхода; «–» — неопределённое слово."));
-  m_map->SetFunction(m_block.m_inputCount, m_words, output, m_formulaCovers[static_cast<size_t>(output)]);
+  m_map->SetFunction(m_block.m_inputCount, *m_words, output, m_formulaCovers[static_cast<size_t>(output)]);
   m_map->show();
 }
 

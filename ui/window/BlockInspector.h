@@ -6,6 +6,7 @@
 
 #include <QDockWidget>
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 #include "model/LogicalScheme.h"
@@ -64,7 +65,7 @@ class CBlockInspector : public QDockWidget {
   int m_index = -1;
   CLogicalBlock m_block;         // the block shown
   bool m_functionShown = false;  // table and formulas follow m_block
-  Words m_words;
+  std::shared_ptr<const Words> m_words = std::make_shared<const Words>();
   std::vector<SopCover> m_formulaCovers;
 };
 
