@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <random>
 
 #include "BenchSchemes.h"
@@ -68,9 +69,9 @@ void BM_RepaintSynthesisedScheme(benchmark::State& state) {
   drawing.Layout(scheme, true);
   const int mode = static_cast<int>(state.range(0));
   const Point whole = ScaledDiagramSize(drawing.Width(), drawing.Height(), 100);
-  const unsigned zoom = mode == 1 ? static_cast<unsigned>(std::max<int64_t>(
-                                        1, std::min(int64_t{1280} * 100 / whole.x, int64_t{1024} * 100 / whole.y)))
-                                  : 100u;
+  // Fitted as the view fits: hundredths of a point below 1 %.
+  const double exact = std::min(1280 * 100.0 / whole.x, 1024 * 100.0 / whole.y);
+  const double zoom = mode != 1 ? 100 : exact >= 1 ? std::floor(exact) : std::floor(exact * 100) / 100;
   const QPoint scroll = mode == 1 ? QPoint() : QPoint(whole.x / 2 - 640, whole.y / 2 - 512);
   const int selected = scheme.GetBlockCount() / 2;
   QImage image(1280, 1024, QImage::Format_ARGB32_Premultiplied);

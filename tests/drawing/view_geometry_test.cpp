@@ -22,6 +22,9 @@ TEST(ViewGeometry, WheelNotchesChangeTheZoomByTenDownToTen) {
   // No upper limit; a part of a notch counts in twelfths.
   EXPECT_EQ(ZoomByWheel(1000, 1200, {0, 0}, {0, 0}).zoom, 1100u);
   EXPECT_EQ(ZoomByWheel(100, 60, {0, 0}, {0, 0}).zoom, 105u);
+  // A fitted zoom below 1 %: down stays, up steps from 1 %.
+  EXPECT_EQ(ZoomByWheel(0.25, -120, {0, 0}, {0, 0}).zoom, 0.25);
+  EXPECT_EQ(ZoomByWheel(0.25, 120, {0, 0}, {0, 0}).zoom, 2.0);
 }
 
 TEST(ViewGeometry, TheDiagramPointUnderTheCursorStaysThere) {
@@ -38,6 +41,8 @@ TEST(ViewGeometry, ClicksAreScaledBackToDiagramUnits) {
   EXPECT_EQ(ViewToDiagram({0, 0}, {120, 60}, 200), (Point{60, 30}));
   EXPECT_EQ(ViewToDiagram({10, 0}, {9, 9}, 110), (Point{17, 8}));  // rounded down
   EXPECT_EQ(ScaledDiagramSize(160, 80, 100), (Point{190, 100}));
+  EXPECT_EQ(ScaledDiagramSize(99'970, 9'980, 0.5), (Point{500, 50}));
+  EXPECT_EQ(ViewToDiagram({0, 0}, {5, 1}, 0.5), (Point{1000, 200}));
   EXPECT_EQ(ScaledDiagramSize(160, 80, 150), (Point{285, 150}));
 
   CSchemeDrawing d;

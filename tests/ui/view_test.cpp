@@ -195,9 +195,29 @@ TEST_F(UiViewTest, OpeningFitsABigSchemeCentredAndKeepsASmallOneAtFullSize) {
   EXPECT_EQ(view.Origin(), QPoint(0, 0));
 }
 
-TEST_F(UiViewTest, AFittedSchemeThatStillOverflowsScrollsToTheBlockFound) {
-  Open(LongChain(3000));  // too long to fit even at 1 %
-  ASSERT_EQ(view.Zoom(), 1u);
+TEST_F(UiViewTest, AHugeSchemeFitsWholeBelowOnePercentAndTheBlockFoundIsScrolledTo) {
+  Open(LongChain(3000));  // too long to fit at 1 %
+  const double small = view.Zoom();
+  // A fitted diagram follows the window's size.
+  view.resize(1000, 700);
+  const double fitted = view.Zoom();
+  EXPECT_GT(fitted, small);
+  ASSERT_LT(fitted, 1.0);
+  EXPECT_EQ(view.horizontalScrollBar()->maximum(), 0);
+  EXPECT_EQ(view.verticalScrollBar()->maximum(), 0);
+  const Point whole = ScaledDiagramSize(view.Drawing().Width(), view.Drawing().Height(), fitted);
+  EXPECT_LE(whole.x, view.viewport()->width());
+  EXPECT_GT(ScaledDiagramSize(view.Drawing().Width(), view.Drawing().Height(), fitted + 0.01).x,
+            view.maximumViewportSize().width());
+
+  // From there out and the wheel down stay; in goes to 1 %.
+  view.ZoomOut();
+  Wheel(-120, Qt::ControlModifier);
+  EXPECT_EQ(view.Zoom(), fitted);
+  view.ZoomIn();
+  EXPECT_EQ(view.Zoom(), 1.0);
+
+  // At 1 % the chain overflows: a block found is scrolled into sight.
   ASSERT_GT(view.horizontalScrollBar()->maximum(), 0);
   view.SelectAndCentre(1);
   const int first = view.horizontalScrollBar()->value();

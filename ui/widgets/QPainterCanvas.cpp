@@ -6,6 +6,8 @@
 #include <QString>
 #include <algorithm>
 
+#include "drawing/ViewGeometry.h"
+
 namespace lodex {
 namespace {
 
@@ -32,7 +34,12 @@ void CQPainterCanvas::SetPen(const Pen& pen) {
     m_painter.setPen(m_pen);
     return;
   }
-  QPen qpen(ToQColor(pen.colour));
+  QColor colour = ToQColor(pen.colour);
+  if (m_fade < 1.0) {
+    const auto toward = [this](int c) { return static_cast<int>(255 - (255 - c) * m_fade + 0.5); };
+    colour = QColor(toward(colour.red()), toward(colour.green()), toward(colour.blue()));
+  }
+  QPen qpen(colour);
   // Width in drawing units, as on a device context, but when zoomed out
   // never thinner than a pixel of the screen (a cosmetic pen's width is in
   // device pixels, of which a dense display has several a pixel).
@@ -134,18 +141,18 @@ void CQPainterCanvas::Text(int x, int y, const std::string& text, TextAlign alig
 
 double WireOpacity(double scale) { return std::clamp(scale * 5, 0.2, 1.0); }
 
-void PaintScheme(QPainter& painter, const CSchemeDrawing& drawing, int selectedIndex, unsigned zoom, QPoint scroll,
+void PaintScheme(QPainter& painter, const CSchemeDrawing& drawing, int selectedIndex, double zoom, QPoint scroll,
                  const std::vector<PinRef>& highlight) {
   painter.save();
   painter.fillRect(painter.window(), Qt::white);
   painter.translate(-scroll);
-  const double scale = std::max(zoom, 1u) / 100.0;
+  const double scale = std::max(zoom, kFitMinimumZoom) / 100.0;
   painter.scale(scale, scale);
   CQPainterCanvas canvas(painter);
   drawing.Paint(canvas, selectedIndex);
-  painter.setOpacity(WireOpacity(scale));
+  canvas.SetFade(WireOpacity(scale));
   drawing.PaintWires(canvas);
-  painter.setOpacity(1);
+  canvas.SetFade(1);
   PaintWires(canvas, drawing, highlight);
   painter.restore();
 }

@@ -42,6 +42,10 @@ class CQPainterCanvas : public CCanvas {
   // font's height, as the drawing means it.
   static QFont ToQFont(const Font& font);
 
+  // Pens set from now on are drawn `opacity` (0..1) of the way from white
+  // to their colour: opaque, so faded lines cost no blending.
+  void SetFade(double opacity) { m_fade = opacity; }
+
  private:
   void Smooth(bool on);
   bool Visible(double left, double top, double right, double bottom) const;
@@ -50,21 +54,22 @@ class CQPainterCanvas : public CCanvas {
   QRectF m_visible;  // the device's area in drawing units
   QPen m_pen;
   bool m_smooth = false;
+  double m_fade = 1.0;
   Font m_fontSpec;
   QFont m_font;
   std::unordered_map<std::string, QStaticText> m_texts;
 };
 
-// How opaque the wires are drawn at `scale` (device pixels per diagram
+// How strongly the wires are drawn at `scale` (device pixels per diagram
 // unit): below a fifth, wires 20 units apart fall closer than a pixel and
-// would merge into a black band, so they are faded.
+// would merge into a black band, so they are faded toward white.
 double WireOpacity(double scale);
 
 // The laid-out diagram as the view shows it: on white, at `zoom` percent,
 // scrolled so that device point (0, 0) shows diagram point `scroll` (in
 // zoomed units), with `selectedIndex` in blue and the wires of `highlight`
 // over it. An empty layout paints only the white.
-void PaintScheme(QPainter& painter, const CSchemeDrawing& drawing, int selectedIndex, unsigned zoom = 100,
+void PaintScheme(QPainter& painter, const CSchemeDrawing& drawing, int selectedIndex, double zoom = 100,
                  QPoint scroll = {}, const std::vector<PinRef>& highlight = {});
 
 }  // namespace lodex

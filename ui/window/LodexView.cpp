@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 #include "app/CommandTable.h"
@@ -80,7 +81,7 @@ QPoint CLodexView::Origin() const {
 
 QPoint CLodexView::ToViewport(int x, int y) const {
   const Point s = ScrollPosition();
-  return {static_cast<int>(int64_t{x} * m_zoom / 100) - s.x, static_cast<int>(int64_t{y} * m_zoom / 100) - s.y};
+  return {static_cast<int>(x * m_zoom / 100) - s.x, static_cast<int>(y * m_zoom / 100) - s.y};
 }
 
 void CLodexView::UpdateScrollRanges() {
@@ -96,13 +97,14 @@ void CLodexView::UpdateScrollRanges() {
   emit VisibleAreaChanged();
 }
 
-void CLodexView::ZoomAround(unsigned percent, Point anchor) {
-  const unsigned target = std::clamp(percent, kMinimumZoom, kMaximumZoom);
+void CLodexView::ZoomAround(double percent, Point anchor) {
+  // A fitted zoom below the least step stays reachable from itself.
+  const double target = std::clamp(percent, std::min(kMinimumZoom, m_zoom), kMaximumZoom);
   if (target == m_zoom && !m_centred) return;
   const Point scroll = ScrollPosition();
   m_centred = false;
   // The diagram point under the anchor stays there.
-  const auto keep = [&](int s, int a) { return static_cast<int>(int64_t{target} * (int64_t{s} + a) / m_zoom - a); };
+  const auto keep = [&](int s, int a) { return static_cast<int>(target * (int64_t{s} + a) / m_zoom - a); };
   const Point next{keep(scroll.x, anchor.x), keep(scroll.y, anchor.y)};
   m_zoom = target;
   UpdateScrollRanges();
@@ -112,14 +114,20 @@ void CLodexView::ZoomAround(unsigned percent, Point anchor) {
   emit ZoomChanged(m_zoom);
 }
 
-void CLodexView::SetZoom(unsigned percent) {
+void CLodexView::SetZoom(double percent) {
   const QSize page = viewport()->size();
   ZoomAround(percent, {page.width() / 2, page.height() / 2});
 }
 
-void CLodexView::ZoomIn() { SetZoom(m_zoom < 10 ? m_zoom + 1 : m_zoom + kZoomStep); }
+// Below 10 % a step is one point; from a fitted zoom below 1 %, in goes to
+// 1 % and out stays.
+void CLodexView::ZoomIn() {
+  SetZoom(m_zoom < kMinimumZoom ? kMinimumZoom : m_zoom < 10 ? m_zoom + 1 : m_zoom + kZoomStep);
+}
 
-void CLodexView::ZoomOut() { SetZoom(m_zoom <= 10 ? (m_zoom > 1 ? m_zoom - 1 : 1) : m_zoom - kZoomStep); }
+void CLodexView::ZoomOut() {
+  SetZoom(m_zoom <= 10 ? std::max(m_zoom - 1, std::min(m_zoom, kMinimumZoom)) : m_zoom - kZoomStep);
+}
 
 void CLodexView::ZoomReset() { SetZoom(100); }
 
@@ -134,10 +142,12 @@ void CLodexView::FitToWindow() {
   const Point whole = ScaledDiagramSize(m_drawing.Width(), m_drawing.Height(), 100);
   // The viewport as it is once the whole diagram fits, without scroll bars.
   const QSize room = maximumViewportSize();
-  const int64_t byWidth = int64_t{room.width()} * 100 / std::max(whole.x, 1);
-  const int64_t byHeight = int64_t{room.height()} * 100 / std::max(whole.y, 1);
-  const int64_t fit = std::clamp<int64_t>(std::min(byWidth, byHeight), kMinimumZoom, kMaximumZoom);
-  ShowFromCorner(static_cast<unsigned>(fit), true);
+  const double exact =
+      std::min(room.width() * 100.0 / std::max(whole.x, 1), room.height() * 100.0 / std::max(whole.y, 1));
+  // Whole points from 1 % up, hundredths of a point below, rounded down so
+  // that it fits.
+  const double fit = exact >= kMinimumZoom ? std::floor(exact) : std::floor(exact * 100) / 100;
+  ShowFromCorner(std::clamp(fit, kFitMinimumZoom, kMaximumZoom), true);
 }
 
 void CLodexView::ShowWhole() {
@@ -147,7 +157,7 @@ void CLodexView::ShowWhole() {
     ShowFromCorner(100, false);
 }
 
-void CLodexView::ShowFromCorner(unsigned zoom, bool centred) {
+void CLodexView::ShowFromCorner(double zoom, bool centred) {
   m_zoom = zoom;
   m_centred = centred;
   horizontalScrollBar()->setValue(0);
@@ -161,8 +171,8 @@ void CLodexView::CentreOn(int x, int y) {
   // Along a side that fits (and is centred) the scroll bar's range is empty
   // and nothing moves.
   const QSize page = viewport()->size();
-  horizontalScrollBar()->setValue(static_cast<int>(int64_t{x} * m_zoom / 100) - page.width() / 2);
-  verticalScrollBar()->setValue(static_cast<int>(int64_t{y} * m_zoom / 100) - page.height() / 2);
+  horizontalScrollBar()->setValue(static_cast<int>(x * m_zoom / 100) - page.width() / 2);
+  verticalScrollBar()->setValue(static_cast<int>(y * m_zoom / 100) - page.height() / 2);
   viewport()->update();
 }
 
@@ -191,7 +201,12 @@ void CLodexView::paintEvent(QPaintEvent*) {
 
 void CLodexView::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
-  UpdateScrollRanges();
+  // A fitted diagram stays fitted as the window changes size, until the
+  // user zooms.
+  if (m_centred && !m_doc.Scheme().IsEmpty())
+    FitToWindow();
+  else
+    UpdateScrollRanges();
 }
 
 void CLodexView::scrollContentsBy(int, int) {

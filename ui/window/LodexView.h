@@ -21,8 +21,8 @@ class CLodexView : public QAbstractScrollArea {
  public:
   // No upper limit is needed by the arithmetic, but beyond this the scroll
   // sizes of a large scheme would overflow.
-  static constexpr unsigned kMaximumZoom = 2000;
-  static constexpr unsigned kZoomStep = 10;
+  static constexpr double kMaximumZoom = 2000;
+  static constexpr double kZoomStep = 10;
 
   explicit CLodexView(CLodexDoc& doc, QWidget* parent = nullptr);
 
@@ -31,7 +31,7 @@ class CLodexView : public QAbstractScrollArea {
   // LayoutRefreshed(first state) and clears the flag.
   void OnUpdate();
 
-  unsigned Zoom() const { return m_zoom; }
+  double Zoom() const { return m_zoom; }
   // The diagram's top-left corner in the viewport at the current scroll
   // position (negative while scrolled; positive while a fitted diagram is
   // centred).
@@ -60,7 +60,7 @@ class CLodexView : public QAbstractScrollArea {
  public slots:
   // Between kMinimumZoom and kMaximumZoom, keeping the diagram point at the
   // viewport's centre where it is.
-  void SetZoom(unsigned percent);
+  void SetZoom(double percent);
   void ZoomIn();     // +10
   void ZoomOut();    // -10
   void ZoomReset();  // 100 %
@@ -74,7 +74,7 @@ class CLodexView : public QAbstractScrollArea {
  signals:
   void LayoutRefreshed(bool firstState);
   void CommandRequested(lodex::CommandId id);
-  void ZoomChanged(unsigned percent);
+  void ZoomChanged(double percent);
   // The part of the diagram in sight changed (scrolling, zoom, size).
   void VisibleAreaChanged();
 
@@ -96,15 +96,15 @@ class CLodexView : public QAbstractScrollArea {
   void UpdateScrollRanges();
   // Zooms to `percent` (clamped) keeping the diagram point under the
   // viewport point `anchor` where it is.
-  void ZoomAround(unsigned percent, Point anchor);
+  void ZoomAround(double percent, Point anchor);
 
   void SetHoveredInput(int input);
   // `zoom` from the diagram's top-left corner, centred where it is smaller
   // than the viewport when `centred`.
-  void ShowFromCorner(unsigned zoom, bool centred);
+  void ShowFromCorner(double zoom, bool centred);
 
   CLodexDoc& m_doc;
-  unsigned m_zoom = 100;
+  double m_zoom = 100;
   bool m_centred = false;  // set by FitToWindow until the next zoom
   QPoint m_offset;         // where a centred diagram starts in the viewport
   CSchemeDrawing m_drawing;

@@ -7,6 +7,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -16,6 +17,7 @@
 #include <QToolBar>
 #include <QUrl>
 #include <algorithm>
+#include <cmath>
 
 #include "app/BlockSearch.h"
 #include "app/CommandTable.h"
@@ -49,6 +51,11 @@ QString DroppedScheme(const QMimeData* data) {
   for (const QUrl& url : data->urls())
     if (url.isLocalFile() && url.toLocalFile().endsWith(".shc")) return url.toLocalFile();
   return {};
+}
+
+// "100%", and below 1 % with its hundredths: "0.55%".
+QString ZoomText(double percent) {
+  return (percent < 1 ? QLocale().toString(percent, 'f', 2) : QString::number(std::lround(percent))) + '%';
 }
 
 }  // namespace
@@ -85,8 +92,7 @@ CMainFrame::CMainFrame(std::unique_ptr<CQtHost> host, const QString& settingsFil
   });
   connect(m_outputBar, &COutputBar::BlockActivated, m_view, &CLodexView::SelectAndCentre);
   connect(m_view, &CLodexView::CommandRequested, this, &CMainFrame::RunCommand);
-  connect(m_view, &CLodexView::ZoomChanged, this,
-          [this](unsigned percent) { m_zoomLabel->setText(QString("%1%").arg(percent)); });
+  connect(m_view, &CLodexView::ZoomChanged, this, [this](double percent) { m_zoomLabel->setText(ZoomText(percent)); });
 
   setAcceptDrops(true);
   {
@@ -232,7 +238,7 @@ void CMainFrame::CreateStatusBar() {
   // An ordinary widget: prompts of menu items and buttons cover it while
   // they are shown.
   bar->addWidget(new QLabel("Готов", bar), 1);
-  m_zoomLabel = new QLabel(QString("%1%").arg(m_view->Zoom()), bar);
+  m_zoomLabel = new QLabel(ZoomText(m_view->Zoom()), bar);
   m_zoomLabel->setToolTip("Масштаб схемы");
   bar->addPermanentWidget(m_zoomLabel);
 }

@@ -64,7 +64,7 @@ void COverviewMap::paintEvent(QPaintEvent*) {
     picture.scale(scale, scale);
     CQPainterCanvas canvas(picture);
     d.Paint(canvas, -1);
-    picture.setOpacity(WireOpacity(scale));
+    canvas.SetFade(WireOpacity(scale));
     d.PaintWires(canvas);
     m_stale = false;
   }
