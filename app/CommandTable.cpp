@@ -87,8 +87,8 @@ const std::vector<CommandInfo>& CommandTable() {
          return d.ParallelEnabled() && b != nullptr && b->m_outputCount > 1;
        },
        .contextEnabled = SeveralOutputsSelected, .run = [](D& d) { d.OnParallel(); }},
-      {.id = CommandId::Fictitious, .caption = "Проверка наличия фиктивных зависимостей", .menu = kDecomposition,
-       .prompt = "поиск фиктивных переменных\nПроверка наличия фиктивных зависимостей",
+      {.id = CommandId::Fictitious, .caption = "Проверка наличия фиктивных входов...", .menu = kDecomposition,
+       .prompt = "Поиск фиктивных входов выделенного блока\nПроверка наличия фиктивных входов",
        .icon = "fictitious", .toolBar = 30,
        .enabled = [](const D& d) { return OneOutputOfInputs(d, 3); }, .run = [](D& d) { d.OnFictitious(); }},
       {.id = CommandId::ThreeInput, .caption = "Выделить трехвходовый блок", .menu = kDetail,

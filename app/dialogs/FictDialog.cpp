@@ -17,7 +17,7 @@ bool CFictDialogModel::Essential(int input) const {
 
 std::vector<std::string> CFictDialogModel::InputItems() const {
   std::vector<std::string> items;
-  for (int t = 0; t < m_inputs; ++t) items.push_back("Input" + WeightText(m_inputs - 1 - t));
+  for (int t = 0; t < m_inputs; ++t) items.push_back("In" + WeightText(m_inputs - 1 - t));
   return items;
 }
 

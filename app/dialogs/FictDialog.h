@@ -13,7 +13,7 @@
 
 namespace lodex {
 
-inline constexpr const char* kNoFictitiousText = "Нет фиктивных переменных!";
+inline constexpr const char* kNoFictitiousText = "Нет фиктивных входов!";
 
 struct FictGridRow {
   std::string label;  // "In%d" with the input's weight
@@ -28,7 +28,7 @@ class CFictDialogModel {
   // `inputs` is the block's input count, `matrix` its dependency matrix.
   CFictDialogModel(int inputs, DependencyMatrix matrix);
 
-  // Item t stands for input inputs-1-t and reads "Input%d" with its weight.
+  // Item t stands for input inputs-1-t and reads "In%d" with its weight.
   std::vector<std::string> InputItems() const;
   // Row t reads like item t.
   std::vector<FictGridRow> GridRows() const;

@@ -90,12 +90,12 @@ TEST(SerialDialog, LowerOutputsFromTheComplexity) {
 
 TEST(FictDialog, GridPickRuleAndMessage) {
   CFictDialogModel model(Block(3, 1, "00000101"));  // x0 & x2
-  EXPECT_EQ(model.InputItems(), (Lines{"Input4", "Input2", "Input1"}));
+  EXPECT_EQ(model.InputItems(), (Lines{"In4", "In2", "In1"}));
   EXPECT_EQ(model.GridRows(), (std::vector<FictGridRow>{{"In4", " 1"}, {"In2", " 0"}, {"In1", " 1"}}));
   EXPECT_TRUE(model.FictitiousFound());
   EXPECT_FALSE(model.OkEnabled());
 
-  CFictDialogModel::PickResult r = model.Pick(1);  // Input2 = input 1
+  CFictDialogModel::PickResult r = model.Pick(1);  // In2 = input 1
   EXPECT_EQ(r.checkedItem, 1);
   EXPECT_FALSE(r.message);
   EXPECT_TRUE(model.OkEnabled());

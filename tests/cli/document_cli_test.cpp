@@ -94,7 +94,7 @@ TEST(DocumentCli, DialogListsAndTheirRefusals) {
             "In 4, тип выделяемого блока 4\nIn 2, тип выделяемого блока 4\nIn 1, тип выделяемого блока 4\n");
   const auto none = RunCli({"fictitious", and3, "--block", "1", "--remove", "0"});
   EXPECT_EQ(none.status, 2);
-  EXPECT_NE(none.err.find("Нет фиктивных переменных!"), std::string::npos);
+  EXPECT_NE(none.err.find("Нет фиктивных входов!"), std::string::npos);
   // Parallel needs more than one output.
   EXPECT_EQ(RunCli({"parallel", and3, "--block", "1", "--in2", "1", "--out2", "1"}).status, 2);
 }

@@ -121,7 +121,7 @@ TEST_F(MainWindowTest, ToolbarHoldsTheCommandsInOrder) {
     EXPECT_FALSE(a->icon().isNull()) << a->data().toInt();
   }
   EXPECT_EQ(frame->Action(CommandId::Undo)->statusTip(), "Отменить предыдущее действие");
-  EXPECT_EQ(frame->Action(CommandId::Fictitious)->statusTip(), "поиск фиктивных переменных");
+  EXPECT_EQ(frame->Action(CommandId::Fictitious)->statusTip(), "Поиск фиктивных входов выделенного блока");
 }
 
 TEST_F(MainWindowTest, HistoryThroughTheUndoRedoActionsAndKeys) {

@@ -120,7 +120,7 @@ TEST(FictDialog, GridShowsEachInputAndOnlyAFictitiousInputIsMarked) {
   dialog.show();
   EXPECT_EQ(dialog.windowTitle(), "Проверка наличия фиктивных входов");
   EXPECT_EQ(dialog.Grid()->SelectionText(), "In4\t 1\nIn2\t 0\nIn1\t 1\n");
-  EXPECT_EQ(Texts(dialog.InputList()), (std::vector<QString>{"Input4", "Input2", "Input1"}));
+  EXPECT_EQ(Texts(dialog.InputList()), (std::vector<QString>{"In4", "In2", "In1"}));
   EXPECT_FALSE(dialog.OkButton()->isEnabled());
   EXPECT_EQ(dialog.OkButton()->text(), "Удалить");
 
@@ -147,7 +147,7 @@ TEST(FictDialog, WithoutFictitiousInputsAPickOnlyTellsSo) {
                                  box->buttons().front()->click();
                                });
   EXPECT_TRUE(shown);
-  EXPECT_EQ(text, "Нет фиктивных переменных!");
+  EXPECT_EQ(text, "Нет фиктивных входов!");
   EXPECT_EQ(dialog.InputList()->item(2)->checkState(), Qt::Unchecked);
   EXPECT_FALSE(dialog.OkButton()->isEnabled());
 }
