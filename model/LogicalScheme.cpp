@@ -40,7 +40,7 @@ void CLogicalScheme::InitFromProject(int16_t inputs, int16_t outputs, const std:
   m_wordDigits = WordDigitsFor(outputs);
   CLogicalBlock block;
   block.m_id = id;
-  block.m_caption = "Блок1";
+  block.m_caption = "Блок 1";
   block.m_lp = lp;
   block.m_wordDigits = m_wordDigits;
   block.m_outputCount = outputs;
@@ -54,7 +54,7 @@ void CLogicalScheme::InitFromProject(int16_t inputs, int16_t outputs, const std:
 void CLogicalScheme::InitFromBlock(const CLogicalBlock& source) {
   CLogicalBlock block = source;
   block.m_id = "BL_1";
-  block.m_caption = "Блок1";
+  block.m_caption = "Блок 1";
   block.m_reserved = 0;
   LinkAll(block, source.m_inputCount, "I");
   CLogicalBlock out = TerminalBlock("O", 0, 0);

@@ -114,7 +114,7 @@ void ParallelSplit(CLogicalScheme& scheme, int block, int32_t in1, int32_t out1,
 
   const CLogicalBlock first = MakeSubBlock(scheme, block, in1, out1, id);
   CLogicalBlock second = MakeSubBlock(scheme, block, in2, out2, secondId);
-  second.m_caption = "Блок2";
+  second.m_caption = "Блок 2";
   // Group 2 first: its links leave `id`, so the group-1 pass cannot find
   // them again; within group 1 a pin only ever moves down.
   Rewire(scheme, id, out2, source.m_outputCount, secondId);

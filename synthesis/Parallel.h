@@ -58,7 +58,7 @@ bool SubBlockKeepsFunction(const CLogicalScheme& scheme, int block, int32_t inpu
 // one. With one empty output group (out1 <= 0 or out2 <= 0) the other group
 // replaces the block in place under its identifier; with two groups the
 // group-1 block keeps the identifier and position, the group-2 block
-// ("Bl_%i" with the new counter, caption "Блок2") follows it, and every later
+// ("Bl_%i" with the new counter, caption "Блок 2") follows it, and every later
 // block moves up one place.
 void ParallelSplit(CLogicalScheme& scheme, int block, int32_t in1, int32_t out1, int32_t in2, int32_t out2);
 void ParallelSplit(CLogicalScheme& scheme, int block, const SplitRequest& request);

@@ -24,7 +24,7 @@ TEST(DrawCli, WritesSvgAndVisioDrawings) {
 
   const auto plain = RunCli({"draw", in, "-o", dir.File("q.SVG"), "--no-library"});
   ASSERT_EQ(plain.status, 0) << plain.err;
-  EXPECT_NE(ReadBytes(dir.File("q.SVG")).find(">Блок1</text>"), std::string::npos);
+  EXPECT_NE(ReadBytes(dir.File("q.SVG")).find(">Блок 1</text>"), std::string::npos);
 
   const auto vdx = RunCli({"draw", in, "-o", dir.File("p.vdx")});
   ASSERT_EQ(vdx.status, 0) << vdx.err;

@@ -57,7 +57,7 @@ TEST(CliPrintable, FileTextNeverReachesTheTerminalRaw) {
          s.GetBlock(2).m_inputs[0].m_source = kHostile;
        }),
        "",
-       {"1\t" + kShown + "\tБлок1\t3\t1\tI:0 I:1 I:2\t01101001\n", "2\tO\t\t1\t0\t" + kShown + ":0\t\n"}},
+       {"1\t" + kShown + "\tБлок 1\t3\t1\tI:0 I:1 I:2\t01101001\n", "2\tO\t\t1\t0\t" + kShown + ":0\t\n"}},
       {"repeated identifier",
        SchemeWith([](CLogicalScheme& s) {
          s.GetBlock(1).m_id = kHostile;

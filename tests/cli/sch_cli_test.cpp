@@ -67,7 +67,7 @@ TEST(SchCli, NewTakesCountsAndSequenceFromTheSchematic) {
   EXPECT_EQ(o.out, "");
   o = Cli({"show", "adder.shc"});
   EXPECT_THAT(o.out, HasSubstr("sourceLP\t01121223\nwordDigits\t1\n"));
-  EXPECT_THAT(o.out, HasSubstr("\tBl_1\tБлок1\t3\t2\tI:0 I:1 I:2\t01121223\n"));
+  EXPECT_THAT(o.out, HasSubstr("\tBl_1\tБлок 1\t3\t2\tI:0 I:1 I:2\t01121223\n"));
 
   // Eight outputs: two digits a word; -n and -m may be given when they agree.
   o = Cli({"new", "--sch", kExamples + "decoder3to8.sch", "-n", "3", "-m", "8", "-o", "dec.shc"});

@@ -1,5 +1,6 @@
-// The scheme bytes of the one-input project "01" and a table of damaged
-// variants, shared by the loader tests and the command-line tests.
+// The scheme bytes of the one-input project "01", as an older file and as
+// the program writes it now, and a table of damaged variants, shared by the
+// loader tests and the command-line tests.
 #pragma once
 
 #include <string>
@@ -29,9 +30,11 @@ inline const std::string& ExampleInputBlock() {
   static const std::string b = Hex("00 01 49 00 00 00 00 00 00 00 00 00 00 00 00 00 01 00 00 00");
   return b;
 }
+// The caption is "Блок1" in Windows-1251, as older files have it.
 inline std::string ExampleLogicBlock(const std::string& lp = "02 30 31", const std::string& link = "01 49 00 00",
-                                     const std::string& outputs = "01 00 00 00") {
-  return Hex(lp + " 04 42 6C 5F 31 05 C1 EB EE EA 31 01 00 00 00 00 00 00 00 01 00 00 00 " + link + " " + outputs);
+                                     const std::string& outputs = "01 00 00 00",
+                                     const std::string& caption = "05 C1 EB EE EA 31") {
+  return Hex(lp + " 04 42 6C 5F 31 " + caption + " 01 00 00 00 00 00 00 00 01 00 00 00 " + link + " " + outputs);
 }
 inline const std::string& ExampleOutputBlock() {
   static const std::string b = Hex("00 01 4F 00 00 00 00 00 00 00 00 00 01 00 00 00 04 42 6C 5F 31 00 00 00 00 00 00");
@@ -41,6 +44,11 @@ inline const std::string& ExampleOutputBlock() {
 // The bytes of the project with one input, one output and the sequence 01.
 inline std::string ExampleScheme() {
   return ExampleHeader() + ExampleInputBlock() + ExampleLogicBlock() + ExampleOutputBlock();
+}
+// The same project as a new one is saved now: its block captioned "Блок 1".
+inline std::string NewProjectScheme() {
+  return ExampleHeader() + ExampleInputBlock() +
+         ExampleLogicBlock("02 30 31", "01 49 00 00", "01 00 00 00", "06 C1 EB EE EA 20 31") + ExampleOutputBlock();
 }
 
 // (what is wrong, the bytes); every one must be refused.

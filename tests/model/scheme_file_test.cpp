@@ -16,10 +16,13 @@ using testing::CTempDir;
 
 TEST(SchemeFile, TheOneInputProjectByteForByte) {
   const CLogicalScheme s(1, 1, "Bl_1", "01");
-  EXPECT_EQ(StoreScheme(s), testing::ExampleScheme());
+  EXPECT_EQ(StoreScheme(s), testing::NewProjectScheme());
   CLogicalScheme loaded;
-  ASSERT_TRUE(LoadScheme(testing::ExampleScheme(), loaded).ok());
+  ASSERT_TRUE(LoadScheme(testing::NewProjectScheme(), loaded).ok());
   EXPECT_EQ(loaded, s);
+  // An older file's caption is read as it stands.
+  ASSERT_TRUE(LoadScheme(testing::ExampleScheme(), loaded).ok());
+  EXPECT_EQ(loaded.GetBlock(1).m_caption, "Блок1");
 }
 
 TEST(SchemeFile, StringPrefixes) {
@@ -141,7 +144,7 @@ TEST(SchemeFile, SaveReplacesThePreviousFileWhole) {
   const std::string path = dir.File("x.shc");
   ASSERT_TRUE(SaveSchemeFile(path, CLogicalScheme(2, 1, "Bl_1", "0110")).ok());
   ASSERT_TRUE(SaveSchemeFile(path, CLogicalScheme(1, 1, "Bl_1", "01")).ok());
-  EXPECT_EQ(testing::ReadBytes(path), testing::ExampleScheme());
+  EXPECT_EQ(testing::ReadBytes(path), testing::NewProjectScheme());
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), std::filesystem::directory_iterator()), 1);
 }
 

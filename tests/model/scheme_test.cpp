@@ -35,7 +35,7 @@ TEST(SchemeInit, ProjectAndWorkingSchemes) {
   EXPECT_EQ(p.GetBlock(0).m_id, "I");
   EXPECT_EQ(p.GetBlock(0).m_outputCount, 3);
   EXPECT_EQ(p.GetBlock(1).m_wordDigits, 2);
-  EXPECT_EQ(p.GetBlock(1).m_caption, "Блок1");
+  EXPECT_EQ(p.GetBlock(1).m_caption, "Блок 1");
   EXPECT_EQ(p.GetBlock(1).m_inputs[2], CBlockInput(2, "I"));
   EXPECT_EQ(p.GetBlock(2).m_inputCount, 5);
   for (const CBlockInput& link : p.GetBlock(2).m_inputs) EXPECT_EQ(link.m_source, "Bl_1");

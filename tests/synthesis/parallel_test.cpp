@@ -45,7 +45,7 @@ TEST(ParallelSplit, TwoGroupsRewireEveryConsumer) {
   EXPECT_EQ(first.m_inputCount, 3);
   EXPECT_EQ(first.m_outputCount, 2);
   EXPECT_EQ(second.m_id, "Bl_2");
-  EXPECT_EQ(second.m_caption, "Блок2");
+  EXPECT_EQ(second.m_caption, "Блок 2");
   EXPECT_EQ(second.m_inputs, (std::vector<CBlockInput>{{0, "I"}, {2, "I"}}));
   EXPECT_EQ(second.m_outputCount, 2);
   // The consumer C now reads Bl_2's outputs 0 and 1.
