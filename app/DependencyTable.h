@@ -9,7 +9,7 @@
 
 namespace lodex {
 
-inline constexpr const char* kDependencyTableCaption = "Таблица существенных зависимотей";
+inline constexpr const char* kDependencyTableCaption = "Таблица существенных зависимостей";
 
 class CDependencyTable {
  public:

@@ -20,9 +20,9 @@ namespace lodex {
 
 class CDrawingAutomation;
 
-// The application title: the caption of every message box the document
-// raises without a caption of its own.
-inline constexpr const char* kAppTitle = "Lodex 2.2";
+// The program's title: the main window's and that of every message box
+// raised without a caption of its own.
+inline constexpr const char* kAppTitle = "Lodex";
 
 // A file-open or file-save dialog. `filter` is "name|pattern|...||".
 struct FileDialogRequest {
@@ -33,15 +33,16 @@ struct FileDialogRequest {
   bool operator==(const FileDialogRequest&) const = default;
 };
 
-inline const FileDialogRequest kOpenSchemeDialog{"Открытие файла схемы", "*.shc", "shc",
-                                                 "Схемы (*.shc)|*.shc|Все файлы (*.*)|*.*||"};
+// Scheme files are opened and saved under one filter.
+inline constexpr const char* kSchemeFileFilter = "Схемы (*.shc)|*.shc|Все файлы (*.*)|*.*||";
+inline const FileDialogRequest kOpenSchemeDialog{"Открытие файла схемы", "*.shc", "shc", kSchemeFileFilter};
 inline const FileDialogRequest kSaveSequenceDialog{
     "Сохранить последовательность", "*.lof", "lof",
     "Файлы логической последовательности (*.lof)|*.lof|Все файлы (*.*)|*.*||"};
-// The save-as dialog of a scheme (the document template's filter).
-inline const FileDialogRequest kSaveSchemeDialog{"Сохранить как", "", "shc", "Lodex Files (*.shc)|*.shc||"};
+// The save-as dialog of a scheme.
+inline const FileDialogRequest kSaveSchemeDialog{"Сохранить как", "", "shc", kSchemeFileFilter};
 
-inline constexpr const char* kSettingsCaption = "Установки";
+inline constexpr const char* kSettingsCaption = "Настройки";
 inline constexpr const char* kAutoSynthesisLabel = "Включить автосинтез";
 inline constexpr const char* kLibraryBlocksLabel = "Включить поддержку\nбиблиотечных блоков";
 

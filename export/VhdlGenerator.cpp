@@ -170,7 +170,7 @@ std::string CVhdlGenerator::Text(const CLogicalScheme& scheme, const std::string
 
   out += kRule51 + "\n-- This code was produced by\n-- Lodex 2 VHDL Translator\n";
   out += "-- Structural synthesis of combinational logic\n\n";
-  out += Format("-- Sourse\t: %s.shc\n-- Date\t: ", PrintableText(stem).c_str());
+  out += Format("-- Source\t: %s.shc\n-- Date\t: ", PrintableText(stem).c_str());
   out += Format("%02d.%02d.%04d\n", date.day, date.month, date.year) + kRule51 + "\n\n";
 
   out += kRule51 + "\n-------------<<<<<ОПИСАНИЕ БЛОКОВ>>>>>-------------\n" + kRule51 + "\n";

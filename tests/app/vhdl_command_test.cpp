@@ -40,7 +40,7 @@ TEST(VhdlCommand, AsksForThePathAndWrites) {
   doc.OnCommand(CommandId::Vhdl);
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].icon, MessageIcon::Error);
-  EXPECT_EQ(host.messages[0].caption, "Lodex 2.2");
+  EXPECT_EQ(host.messages[0].caption, "Lodex");
 }
 
 TEST(VhdlCommand, CanAlsoWriteATestbench) {

@@ -15,7 +15,7 @@ TEST(CliVhdl, WritesTheDesignAndItsTestbench) {
   ASSERT_EQ(r.status, 0) << r.err;
   const std::string text = testing::ReadBytes(vhd);
   // The title defaults to the file name: Cyrillic in the comment, Latin in names.
-  EXPECT_NE(text.find("-- Sourse\t: \xD1\xF3\xEC\xEC\xE0\xF2\xEE\xF0.shc\r\n"), std::string::npos);
+  EXPECT_NE(text.find("-- Source\t: \xD1\xF3\xEC\xEC\xE0\xF2\xEE\xF0.shc\r\n"), std::string::npos);
   EXPECT_NE(text.find("entity summator is\r\n"), std::string::npos);
   EXPECT_NE(testing::ReadBytes(tb).find("entity summator_tb is\r\n"), std::string::npos);
 

@@ -27,7 +27,7 @@ TEST(VhdlText, TheAnd2Project) {
       "-- Lodex 2 VHDL Translator\n"
       "-- Structural synthesis of combinational logic\n"
       "\n"
-      "-- Sourse\t: and2.shc\n"
+      "-- Source\t: and2.shc\n"
       "-- Date\t: 08.03.2026\n"
       "---------------------------------------------------\n"
       "\n"
@@ -130,7 +130,7 @@ TEST(VhdlText, TitleStemAndDesignName) {
 TEST(VhdlText, CyrillicTitleKeptInComments) {
   const CLogicalScheme s(1, 1, "Bl_1", "01");
   const std::string text = CVhdlGenerator::Text(s, "Схема1", kDate);
-  EXPECT_NE(text.find("-- Sourse\t: Схема1.shc\n"), std::string::npos);
+  EXPECT_NE(text.find("-- Source\t: Схема1.shc\n"), std::string::npos);
   EXPECT_NE(text.find("\n--  Схема1:\n"), std::string::npos);
   EXPECT_NE(text.find("entity sxema1 is"), std::string::npos);
   EXPECT_NE(text.find("entity sxema1_Bl_1 is"), std::string::npos);

@@ -116,7 +116,7 @@ TEST(VisioDrawing, AProgramThatCannotStartOrTakeTheDrawingIsReported) {
     EXPECT_TRUE(doc.OnCommand(CommandId::Visio));
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, "Ошибка при старте Visio!");
-    EXPECT_EQ(host.messages[0].caption, "Lodex 2.2");
+    EXPECT_EQ(host.messages[0].caption, "Lodex");
     EXPECT_EQ(host.messages[0].buttons, MessageButtons::Ok);
   }
 }

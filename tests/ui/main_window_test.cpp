@@ -165,7 +165,7 @@ TEST_F(MainWindowTest, SettingsMarkTheLayoutButNotTheDocument) {
   QSignalSpy refreshed(frame->View(), &CLodexView::LayoutRefreshed);
   const bool shown = WithModal([&] { frame->Action(CommandId::Settings)->trigger(); },
                                [](QWidget* dialog) {
-                                 EXPECT_EQ(dialog->windowTitle(), "Установки");
+                                 EXPECT_EQ(dialog->windowTitle(), "Настройки");
                                  dialog->findChild<QCheckBox*>("AutoSynthesis")->setChecked(false);
                                  dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
                                });
@@ -301,7 +301,7 @@ TEST(WindowHost, MessageBoxesSpeakRussianUnderTheApplicationTitle) {
                                [](QWidget* w) {
                                  auto* box = qobject_cast<QMessageBox*>(w);
                                  ASSERT_NE(box, nullptr);
-                                 EXPECT_EQ(box->windowTitle(), "Lodex 2.2");
+                                 EXPECT_EQ(box->windowTitle(), "Lodex");
                                  EXPECT_EQ(box->icon(), QMessageBox::Question);
                                  QStringList texts;
                                  for (QAbstractButton* b : box->buttons()) texts << b->text();
@@ -315,7 +315,7 @@ TEST(WindowHost, MessageBoxesSpeakRussianUnderTheApplicationTitle) {
 
 TEST(WindowHost, FileFiltersBecomeQtNameFilters) {
   EXPECT_EQ(QtNameFilters(kOpenSchemeDialog.filter), (QStringList{"Схемы (*.shc)", "Все файлы (*)"}));
-  EXPECT_EQ(QtNameFilters("Lodex Files (*.shc)|*.shc||"), QStringList{"Lodex Files (*.shc)"});
+  EXPECT_EQ(QtNameFilters("Рисунок SVG (*.svg)|*.svg||"), QStringList{"Рисунок SVG (*.svg)"});
   EXPECT_EQ(QtNameFilters("Sequences|*.lof;*.txt||"), QStringList{"Sequences (*.lof *.txt)"});
   EXPECT_EQ(DefaultSuffixOf("Рисунок PNG (*.png)"), "png");
   EXPECT_EQ(DefaultSuffixOf("Все файлы (*)"), "");

@@ -93,7 +93,7 @@ TEST(ParallelDialog, DependencyTableBesideTheDialogUntilOkOrCancel) {
     CDepTabDlg* table = dialog->Table();
     ASSERT_NE(table, nullptr);
     EXPECT_TRUE(table->isVisible());
-    EXPECT_EQ(table->windowTitle(), "Таблица существенных зависимотей");
+    EXPECT_EQ(table->windowTitle(), "Таблица существенных зависимостей");
     EXPECT_EQ(table->parentWidget(), nullptr);
     EXPECT_EQ(OpenTables(), 1);
     const QTableWidget* grid = table->Grid();

@@ -1,4 +1,4 @@
-// The settings dialog "Установки": auto-synthesis and library blocks.
+// The settings dialog "Настройки": auto-synthesis and library blocks.
 #pragma once
 
 #include <QDialog>

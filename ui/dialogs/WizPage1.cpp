@@ -35,7 +35,7 @@ CWizPage1::CWizPage1(CDocumentHost& host, QWidget* parent)
     : QWizardPage(parent),
       m_host(host),
       m_name(new QLineEdit(this)),
-      m_fromFile(new QRadioButton("Импорт  из файла", this)),
+      m_fromFile(new QRadioButton("Импорт из файла", this)),
       m_fromEntry(new QRadioButton("Ввести последовательность", this)),
       m_file(new QLineEdit(this)),
       m_browse(new QToolButton(this)),

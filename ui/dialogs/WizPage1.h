@@ -18,9 +18,10 @@ class QToolButton;
 
 namespace lodex {
 
-// The file dialog of "Из SCH файла".
-inline const FileDialogRequest kSchematicDialog{"Открыть схему", "*.sch", "sch",
-                                                "Файл схемы (*.sch)|*.sch|Все файлы (*.*)|*.*||"};
+// The file dialog of "Из SCH файла": SCH files, so as not to be taken for the
+// program's own scheme files.
+inline const FileDialogRequest kSchematicDialog{"Открыть SCH файл", "*.sch", "sch",
+                                                "Файлы SCH (*.sch)|*.sch|Все файлы (*.*)|*.*||"};
 // The browse button of the sequence file field.
 inline const FileDialogRequest kSequenceFileDialog{"Открыть", "*.lof", "lof", kSequenceFileFilter};
 

@@ -292,7 +292,8 @@ void CMainFrame::AskFindBlock() {
 void CMainFrame::RefreshCommands() {
   for (const auto& [id, action] : m_actions) action->setEnabled(m_doc->IsEnabled(id));
   const QString title = QString::fromStdString(PrintableText(m_doc->GetTitle()));
-  setWindowTitle(title.isEmpty() ? QString("Lodex[*]") : title + "[*] - Lodex");
+  const QString program = QString::fromUtf8(kAppTitle);
+  setWindowTitle(title.isEmpty() ? program + "[*]" : QString("%1[*] - %2").arg(title, program));
   setWindowModified(m_doc->IsModified());
   // Open and Save As give the document a path: it heads the recent files.
   const QString path = QString::fromStdString(m_doc->GetPathName());
