@@ -47,7 +47,7 @@ const std::vector<CommandInfo>& CommandTable() {
   using D = CLodexDoc;
   // clang-format off
   static const std::vector<CommandInfo> table = {
-      {.id = CommandId::New, .caption = "&Новый ", .menu = kFile, .prompt = "Создать новый проект\nНовый",
+      {.id = CommandId::New, .caption = "&Новый...", .menu = kFile, .prompt = "Создать новый проект\nНовый",
        .icon = "new", .keys = {"Ctrl+N"}, .toolBar = 10,
        .enabled = Always, .run = [](D& d) { d.OnFileNew(); }},
       {.id = CommandId::Open, .caption = "&Открыть...", .menu = kFile, .prompt = "Открыть файл схемы\nОткрыть",
@@ -74,12 +74,12 @@ const std::vector<CommandInfo>& CommandTable() {
       {.id = CommandId::Exit, .caption = "В&ыход", .menu = kFile, .prompt = "Завершить работу программы\nВыход",
        .separatorBefore = true, .enabled = Always},
 
-      {.id = CommandId::Serial, .caption = "Последовательная", .menu = kDecomposition,
+      {.id = CommandId::Serial, .caption = "Последовательная...", .menu = kDecomposition,
        .prompt = "Последовательная декомпозиция выделенного блока\nПоследовательная декомпозиция",
        .icon = "serial", .toolBar = 31, .contextMenu = "Декомпозиция",
        .enabled = [](const D& d) { return d.SerialEnabled() && Selected(d) != nullptr; },
        .contextEnabled = AnySelected, .run = [](D& d) { d.OnSerial(); }},
-      {.id = CommandId::Parallel, .caption = "Параллельная", .menu = kDecomposition,
+      {.id = CommandId::Parallel, .caption = "Параллельная...", .menu = kDecomposition,
        .prompt = "Параллельная декомпозиция выделенного блока\nПараллельная декомпозиция",
        .icon = "parallel", .toolBar = 32, .contextMenu = "Декомпозиция",
        .enabled = [](const D& d) {
@@ -91,7 +91,7 @@ const std::vector<CommandInfo>& CommandTable() {
        .prompt = "Поиск фиктивных входов выделенного блока\nПроверка наличия фиктивных входов",
        .icon = "fictitious", .toolBar = 30,
        .enabled = [](const D& d) { return OneOutputOfInputs(d, 3); }, .run = [](D& d) { d.OnFictitious(); }},
-      {.id = CommandId::ThreeInput, .caption = "Выделить трехвходовый блок", .menu = kDetail,
+      {.id = CommandId::ThreeInput, .caption = "Выделить трехвходовый блок...", .menu = kDetail,
        .prompt = "Выделить трехвходовый блок из выделенного блока\nВыделить трехвходовый блок",
        .icon = "threeinput", .toolBar = 33, .contextMenu = "Детализация",
        .enabled = [](const D& d) { return OneOutputOfInputs(d, 3); }, .run = [](D& d) { d.OnThreeInput(); }},
@@ -99,14 +99,14 @@ const std::vector<CommandInfo>& CommandTable() {
        .prompt = "Перестроить схему из блоков с ограниченным числом входов\nАвтоматический синтез",
        .separatorBefore = true, .enabled = Loaded, .run = [](D& d) { d.OnAutomaticSynthesis(); }},
 
-      {.id = CommandId::SaveSequence, .caption = "С&охранить последовательность блока", .menu = kService,
+      {.id = CommandId::SaveSequence, .caption = "С&охранить последовательность блока...", .menu = kService,
        .prompt = "Сохранить логическую последовательность выделенного блока в файл\nСохранить последовательность блока",
-       .icon = "savesequence", .toolBar = 40, .contextMenu = "", .contextCaption = "Сохранить ЛП",
+       .icon = "savesequence", .toolBar = 40, .contextMenu = "",
        .enabled = AnySelected, .run = [](D& d) { d.OnSaveSequence(); }},
-      {.id = CommandId::Analysis, .caption = "П&ровести анализ схемы", .menu = kService,
+      {.id = CommandId::Analysis, .caption = "П&ровести анализ схемы...", .menu = kService,
        .prompt = "Сравнить последовательность схемы с исходной\nАнализ схемы", .icon = "analysis", .toolBar = 41,
        .enabled = Loaded, .run = [](D& d) { d.OnAnalysis(); }},
-      {.id = CommandId::Vhdl, .caption = "Генерировать VHDL-код", .menu = kService,
+      {.id = CommandId::Vhdl, .caption = "Генерировать VHDL-код...", .menu = kService,
        .prompt = "Сохранить схему как VHDL-код\nГенерировать VHDL-код", .icon = "vhdl", .toolBar = 42,
        .enabled = Loaded, .run = [](D& d) { d.OnVhdl(); }},
       {.id = CommandId::Optimize, .caption = "Оптимизация", .menu = kService,
@@ -119,7 +119,7 @@ const std::vector<CommandInfo>& CommandTable() {
        .prompt = "Покрыть двухвходовые блоки элементами ИЛИ-НЕ\nПокрытие элементами ИЛИ-НЕ",
        .enabled = Always, .run = [](D& d) { d.OnCoverNor(); }},
 
-      {.id = CommandId::Settings, .caption = "Настройки", .menu = kOptions,
+      {.id = CommandId::Settings, .caption = "Настройки...", .menu = kOptions,
        .prompt = "Изменить настройки синтеза\nНастройки", .enabled = Always, .run = [](D& d) { d.OnSettings(); }},
 
       {.id = CommandId::Undo, .caption = "Отменить", .prompt = "Отменить предыдущее действие\nОтменить",

@@ -31,10 +31,9 @@ struct CommandInfo {
   // The place on the toolbar, ascending; 0: not there. A new ten starts a
   // group of its own behind a separator.
   int toolBar = 0;
-  // The submenu of the view's context menu ("" for its top level); nullptr:
-  // not in the context menu. Its caption there, nullptr for the menu caption.
+  // The submenu of the view's context menu ("" for its top level), where the
+  // item has the menu caption; nullptr: not in the context menu.
   const char* contextMenu = nullptr;
-  const char* contextCaption = nullptr;
   // Whether the command can run now.
   bool (*enabled)(const CLodexDoc&) = nullptr;
   // The context menu's own rule; nullptr: `enabled`.

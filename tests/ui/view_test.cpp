@@ -311,20 +311,20 @@ TEST_F(UiViewTest, ContextMenuGreysWhatTheSelectedBlockCannotDo) {
   const Rect r = view.Drawing().Entries()[1].rect;
   const QPoint centre((r.left + r.right) / 2, (r.top + r.bottom) / 2);
   Click(centre, Qt::RightButton);
-  const std::map<QString, bool> two{{"Декомпозиция/Последовательная", true},
-                                    {"Декомпозиция/Параллельная", false},
-                                    {"Детализация/Выделить трехвходовый блок", false},
-                                    {"Сохранить ЛП", true}};
+  const std::map<QString, bool> two{{"Декомпозиция/Последовательная...", true},
+                                    {"Декомпозиция/Параллельная...", false},
+                                    {"Детализация/Выделить трехвходовый блок...", false},
+                                    {"С&охранить последовательность блока...", true}};
   EXPECT_EQ(ContextMenu(centre), two);
 
   NewProject(3, 1, "01101001");
   Click(centre, Qt::RightButton);
   std::map<QString, bool> three = two;
-  three["Детализация/Выделить трехвходовый блок"] = true;
+  three["Детализация/Выделить трехвходовый блок..."] = true;
   EXPECT_EQ(ContextMenu(centre), three);
 
   QSignalSpy requested(&view, &CLodexView::CommandRequested);
-  ContextMenu(centre, "Сохранить ЛП");
+  ContextMenu(centre, "С&охранить последовательность блока...");
   ASSERT_EQ(requested.size(), 1);
   EXPECT_EQ(requested[0][0].value<CommandId>(), CommandId::SaveSequence);
 }

@@ -311,7 +311,7 @@ void CLodexView::contextMenuEvent(QContextMenuEvent* event) {
     if (command.contextMenu == nullptr) continue;
     QMenu*& to = submenus[command.contextMenu];
     if (!to) to = menu.addMenu(command.contextMenu);
-    QAction* action = to->addAction(command.contextCaption ? command.contextCaption : command.caption);
+    QAction* action = to->addAction(command.caption);
     action->setData(static_cast<int>(command.id));
     action->setEnabled(m_doc.IsContextEnabled(command.id));
   }
