@@ -7,6 +7,7 @@ namespace lodex {
 namespace {
 
 constexpr const char* kFile = "&Файл";
+constexpr const char* kEdit = "&Правка";
 constexpr const char* kSynthesis = "&Синтез";
 constexpr const char* kDecomposition = "&Синтез/&Декомпозиция";
 constexpr const char* kDetail = "&Синтез/Д&етализация";
@@ -39,7 +40,7 @@ bool SeveralOutputsSelected(const CLodexDoc& d) {
 }  // namespace
 
 const std::vector<const char*>& MenuBar() {
-  static const std::vector<const char*> menus = {kFile, kSynthesis, kService, kOptions, kView, kHelp};
+  static const std::vector<const char*> menus = {kFile, kEdit, kSynthesis, kService, kOptions, kView, kHelp};
   return menus;
 }
 
@@ -122,11 +123,11 @@ const std::vector<CommandInfo>& CommandTable() {
       {.id = CommandId::Settings, .caption = "Настройки...", .menu = kOptions,
        .prompt = "Изменить настройки синтеза\nНастройки", .enabled = Always, .run = [](D& d) { d.OnSettings(); }},
 
-      {.id = CommandId::Undo, .caption = "Отменить", .prompt = "Отменить предыдущее действие\nОтменить",
+      {.id = CommandId::Undo, .caption = "&Отменить", .menu = kEdit, .prompt = "Отменить предыдущее действие\nОтменить",
        .icon = "undo", .keys = {"Ctrl+Z", "Alt+Backspace"}, .toolBar = 20,
        .enabled = [](const D& d) { return Loaded(d) && d.HistoryPos() >= 1; }, .run = [](D& d) { d.OnUndo(); }},
-      {.id = CommandId::Redo, .caption = "Вернуть", .prompt = "Вернуть действие\nВернуть", .icon = "redo",
-       .toolBar = 21,
+      {.id = CommandId::Redo, .caption = "&Вернуть", .menu = kEdit, .prompt = "Вернуть действие\nВернуть",
+       .icon = "redo", .keys = {"Ctrl+Y", "Ctrl+Shift+Z"}, .toolBar = 21,
        .enabled = [](const D& d) {
          return Loaded(d) && d.HistoryPos() < static_cast<int32_t>(d.History().size()) - 1;
        },

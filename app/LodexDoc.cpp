@@ -65,6 +65,7 @@ void CLodexDoc::DeleteContents() {
   m_parallelEnabled = false;
   m_layoutDirty = true;
   m_historyPos = 0;
+  m_savedPos = -1;
   m_selectedBlock = -1;
   m_history.clear();
 }
@@ -77,7 +78,7 @@ bool CLodexDoc::OnSaveDocument(const std::string& path) {
   }
   m_pathName = path;
   m_title = FileTitle(path);
-  m_modified = false;
+  SetModifiedFlag(false);
   return true;
 }
 
@@ -102,11 +103,19 @@ bool CLodexDoc::OnFileSaveAs() {
   return path && OnSaveDocument(*path);
 }
 
+void CLodexDoc::SetModifiedFlag(bool modified) {
+  m_modified = modified;
+  if (!modified)
+    m_savedPos = m_historyPos >= 0 && static_cast<size_t>(m_historyPos) < m_history.size() ? m_historyPos : -1;
+}
+
 void CLodexDoc::PushSnapshot() {
   // Discard the redo tail; a position outside the history (a restart sets
   // -1) keeps every entry.
   if (m_historyPos >= 0 && static_cast<size_t>(m_historyPos) < m_history.size())
     m_history.resize(static_cast<size_t>(m_historyPos) + 1);
+  // A saved state in the discarded tail can no longer be reached.
+  if (m_savedPos >= static_cast<int32_t>(m_history.size())) m_savedPos = -1;
   m_history.push_back(m_scheme);
   m_historyPos = static_cast<int32_t>(m_history.size()) - 1;
 }
@@ -114,7 +123,10 @@ void CLodexDoc::PushSnapshot() {
 void CLodexDoc::ResetHistory() {
   m_history.clear();
   m_historyPos = -1;
+  m_savedPos = -1;
   PushSnapshot();
+  // An unmodified scheme is the one on disk.
+  if (!m_modified) m_savedPos = m_historyPos;
 }
 
 // --- selection -------------------------------------------------------------
@@ -242,7 +254,7 @@ bool CLodexDoc::OnFileOpen() {
 
 void CLodexDoc::RestoreFromHistory() {
   m_scheme = m_history[static_cast<size_t>(m_historyPos)];
-  SetModifiedFlag(true);
+  m_modified = m_historyPos != m_savedPos;
   m_layoutDirty = true;
   ValidateSelection();  // the restored scheme may have fewer blocks
   m_host.UpdateAllViews();

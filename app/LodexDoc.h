@@ -36,8 +36,12 @@ class CLodexDoc {
   bool IsLayoutDirty() const { return m_layoutDirty; }
   void ClearLayoutDirty() { m_layoutDirty = false; }
 
+  // Whether the scheme differs from the one last saved or loaded: undo and
+  // redo clear it when they come back to that state and set it when they
+  // leave it.
   bool IsModified() const { return m_modified; }
-  void SetModifiedFlag(bool modified = true) { m_modified = modified; }
+  // false: the state shown now is the saved one.
+  void SetModifiedFlag(bool modified = true);
   const std::string& GetPathName() const { return m_pathName; }
   const std::string& GetTitle() const { return m_title; }
   void SetTitle(const std::string& title) { m_title = title; }
@@ -142,6 +146,7 @@ class CLodexDoc {
   std::vector<CLogicalScheme> m_history;
   CLogicalScheme m_scheme;
   int32_t m_historyPos = 0;      // the entry equal to m_scheme
+  int32_t m_savedPos = -1;       // the entry equal to the file; -1: none
   int32_t m_selectedBlock = -1;  // -1: no selection
   bool m_parallelEnabled = false;
   bool m_serialEnabled = false;

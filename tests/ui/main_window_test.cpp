@@ -147,7 +147,14 @@ TEST_F(MainWindowTest, HistoryThroughTheUndoRedoActionsAndKeys) {
   QTest::keyClick(frame.get(), Qt::Key_Backspace, Qt::AltModifier);
   EXPECT_EQ(doc.HistoryPos(), 0);
   EXPECT_FALSE(Enabled(*frame, CommandId::Undo));
+  // Redo by its button and by both of the platform's keys.
   frame->Action(CommandId::Redo)->trigger();
+  EXPECT_EQ(doc.HistoryPos(), 1);
+  QTest::keyClick(frame.get(), Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(doc.HistoryPos(), 2);
+  QTest::keyClick(frame.get(), Qt::Key_Backspace, Qt::AltModifier);
+  QTest::keyClick(frame.get(), Qt::Key_Backspace, Qt::AltModifier);
+  QTest::keyClick(frame.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(doc.HistoryPos(), 1);
 
   doc.SelectBlock(1);
@@ -157,6 +164,54 @@ TEST_F(MainWindowTest, HistoryThroughTheUndoRedoActionsAndKeys) {
   EXPECT_EQ(doc.History()[1], afterFirst);
   EXPECT_FALSE(Enabled(*frame, CommandId::Redo));
   EXPECT_TRUE(Enabled(*frame, CommandId::Undo));
+}
+
+// Undo and redo from the Правка menu's keys: the modified mark is clear
+// exactly at the state last saved, and a change after undoing past it
+// leaves no state unmodified.
+TEST_F(MainWindowTest, UndoBackToTheSavedStateClearsTheModifiedMark) {
+  auto frame = MakeFrame();
+  host->answer = MessageAnswer::No;
+  host->serial = [](const CLogicalBlock&) { return SerialChoice{3}; };
+  host->parallel = [](const CLogicalBlock&) { return SplitRequest{7, 1, 7, 2}; };
+  frame->show();
+  frame->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+  QMenu* edit = frame->menuBar()->actions()[1]->menu();
+  EXPECT_EQ(edit->title(), "&Правка");
+  EXPECT_EQ(edit->actions(), (QList<QAction*>{frame->Action(CommandId::Undo), frame->Action(CommandId::Redo)}));
+  CLodexDoc& doc = frame->Document();
+  const auto command = [&](CommandId id) {
+    doc.SelectBlock(1);
+    frame->Action(id)->trigger();
+    return frame->isWindowModified();
+  };
+  const auto key = [&](Qt::Key k, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(frame.get(), k, modifiers);
+    return frame->isWindowModified();
+  };
+  const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+
+  doc.FinishNewProject(kTwoOutputProject);
+  EXPECT_TRUE(command(CommandId::Serial));
+  EXPECT_TRUE(key(Qt::Key_Z, ctrl));  // a new project has never been saved
+  host->saveFile = Path("p.shc");
+  EXPECT_FALSE(command(CommandId::Save));
+  EXPECT_TRUE(key(Qt::Key_Y, ctrl));
+  EXPECT_FALSE(key(Qt::Key_Z, ctrl));
+  EXPECT_FALSE(Enabled(*frame, CommandId::Save));
+  EXPECT_TRUE(key(Qt::Key_Z, ctrlShift));
+  EXPECT_FALSE(command(CommandId::Save));  // now the second state is on disk
+  EXPECT_TRUE(key(Qt::Key_Z, ctrl));
+  EXPECT_FALSE(key(Qt::Key_Y, ctrl));
+
+  // Undone past the saved state, a new change cuts that state off.
+  EXPECT_TRUE(key(Qt::Key_Z, ctrl));
+  EXPECT_TRUE(command(CommandId::Parallel));
+  ASSERT_EQ(doc.History().size(), 2u);
+  EXPECT_TRUE(key(Qt::Key_Z, ctrl));
+  EXPECT_TRUE(key(Qt::Key_Y, ctrl));
+  EXPECT_EQ(doc.HistoryPos(), 1);
 }
 
 TEST_F(MainWindowTest, SettingsMarkTheLayoutButNotTheDocument) {

@@ -133,6 +133,11 @@ void CMainFrame::CreateActions() {
     if (command.icon) action->setIcon(UiIcon(command.icon));
     QList<QKeySequence> keys;
     for (const char* key : command.keys) keys << QKeySequence(key, QKeySequence::PortableText);
+    // Undo and Redo also answer the platform's own keys for them.
+    if (command.id == CommandId::Undo || command.id == CommandId::Redo)
+      for (const QKeySequence& key :
+           QKeySequence::keyBindings(command.id == CommandId::Undo ? QKeySequence::Undo : QKeySequence::Redo))
+        if (!keys.contains(key)) keys << key;
     action->setShortcuts(keys);
     action->setData(static_cast<int>(command.id));
     connect(action, &QAction::triggered, this, [this, id = command.id] { RunCommand(id); });
