@@ -1,9 +1,10 @@
 // The new-project wizard and the sequence entry dialog with real widgets:
 // page 1's messages, typing and pasting into the entry field, page 2's
-// check, schematic import through the built tarrow, and New in the main
-// window.
+// check, the wizard from the keyboard, schematic import through the built
+// tarrow, and New in the main window.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -14,6 +15,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <filesystem>
 
 #include "WindowTestUtil.h"
@@ -211,6 +213,92 @@ TEST(Wizard, MessagesOfPage1AndTheLengthCheckOfPage2) {
   EXPECT_EQ(result.inputs, 2);
   EXPECT_EQ(result.outputs, 5);
   EXPECT_EQ(result.lp, "1A**0F17");
+}
+
+// The wizard from the keyboard alone: Tab walks page 1 top down, each
+// source followed by what it uses; mnemonics reach the controls; Enter goes
+// on, also right after the entry dialog has closed.
+TEST(Wizard, KeyboardWalksThePageAndEnterGoesOn) {
+  CScriptedHost host;
+  CWizSheet sheet(host);
+  sheet.Page1()->SetName(kDefaultProjectName);
+  sheet.show();
+  sheet.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&sheet));
+  const auto focused = [] {
+    const QWidget* w = QApplication::focusWidget();
+    return w ? w->objectName() : QString();
+  };
+  // Cyrillic keys carry their letter as text; QTest names only ASCII ones.
+  const auto press = [](char32_t key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* to = QApplication::focusWidget();
+    if (key < 0x80)
+      QTest::keyClick(to, static_cast<Qt::Key>(key), modifiers);
+    else
+      QTest::sendKeyEvent(QTest::Click, to, static_cast<Qt::Key>(key), QString::fromUcs4(&key, 1).toLower(), modifiers);
+  };
+  // A button's mnemonic clicks it once a short press animation is over.
+  const QList<QAbstractButton*> buttons = sheet.findChildren<QAbstractButton*>();
+  const auto mnemonic = [&](char32_t letter) {
+    press(letter, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return std::none_of(buttons.begin(), buttons.end(), [](QAbstractButton* b) { return b->isDown(); }); }));
+  };
+  // The controls of page 1 that Tab visits from the name round to it.
+  const auto walk = [&] {
+    mnemonic(U'И');
+    EXPECT_EQ(focused(), "Name");
+    QStringList visited;
+    for (int i = 0; i < 20; ++i) {
+      press(Qt::Key_Tab);
+      if (focused() == "Name") break;
+      if (sheet.Page1()->isAncestorOf(QApplication::focusWidget())) visited << focused();
+    }
+    return visited;
+  };
+  const auto noDialog = [](QWidget* w) {
+    ADD_FAILURE() << "a dialog opened";
+    w->close();
+  };
+
+  EXPECT_EQ(focused(), "Name");
+  EXPECT_EQ(walk(), (QStringList{"Inputs", "Outputs", "FromFile"}));  // the sources are one stop
+  mnemonic(U'Ф');
+  EXPECT_EQ(focused(), "File");
+  EXPECT_EQ(walk(), (QStringList{"Inputs", "Outputs", "FromFile", "File", "Browse"}));
+  mnemonic(U'П');
+  EXPECT_EQ(walk(), (QStringList{"Inputs", "Outputs", "FromEntry", "Keyboard", "Schematic"}));
+
+  // One input, one output, typed in from the button Tab reaches; Enter
+  // closes the entry dialog, then, with the focus back on that button, goes
+  // to page 2 and finishes.
+  mnemonic(U'В');
+  press(Qt::Key_Down);
+  mnemonic(U'Ы');
+  press(Qt::Key_Down);
+  mnemonic(U'П');
+  press(Qt::Key_Tab);
+  EXPECT_EQ(focused(), "Keyboard");
+  EXPECT_TRUE(WithModal([&] { press(Qt::Key_Space); },
+                        [](QWidget* w) {
+                          auto* entry = qobject_cast<CEditLPDlg*>(w);
+                          ASSERT_NE(entry, nullptr);
+                          QTest::keyClicks(entry->Editor(), "01");
+                          QTest::keyClick(entry->Editor(), Qt::Key_Return);
+                          if (entry->isVisible()) {
+                            ADD_FAILURE() << "Enter left the entry dialog open";
+                            entry->reject();
+                          }
+                        }));
+  EXPECT_EQ(sheet.Page1()->Sequence(), "01");
+  sheet.activateWindow();  // as the desktop does when the dialog goes
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&sheet));
+  EXPECT_EQ(focused(), "Keyboard");
+  EXPECT_FALSE(WithModal([&] { press(Qt::Key_Return); }, noDialog));
+  ASSERT_EQ(sheet.currentId(), 1);
+  EXPECT_FALSE(WithModal([&] { press(Qt::Key_Return); }, noDialog));
+  EXPECT_EQ(sheet.result(), QDialog::Accepted);
+  EXPECT_EQ(sheet.Result().lp, "01");
 }
 
 TEST(Wizard, APlaFileSetsTheCountsOrKeepsPageOneWithTheReason) {

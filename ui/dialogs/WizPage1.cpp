@@ -35,12 +35,12 @@ CWizPage1::CWizPage1(CDocumentHost& host, QWidget* parent)
     : QWizardPage(parent),
       m_host(host),
       m_name(new QLineEdit(this)),
-      m_fromFile(new QRadioButton("Импорт из файла", this)),
-      m_fromEntry(new QRadioButton("Ввести последовательность", this)),
+      m_fromFile(new QRadioButton(tr("Импорт из &файла"), this)),
+      m_fromEntry(new QRadioButton(tr("Ввести &последовательность"), this)),
       m_file(new QLineEdit(this)),
       m_browse(new QToolButton(this)),
-      m_keyboard(new QPushButton("С клавиатуры", this)),
-      m_schematic(new QPushButton("Из SCH файла", this)),
+      m_keyboard(new QPushButton(tr("С &клавиатуры"), this)),
+      m_schematic(new QPushButton(tr("И&з SCH файла"), this)),
       m_inputs(CountCombo(kInputItems, "Inputs", this)),
       m_outputs(CountCombo(kOutputItems, "Outputs", this)) {
   m_name->setObjectName("Name");
@@ -50,22 +50,36 @@ CWizPage1::CWizPage1(CDocumentHost& host, QWidget* parent)
   m_browse->setObjectName("Browse");
   m_keyboard->setObjectName("Keyboard");
   m_schematic->setObjectName("Schematic");
-  m_browse->setText("...");
+  m_browse->setText(tr("О&бзор..."));
   m_file->setPlaceholderText("*.lof, *.pla");
+  // Enter goes on to the next page, also right after an entry dialog has
+  // given the focus back to the button that opened it.
+  m_keyboard->setAutoDefault(false);
+  m_schematic->setAutoDefault(false);
 
   auto* sources = new QButtonGroup(this);
   sources->addButton(m_fromFile, 0);
   sources->addButton(m_fromEntry, 1);
   connect(sources, &QButtonGroup::idClicked, this, &CWizPage1::OnSourceChosen);
+  // The file choice names the field beside it: choosing it puts the cursor
+  // there, once the field is enabled.
+  connect(sources, &QButtonGroup::idClicked, this, [this](int source) {
+    if (source == 0) m_file->setFocus();
+  });
   connect(m_browse, &QToolButton::clicked, this, &CWizPage1::OnBrowse);
   connect(m_keyboard, &QPushButton::clicked, this, &CWizPage1::OnKeyboard);
   connect(m_schematic, &QPushButton::clicked, this, &CWizPage1::OnSchematic);
   OnSourceChosen();
 
+  const auto label = [this](const QString& text, QWidget* buddy) {
+    auto* l = new QLabel(text, this);
+    l->setBuddy(buddy);
+    return l;
+  };
   auto* name = new QFormLayout;
-  name->addRow("Имя проекта", m_name);
+  name->addRow(label(tr("&Имя проекта"), m_name), m_name);
 
-  auto* group = new QGroupBox("Логическая последовательность", this);
+  auto* group = new QGroupBox(tr("Логическая последовательность"), this);
   auto* grid = new QGridLayout(group);
   grid->addWidget(m_fromFile, 0, 0);
   auto* file = new QHBoxLayout;
@@ -79,10 +93,15 @@ CWizPage1::CWizPage1(CDocumentHost& host, QWidget* parent)
   grid->setColumnStretch(2, 1);
 
   auto* counts = new QGridLayout;
-  counts->addWidget(new QLabel("Количество входов схемы", this), 0, 0);
+  counts->addWidget(label(tr("Количество &входов схемы"), m_inputs), 0, 0);
   counts->addWidget(m_inputs, 1, 0);
-  counts->addWidget(new QLabel("Количество выходов схемы", this), 0, 1);
+  counts->addWidget(label(tr("Количество в&ыходов схемы"), m_outputs), 0, 1);
   counts->addWidget(m_outputs, 1, 1);
+
+  // Tab walks the page top down, each source followed by what it uses.
+  QWidget* const order[] = {m_name,   m_inputs,    m_outputs,  m_fromFile, m_file,
+                            m_browse, m_fromEntry, m_keyboard, m_schematic};
+  for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(name);

@@ -7,13 +7,13 @@ namespace lodex {
 
 CWizSheet::CWizSheet(CDocumentHost& host, QWidget* parent)
     : QWizard(parent), m_page1(new CWizPage1(host, this)), m_page2(new CWizPage2(*m_page1, this)) {
-  setWindowTitle("Создание проекта");
+  setWindowTitle(tr("Создание проекта"));
   setWizardStyle(QWizard::ClassicStyle);
   setOption(QWizard::NoBackButtonOnStartPage, false);
-  setButtonText(QWizard::BackButton, "< Назад");
-  setButtonText(QWizard::NextButton, "Далее >");
-  setButtonText(QWizard::FinishButton, "Готово");
-  setButtonText(QWizard::CancelButton, "Отмена");
+  setButtonText(QWizard::BackButton, tr("< &Назад"));
+  setButtonText(QWizard::NextButton, tr("&Далее >"));
+  setButtonText(QWizard::FinishButton, tr("&Готово"));
+  setButtonText(QWizard::CancelButton, tr("&Отмена"));
   addPage(m_page1);
   addPage(m_page2);
   resize(620, 440);
