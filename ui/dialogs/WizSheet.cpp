@@ -10,9 +10,8 @@ CWizSheet::CWizSheet(CDocumentHost& host, QWidget* parent)
     : QWizard(parent), m_page1(new CWizPage1(host, this)), m_page2(new CWizPage2(*m_page1, this)) {
   setWindowTitle("Создание проекта");
   // F1 anywhere in the wizard, its buttons too, opens the current page's section.
-  const auto followPage = [this] { SetHelpTopic(this, HelpTopicOf(currentPage())); };
   SetHelpTopic(this, help::kWizard);
-  connect(this, &QWizard::currentIdChanged, this, followPage);
+  connect(this, &QWizard::currentIdChanged, this, [this] { SetHelpTopic(this, HelpTopicOf(currentPage())); });
   setWizardStyle(QWizard::ClassicStyle);
   setOption(QWizard::NoBackButtonOnStartPage, false);
   setButtonText(QWizard::BackButton, "< Назад");

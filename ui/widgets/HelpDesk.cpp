@@ -46,7 +46,7 @@ CHelpDesk::CHelpDesk(QWidget* home, const QString& language) : QObject(home), m_
 }
 
 CHelpDesk::~CHelpDesk() {
-  qApp->removeEventFilter(this);
+  if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
   delete m_window;
 }
 
@@ -71,7 +71,7 @@ void CHelpDesk::Show(const QString& topic) {
   // A modal dialog blocks every window but those it owns: the manual is
   // made the dialog's own while it runs, so that it can be read and scrolled.
   QWidget* owner = QApplication::activeModalWidget();
-  if (owner == nullptr || owner == m_window) owner = m_home;
+  if (owner == nullptr) owner = m_home;
   m_window->winId();  // the window system's window, to own
   if (QWindow* window = m_window->windowHandle())
     window->setTransientParent(owner != nullptr ? owner->window()->windowHandle() : nullptr);

@@ -8,15 +8,21 @@
 #include "ui/widgets/Icons.h"
 
 namespace lodex {
+namespace {
+
+// "en" for any English ("en", "en_GB"), else "ru".
+QString ManualLanguage(const QString& language) {
+  return language.startsWith(QLatin1String("en")) ? QStringLiteral("en") : QStringLiteral("ru");
+}
+
+}  // namespace
 
 QString CHelpWindow::ManualUrl(const QString& language) {
-  return QStringLiteral("qrc:/help/manual.%1.html").arg(language == QLatin1String("en") ? language : "ru");
+  return QStringLiteral("qrc:/help/manual.%1.html").arg(ManualLanguage(language));
 }
 
 CHelpWindow::CHelpWindow(const QString& language, QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      m_language(language == QLatin1String("en") ? language : QStringLiteral("ru")),
-      m_browser(new QTextBrowser(this)) {
+    : QWidget(parent, Qt::Window), m_language(ManualLanguage(language)), m_browser(new QTextBrowser(this)) {
   InitUiResources();
   setObjectName("HelpWindow");
   setWindowTitle(tr("Справка Lodex"));

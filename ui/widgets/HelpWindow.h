@@ -12,7 +12,8 @@ namespace lodex {
 class CHelpWindow : public QWidget {
   Q_OBJECT
  public:
-  // `language` is "ru" or "en"; any other falls back to Russian.
+  // `language` is "ru" or "en" ("en_GB" and the like count as English); any
+  // other falls back to Russian.
   explicit CHelpWindow(const QString& language = QStringLiteral("ru"), QWidget* parent = nullptr);
 
   // The language the manual is shown in, after the fall-back.
@@ -23,7 +24,7 @@ class CHelpWindow : public QWidget {
   // Shows the section whose anchor is `topic`, or the start of the manual
   // for an empty topic, and brings the window to the front.
   void ShowTopic(const QString& topic);
-  // The anchor shown last; empty at the start of the manual.
+  // The section last asked for; empty for the start of the manual.
   QString Topic() const { return m_topic; }
   QTextBrowser* Browser() const { return m_browser; }
 
