@@ -33,6 +33,7 @@ enum class CommandId : int32_t {
   Undo = 57643,
   Redo = 57644,
   About = 57664,
+  Help = 57670,
 };
 
 }  // namespace lodex

@@ -135,6 +135,8 @@ const std::vector<CommandInfo>& CommandTable() {
       {.id = CommandId::Visio, .caption = "Чертеж схемы",
        .prompt = "Открыть чертеж схемы в программе просмотра\nЧертеж схемы", .icon = "drawing", .toolBar = 60,
        .enabled = Loaded, .run = [](D& d) { d.OnVisio(); }},
+      {.id = CommandId::Help, .caption = "&Справка", .menu = kHelp, .prompt = "Открыть руководство пользователя\nСправка",
+       .keys = {"F1"}, .enabled = Always},
       {.id = CommandId::About, .caption = "&О программе...", .menu = kHelp,
        .prompt = "Сведения о программе\nО программе", .icon = "about", .toolBar = 50, .enabled = Always},
   };

@@ -39,7 +39,7 @@ struct CommandInfo {
   // The context menu's own rule; nullptr: `enabled`.
   bool (*contextEnabled)(const CLodexDoc&) = nullptr;
   // Runs the command; nullptr: served by the program around the document
-  // (the About box, Exit, the picture of the diagram).
+  // (the manual, the About box, Exit, the picture of the diagram).
   void (*run)(CLodexDoc&) = nullptr;
 };
 

@@ -29,8 +29,8 @@ TEST(CommandTable, EntriesAreUniqueAndPlacedWhereTheFrameCanBuildThem) {
       EXPECT_TRUE(buttons.insert(c.toolBar).second) << id;
     }
     // The frame serves these itself; the document runs every other command.
-    const bool frames = c.id == CommandId::About || c.id == CommandId::Exit || c.id == CommandId::SaveImage ||
-                        c.id == CommandId::RecentFiles;
+    const bool frames = c.id == CommandId::Help || c.id == CommandId::About || c.id == CommandId::Exit ||
+                        c.id == CommandId::SaveImage || c.id == CommandId::RecentFiles;
     EXPECT_EQ(c.run == nullptr, frames) << id;
   }
   EXPECT_EQ(FindCommand(static_cast<CommandId>(1)), nullptr);

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QHeaderView>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -120,6 +121,10 @@ TEST(FictDialog, GridShowsEachInputAndOnlyAFictitiousInputIsMarked) {
   dialog.show();
   EXPECT_EQ(dialog.windowTitle(), "Проверка наличия фиктивных входов");
   EXPECT_EQ(dialog.Grid()->SelectionText(), "In4\t 1\nIn2\t 0\nIn1\t 1\n");
+  const QAbstractItemModel* grid = dialog.Grid()->model();
+  EXPECT_EQ(grid->headerData(0, Qt::Horizontal).toString(), "Вход");
+  EXPECT_EQ(grid->headerData(1, Qt::Horizontal).toString(), "Выход зависит");
+  EXPECT_TRUE(dialog.Grid()->horizontalHeader()->isVisible());
   EXPECT_EQ(Texts(dialog.InputList()), (std::vector<QString>{"In4", "In2", "In1"}));
   EXPECT_FALSE(dialog.OkButton()->isEnabled());
   EXPECT_EQ(dialog.OkButton()->text(), "Удалить");

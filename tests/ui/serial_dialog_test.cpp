@@ -6,6 +6,7 @@
 
 #include <QAbstractItemView>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -77,6 +78,7 @@ TEST(SerialDialog, ListInComplexityAndMaskOrderAndTheChoiceOfARow) {
   EXPECT_FALSE(after->Preview());
 
   ASSERT_TRUE(Search(dialog));
+  EXPECT_FALSE(dialog.findChild<QLabel*>("NoSplits")->isVisible());
   auto* progress = dialog.findChild<QProgressBar*>("Progress");
   EXPECT_EQ(progress->maximum(), 6);
   EXPECT_EQ(progress->value(), 6);
@@ -120,6 +122,11 @@ TEST(SerialDialog, NoSplitLeavesOnlyCancel) {
   EXPECT_EQ(dialog.findChild<QProgressBar*>("Progress")->maximum(), 2);
   EXPECT_EQ(List(&dialog)->model()->rowCount(), 0);
   EXPECT_FALSE(Button(&dialog, QDialogButtonBox::Ok)->isEnabled());
+  // The empty list says why it is empty, until the next search starts.
+  const QLabel* none = dialog.findChild<QLabel*>("NoSplits");
+  ASSERT_NE(none, nullptr);
+  EXPECT_TRUE(none->isVisible());
+  EXPECT_EQ(none->text(), "Разложений не найдено");
   Button(&dialog, QDialogButtonBox::Cancel)->click();
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
   EXPECT_FALSE(dialog.Choice());

@@ -6,12 +6,14 @@
 #include <QVBoxLayout>
 
 #include "ui/widgets/DialogButtons.h"
+#include "ui/widgets/HelpDesk.h"
 #include "ui/widgets/Icons.h"
 
 namespace lodex {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("О программе"));
+  SetHelpTopic(this, help::kAbout);
   auto* picture = new QLabel(this);
   picture->setPixmap(UiIcon("lodex").pixmap(64, 64));
   picture->setAlignment(Qt::AlignTop);

@@ -11,6 +11,7 @@
 
 #include "app/DocumentHost.h"
 #include "ui/widgets/GridView.h"
+#include "ui/widgets/HelpDesk.h"
 #include "ui/widgets/Icons.h"
 #include "ui/widgets/TextGridModel.h"
 
@@ -59,11 +60,16 @@ class CHalfCaptions : public QWidget {
 CAnalizeDlg::CAnalizeDlg(const CAnalysisGrid& grid, CMessageSink& sink, QWidget* parent)
     : QDialog(parent), m_grid(grid), m_sink(sink), m_view(new CGridView(this)), m_ok(new QPushButton("OK", this)) {
   setWindowTitle(tr(kCaption));
+  SetHelpTopic(this, help::kAnalysis);
   setSizeGripEnabled(true);
 
-  // Row 0 of the grid is the header; the model shows the rows below it.
+  // The model shows the rows below the grid's header row 0. Row N holds the
+  // combinations 4N to 4N + 3, one column each, on both sides.
   QStringList headers;
-  for (int c = 0; c < CAnalysisGrid::kColumns; ++c) headers << QString::fromStdString(grid.Cell(0, c));
+  for (int c = 0; c < CAnalysisGrid::kColumns; ++c) {
+    const QString offset = QString::fromStdString(grid.Cell(0, c));
+    headers << (c == 0 ? tr("Сравнение") : c == 1 ? tr("Строка N") : offset.isEmpty() ? QString() : "4N+" + offset);
+  }
   m_model = new CTextGridModel(
       [&grid](int row, int column) { return QString::fromStdString(grid.Cell(row + 1, column)); }, grid.Rows() - 1,
       CAnalysisGrid::kColumns, headers, [this](int row) { return IsMarked(row + 1); }, this);

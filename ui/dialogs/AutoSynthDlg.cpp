@@ -16,6 +16,7 @@
 #include "model/PrintableText.h"
 #include "synthesis/AutomaticSynthesis.h"
 #include "ui/widgets/DialogButtons.h"
+#include "ui/widgets/HelpDesk.h"
 
 namespace lodex {
 
@@ -48,6 +49,7 @@ CAutoSynthDlg::CAutoSynthDlg(const CLogicalScheme& scheme, int maxInputs, Synthe
       m_progress(new QProgressBar(this)),
       m_status(new QLabel(this)) {
   setWindowTitle("Автоматический синтез");
+  SetHelpTopic(this, help::kAutoSynthesis);
   m_maxInputs->setObjectName("MaxInputs");
   m_start->setObjectName("Start");
   m_progress->setObjectName("Progress");

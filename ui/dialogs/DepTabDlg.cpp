@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "app/DependencyTable.h"
+#include "ui/widgets/HelpDesk.h"
 
 namespace lodex {
 
@@ -12,6 +13,7 @@ CDepTabDlg::CDepTabDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_grid(new QTableWidget(this)) {
   setWindowTitle(kDependencyTableCaption);
   setObjectName("DepTabDlg");
+  SetHelpTopic(this, help::kDependencyTable);
   m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   m_grid->setSelectionMode(QAbstractItemView::NoSelection);
   m_grid->setFocusPolicy(Qt::NoFocus);

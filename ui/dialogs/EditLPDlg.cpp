@@ -10,6 +10,7 @@
 #include "app/Wizard.h"
 #include "model/LogicSequence.h"
 #include "model/PrintableText.h"
+#include "ui/widgets/HelpDesk.h"
 #include "ui/widgets/Icons.h"
 #include "ui/widgets/SequenceEdit.h"
 
@@ -44,6 +45,7 @@ CEditLPDlg::CEditLPDlg(const SchematicSequence& imported, CMessageSink& sink, QW
 
 void CEditLPDlg::Build(const std::string& digits) {
   setWindowTitle("Ввод логической последовательности");
+  SetHelpTopic(this, help::kSequenceEntry);
   setSizeGripEnabled(true);
   m_edit = new CSequenceEdit(this);
   m_edit->setObjectName("SequenceEdit");

@@ -8,10 +8,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/DocumentHost.h"
 #include "ui/widgets/DialogButtons.h"
 #include "ui/widgets/GridView.h"
+#include "ui/widgets/HelpDesk.h"
 #include "ui/widgets/TextGridModel.h"
 
 namespace lodex {
@@ -20,6 +22,7 @@ CFictDlg::CFictDlg(const CLogicalBlock& block, QWidget* parent)
     : QDialog(parent), m_model(block), m_grid(new CGridView(this)), m_inputs(new QListWidget(this)), m_ok(nullptr) {
   setWindowTitle("Проверка наличия фиктивных входов");
   setObjectName("FictDlg");
+  SetHelpTopic(this, help::kFictitious);
   m_inputs->setObjectName("Inputs");
 
   const std::vector<FictGridRow> rows = m_model.GridRows();
@@ -27,11 +30,14 @@ CFictDlg::CFictDlg(const CLogicalBlock& block, QWidget* parent)
     const FictGridRow& r = rows[static_cast<size_t>(row)];
     return QString::fromStdString(column == 0 ? r.label : r.value);
   };
-  m_grid->setModel(new CTextGridModel(cell, static_cast<int>(rows.size()), 2, {}, {}, m_grid));
-  m_grid->horizontalHeader()->hide();
+  // Column 1 holds 1 where the output depends on the row's input, 0 where the input is fictitious.
+  m_grid->setModel(
+      new CTextGridModel(cell, static_cast<int>(rows.size()), 2, {tr("Вход"), tr("Выход зависит")}, {}, m_grid));
   m_grid->verticalHeader()->hide();
   m_grid->horizontalHeader()->setStretchLastSection(true);
-  m_grid->setMinimumSize(134, 250);
+  QHeaderView* header = m_grid->horizontalHeader();
+  const int headerWidth = header->sectionSizeHint(0) + header->sectionSizeHint(1) + 2 * m_grid->frameWidth();
+  m_grid->setMinimumSize(std::max(134, headerWidth), 250);
 
   // The marks follow the picks only: a click does not toggle them by itself.
   for (const std::string& text : m_model.InputItems()) {

@@ -7,12 +7,14 @@
 
 #include "model/PrintableText.h"
 #include "ui/widgets/DialogButtons.h"
+#include "ui/widgets/HelpDesk.h"
 
 namespace lodex {
 
 COutputChoiceDlg::COutputChoiceDlg(const std::vector<SchematicOutput>& outputs, QWidget* parent)
     : QDialog(parent), m_outputs(outputs), m_list(new QListWidget(this)), m_note(new QLabel(this)) {
   setWindowTitle(tr("Выходы схемы"));
+  SetHelpTopic(this, help::kSchematicOutputs);
   m_list->setObjectName("Outputs");
   m_list->setToolTip(tr("Отмеченные выходы станут выходами проекта, а входы, от которых они зависят, - его входами"));
   for (const SchematicOutput& o : outputs) {

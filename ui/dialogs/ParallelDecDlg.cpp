@@ -11,6 +11,7 @@
 #include "ui/dialogs/DepTabDlg.h"
 #include "ui/dialogs/ParallelPrewWnd.h"
 #include "ui/widgets/DialogButtons.h"
+#include "ui/widgets/HelpDesk.h"
 
 namespace lodex {
 namespace {
@@ -45,6 +46,7 @@ CParallelDecDlg::CParallelDecDlg(const CLogicalBlock& block, QWidget* parent)
       m_ok(nullptr) {
   setWindowTitle("Выделение параллельного блока");
   setObjectName("ParallelDecDlg");
+  SetHelpTopic(this, help::kParallel);
   m_inputs->setObjectName("Inputs");
   m_outputs->setObjectName("Outputs");
   // Blocks only the main window, so that the table beside it stays usable.

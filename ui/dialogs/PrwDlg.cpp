@@ -21,6 +21,7 @@
 #include "app/DocumentHost.h"
 #include "ui/dialogs/PreviewWnd.h"
 #include "ui/widgets/DialogButtons.h"
+#include "ui/widgets/HelpDesk.h"
 
 namespace lodex {
 
@@ -83,13 +84,17 @@ CPrwDlg::CPrwDlg(const CLogicalBlock& block, QWidget* parent)
       m_before(new CPreviewWnd(this)),
       m_after(new CPreviewWnd(this)),
       m_rows(new CSerialListModel(this)),
+      m_noSplits(new QLabel(tr("Разложений не найдено"), this)),
       m_complexity(new QLineEdit(this)),
       m_search(new QPushButton("Поиск разложения с неувеличением сложности", this)),
       m_progress(new QProgressBar(this)) {
   setWindowTitle("Последовательная декомпозиция");
+  SetHelpTopic(this, help::kSerial);
   m_before->setObjectName("Before");
   m_after->setObjectName("After");
   m_complexity->setObjectName("Complexity");
+  m_noSplits->setObjectName("NoSplits");
+  m_noSplits->hide();
   m_search->setObjectName("Search");
   m_progress->setObjectName("Progress");
 
@@ -160,6 +165,7 @@ CPrwDlg::CPrwDlg(const CLogicalBlock& block, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(panes, 3);
   layout->addWidget(m_list, 2);
+  layout->addWidget(m_noSplits);
   layout->addLayout(complexity);
   layout->addWidget(m_progress);
   layout->addWidget(buttons);
@@ -172,6 +178,7 @@ void CPrwDlg::StartSearch() {
   // Reset the progress bar, the list, the choice and the right pane.
   m_model = CSerialDialogModel(m_block);
   m_rows->SetRows({});
+  m_noSplits->hide();
   m_after->SetPreview(std::nullopt);
   m_ok->setEnabled(false);
   m_progress->setRange(0, std::max(1, MaskCount(m_model)));
@@ -223,6 +230,7 @@ void CPrwDlg::EndSearch(bool completed) {
   unsetCursor();
   m_search->setEnabled(true);
   if (completed) m_progress->setValue(m_progress->maximum());
+  m_noSplits->setVisible(completed && m_rows->rowCount() == 0);
   emit SearchFinished(completed);
 }
 

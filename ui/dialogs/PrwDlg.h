@@ -19,6 +19,7 @@
 #include "ui/dialogs/DialogWorker.h"
 
 class QAbstractItemView;
+class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
@@ -71,6 +72,7 @@ class CPrwDlg : public QDialog {
   CPreviewWnd* m_after;
   CSerialListModel* m_rows;
   QAbstractItemView* m_list;
+  QLabel* m_noSplits;  // "Разложений не найдено" after a search that found none
   QLineEdit* m_complexity;
   QPushButton* m_search;
   QProgressBar* m_progress;

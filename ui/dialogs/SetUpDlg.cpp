@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "ui/widgets/DialogButtons.h"
+#include "ui/widgets/HelpDesk.h"
 
 namespace lodex {
 
@@ -14,6 +15,7 @@ CSetUpDlg::CSetUpDlg(const SettingsChoice& current, QWidget* parent)
       m_autoSynthesis(new QCheckBox(kAutoSynthesisLabel, this)),
       m_libraryBlocks(new QCheckBox(kLibraryBlocksLabel, this)) {
   setWindowTitle(kSettingsCaption);
+  SetHelpTopic(this, help::kSettings);
   m_autoSynthesis->setObjectName("AutoSynthesis");
   m_libraryBlocks->setObjectName("LibraryBlocks");
   m_autoSynthesis->setChecked(current.autoSynthesis);

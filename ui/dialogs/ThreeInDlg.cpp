@@ -7,6 +7,7 @@
 
 #include "ui/dialogs/ParallelPrewWnd.h"
 #include "ui/widgets/DialogButtons.h"
+#include "ui/widgets/HelpDesk.h"
 
 namespace lodex {
 
@@ -18,6 +19,7 @@ CThreeInDlg::CThreeInDlg(const CLogicalBlock& block, std::vector<int32_t> types,
       m_ok(nullptr) {
   setWindowTitle("Выделение трехвходового блока");
   setObjectName("ThreeInDlg");
+  SetHelpTopic(this, help::kThreeInput);
   m_lines->setObjectName("Lines");
   // The block with all its inputs and its one output.
   m_preview->SetPictures({MakeBlockPicture(AllPinsMask(block.m_inputCount), 1)});

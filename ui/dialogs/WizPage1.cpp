@@ -17,6 +17,7 @@
 #include "model/LogicSequence.h"
 #include "ui/dialogs/EditLPDlg.h"
 #include "ui/dialogs/OutputChoiceDlg.h"
+#include "ui/widgets/HelpDesk.h"
 
 namespace lodex {
 namespace {
@@ -43,6 +44,7 @@ CWizPage1::CWizPage1(CDocumentHost& host, QWidget* parent)
       m_schematic(new QPushButton(tr("И&з SCH файла"), this)),
       m_inputs(CountCombo(kInputItems, "Inputs", this)),
       m_outputs(CountCombo(kOutputItems, "Outputs", this)) {
+  SetHelpTopic(this, help::kWizard);
   m_name->setObjectName("Name");
   m_fromFile->setObjectName("FromFile");
   m_fromEntry->setObjectName("FromEntry");

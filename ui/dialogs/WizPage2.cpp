@@ -5,11 +5,13 @@
 
 #include "app/Wizard.h"
 #include "ui/dialogs/WizPage1.h"
+#include "ui/widgets/HelpDesk.h"
 
 namespace lodex {
 
 CWizPage2::CWizPage2(const CWizPage1& page1, QWidget* parent)
     : QWizardPage(parent), m_page1(page1), m_text(new QPlainTextEdit(this)) {
+  SetHelpTopic(this, help::kWizardCheck);
   m_text->setObjectName("Summary");
   m_text->setReadOnly(true);
   m_text->setLineWrapMode(QPlainTextEdit::NoWrap);

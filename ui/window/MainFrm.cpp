@@ -23,6 +23,7 @@
 #include "app/CommandTable.h"
 #include "model/PrintableText.h"
 #include "ui/dialogs/AboutDlg.h"
+#include "ui/widgets/HelpDesk.h"
 #include "ui/widgets/Icons.h"
 #include "ui/window/BlockInspector.h"
 #include "ui/window/Lodex.h"
@@ -78,6 +79,11 @@ CMainFrame::CMainFrame(std::unique_ptr<CQtHost> host, const QString& settingsFil
   m_overview->hide();
   m_inspector = new CBlockInspector(this);
   addDockWidget(Qt::RightDockWidgetArea, m_inspector);
+  m_help = new CHelpDesk(this);
+  SetHelpTopic(m_view, help::kMainWindow);
+  SetHelpTopic(m_outputBar, help::kSequencePane);
+  SetHelpTopic(m_overview, help::kNavigation);
+  SetHelpTopic(m_inspector, help::kInspector);
 
   CreateActions();
   CreateToolBar();
@@ -257,6 +263,7 @@ void CMainFrame::RunCommand(CommandId id) {
       about.exec();
       break;
     }
+    case CommandId::Help: m_help->Show(); break;
     case CommandId::Exit: close(); return;
     case CommandId::SaveImage: SaveImage(); break;
     default: m_doc->OnCommand(id);

@@ -24,6 +24,7 @@ class QToolBar;
 namespace lodex {
 
 class CBlockInspector;
+class CHelpDesk;
 class CLodexView;
 class COutputBar;
 class COverviewBar;
@@ -48,6 +49,9 @@ class CMainFrame : public QMainWindow {
   COverviewBar* OverviewBar() const { return m_overview; }
   CBlockInspector* Inspector() const { return m_inspector; }
   QToolBar* ToolBar() const { return m_toolBar; }
+  // F1 and Помощь › Справка; the manual's language is set on it
+  // (SetLanguage("en")), Russian unless told.
+  CHelpDesk* HelpDesk() const { return m_help; }
   // The action of a command, or nullptr for an id that has none.
   QAction* Action(CommandId id) const;
   QStringList RecentFiles() const { return m_recentFiles; }
@@ -99,6 +103,7 @@ class CMainFrame : public QMainWindow {
   COverviewBar* m_overview = nullptr;
   CBlockInspector* m_inspector = nullptr;
   QToolBar* m_toolBar = nullptr;
+  CHelpDesk* m_help = nullptr;
   QLabel* m_zoomLabel = nullptr;
   std::map<CommandId, QAction*> m_actions;
   QAction* m_recentPlaceholder = nullptr;
