@@ -12,6 +12,7 @@ CWizPage2::CWizPage2(const CWizPage1& page1, QWidget* parent)
     : QWizardPage(parent), m_page1(page1), m_text(new QPlainTextEdit(this)) {
   m_text->setObjectName("Summary");
   m_text->setReadOnly(true);
+  m_text->setToolTip(tr("Свойства создаваемого проекта"));
   m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
   QFont font("Courier");
   font.setStyleHint(QFont::TypeWriter);
