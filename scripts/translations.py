@@ -38,7 +38,16 @@ def run_lupdate(lupdate, ts):
 
 
 def text_of(element):
-    return "" if element is None or element.text is None else element.text
+    """An element's text, with the control characters that Linguist keeps as
+    <byte value="xd"/>."""
+    if element is None:
+        return ""
+    text = element.text or ""
+    for child in element:
+        if child.tag == "byte":
+            text += chr(int(child.get("value").lstrip("x"), 16))
+        text += child.tail or ""
+    return text
 
 
 def has_mnemonic(text):

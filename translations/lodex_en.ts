@@ -361,6 +361,12 @@ library blocks</translation>
         <source>Рисунок SVG (*.svg)|*.svg|Рисунок PNG (*.png)|*.png||</source>
         <translation>SVG picture (*.svg)|*.svg|PNG picture (*.png)|*.png||</translation>
     </message>
+    <message>
+        <source>Длина логической последовательности <byte value="xd"/>
+не соответствует заданным параметрам входов/выходов</source>
+        <translation>The length of the logic sequence <byte value="xd"/>
+does not match the numbers of inputs and outputs</translation>
+    </message>
 </context>
 <context>
     <name>lodex::CAboutDlg</name>
@@ -1038,6 +1044,22 @@ complexity:</translation>
     <message>
         <source>Свойства создаваемого проекта</source>
         <translation>Properties of the new project</translation>
+    </message>
+    <message>
+        <source>Имя проекта:</source>
+        <translation>Project name:</translation>
+    </message>
+    <message>
+        <source>Число входов схемы:</source>
+        <translation>Scheme inputs:</translation>
+    </message>
+    <message>
+        <source>Число выходов схемы:</source>
+        <translation>Scheme outputs:</translation>
+    </message>
+    <message>
+        <source>Логическая последовательность:</source>
+        <translation>Logic sequence:</translation>
     </message>
 </context>
 <context>

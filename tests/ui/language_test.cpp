@@ -1,6 +1,7 @@
 // The interface language: chosen by --language or the settings, Russian by
-// default; in English the frame's menus, prompts, toolbar and panes and the
-// settings dialog show no Russian, and the dialog keeps the choice.
+// default; in English the frame's menus, prompts, toolbar and panes, the
+// settings dialog and the wizard show no Russian, and the dialog keeps the
+// choice.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -12,15 +13,23 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTest>
 #include <QToolBar>
 
 #include "WindowTestUtil.h"
 #include "app/CommandTable.h"
+#include "app/ScriptedHost.h"
 #include "model/TempDir.h"
+#include "ui/dialogs/EditLPDlg.h"
+#include "ui/dialogs/WizPage1.h"
+#include "ui/dialogs/WizPage2.h"
+#include "ui/dialogs/WizSheet.h"
 #include "ui/widgets/Language.h"
+#include "ui/widgets/SequenceEdit.h"
 #include "ui/window/Lodex.h"
 #include "ui/window/MainFrm.h"
 
@@ -150,6 +159,30 @@ TEST_F(LanguageTest, ByDefaultTheWindowReadsInRussian) {
                                });
   ASSERT_TRUE(shown);
   EXPECT_FALSE(QSettings(SettingsFile(), QSettings::IniFormat).contains(kInterfaceLanguageKey));
+}
+
+TEST_F(LanguageTest, TheWizardSummaryAlignsItsEnglishLabels) {
+  ASSERT_TRUE(InstallLanguage(kEnglish));
+  CScriptedHost host;
+  CWizSheet sheet(host);
+  sheet.Page1()->SetName("adder");
+  sheet.show();
+  sheet.findChild<QRadioButton*>("FromEntry")->click();
+  sheet.findChild<QComboBox*>("Inputs")->setCurrentIndex(1);
+  sheet.findChild<QComboBox*>("Outputs")->setCurrentIndex(4);
+  ASSERT_TRUE(WithModal([&] { sheet.findChild<QPushButton*>("Keyboard")->click(); },
+                        [](QWidget* w) {
+                          auto* entry = qobject_cast<CEditLPDlg*>(w);
+                          ASSERT_NE(entry, nullptr);
+                          EXPECT_EQ(entry->windowTitle(), "Logic Sequence Entry");
+                          QTest::keyClicks(entry->Editor(), "1a**0f17");
+                          entry->accept();
+                        }));
+  sheet.next();
+  ASSERT_EQ(sheet.currentId(), 1);
+  EXPECT_EQ(sheet.Page2()->Text(),
+            "     Project name:    adder\n     Scheme inputs:   2\n     Scheme outputs:  5\n"
+            "     Logic sequence: \n  1A ** 0F 17");
 }
 
 TEST(LanguageOptionTest, TheProgramTakesOnlyRuOrEn) {
