@@ -367,6 +367,14 @@ library blocks</translation>
         <translation>The length of the logic sequence <byte value="xd"/>
 does not match the numbers of inputs and outputs</translation>
     </message>
+    <message>
+        <source>Полученная </source>
+        <translation>Resulting </translation>
+    </message>
+    <message>
+        <source>, тип выделяемого блока </source>
+        <translation>, extracted block type </translation>
+    </message>
 </context>
 <context>
     <name>lodex::CAboutDlg</name>

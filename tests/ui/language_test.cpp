@@ -9,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QDockWidget>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -25,6 +26,7 @@
 #include "app/ScriptedHost.h"
 #include "model/TempDir.h"
 #include "ui/dialogs/EditLPDlg.h"
+#include "ui/dialogs/ThreeInDlg.h"
 #include "ui/dialogs/WizPage1.h"
 #include "ui/dialogs/WizPage2.h"
 #include "ui/dialogs/WizSheet.h"
@@ -183,6 +185,19 @@ TEST_F(LanguageTest, TheWizardSummaryAlignsItsEnglishLabels) {
   EXPECT_EQ(sheet.Page2()->Text(),
             "     Project name:    adder\n     Scheme inputs:   2\n     Scheme outputs:  5\n"
             "     Logic sequence: \n  1A ** 0F 17");
+}
+
+// The lines the core words for the dialog and lodex-cli alike are shown translated.
+TEST_F(LanguageTest, TheThreeInputDialogsLinesReadInEnglish) {
+  ASSERT_TRUE(InstallLanguage(kEnglish));
+  CLogicalScheme scheme;
+  scheme.InitFromProject(3, 1, "Bl_1", "01101001");
+  CThreeInDlg dialog(scheme.GetBlock(1), {1, 2, 3});
+  const QListWidget* lines = dialog.findChild<QListWidget*>("Lines");
+  ASSERT_EQ(lines->count(), 3);
+  EXPECT_EQ(lines->item(0)->text(), "In 4, extracted block type 3");
+  EXPECT_EQ(lines->item(2)->text(), "In 1, extracted block type 1");
+  EXPECT_EQ(dialog.windowTitle(), "Three-Input Block Extraction");
 }
 
 TEST(LanguageOptionTest, TheProgramTakesOnlyRuOrEn) {

@@ -22,6 +22,7 @@
 #include "app/DocumentHost.h"
 #include "ui/dialogs/PreviewWnd.h"
 #include "ui/widgets/DialogButtons.h"
+#include "ui/widgets/Language.h"
 
 namespace lodex {
 
@@ -46,7 +47,9 @@ class CSerialListModel : public QAbstractTableModel {
     if (role != Qt::DisplayRole || !index.isValid()) return {};
     const SerialListRow& row = m_rows[static_cast<size_t>(index.row())];
     const std::string& text = index.column() == 0 ? row.complexity : index.column() == 1 ? row.bound : row.free;
-    return QString::fromStdString(text);
+    return index.column() == 0
+               ? QString::fromStdString(text).replace(kResultingComplexity, AppText(kResultingComplexity))
+               : QString::fromStdString(text);
   }
 
   QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override {
@@ -116,7 +119,7 @@ CPrwDlg::CPrwDlg(const CLogicalBlock& block, QWidget* parent)
   // needs it for the captions and for the largest complexity.
   const QFontMetrics metrics(list->font());
   const int margin = 2 * list->style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
-  const QString widest = "Полученная " + QString::fromStdString(m_model.ComplexityText());
+  const QString widest = AppText(kResultingComplexity) + QString::fromStdString(m_model.ComplexityText());
   const int widths[] = {100, 120, 120};
   int total = 0;
   for (int column = 0; column < 3; ++column) {

@@ -7,6 +7,7 @@
 
 #include "ui/dialogs/ParallelPrewWnd.h"
 #include "ui/widgets/DialogButtons.h"
+#include "ui/widgets/Language.h"
 
 namespace lodex {
 
@@ -23,7 +24,8 @@ CThreeInDlg::CThreeInDlg(const CLogicalBlock& block, std::vector<int32_t> types,
   m_preview->setToolTip(tr("Выделяемый блок"));
   // The block with all its inputs and its one output.
   m_preview->SetPictures({MakeBlockPicture(AllPinsMask(block.m_inputCount), 1)});
-  for (const std::string& line : m_model.Lines()) m_lines->addItem(QString::fromStdString(line));
+  for (const std::string& line : m_model.Lines())
+    m_lines->addItem(QString::fromStdString(line).replace(kExtractedBlockType, AppText(kExtractedBlockType)));
   m_lines->setSelectionMode(QAbstractItemView::SingleSelection);
   m_lines->setMinimumWidth(m_lines->sizeHintForColumn(0) + 2 * m_lines->frameWidth() + 24);
 
