@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QPointer>
 #include <QSettings>
 #include <QTranslator>
 #include <string>
@@ -12,17 +13,17 @@ namespace lodex {
 namespace {
 
 QString g_language = kRussian;
-// Owned by the application, which deletes them with itself.
-QTranslator* g_program = nullptr;
-QTranslator* g_qt = nullptr;
+// Owned by the application, which deletes them with itself (QPointer then
+// forgets them).
+QPointer<QTranslator> g_program;
+QPointer<QTranslator> g_qt;
 
 QString Known(const QString& language) { return language.trimmed().toLower() == kEnglish ? kEnglish : kRussian; }
 
-void Remove(QTranslator*& translator) {
-  if (translator == nullptr) return;
+void Remove(QPointer<QTranslator>& translator) {
+  if (translator.isNull()) return;
   QCoreApplication::removeTranslator(translator);
-  delete translator;
-  translator = nullptr;
+  delete translator.data();
 }
 
 }  // namespace
