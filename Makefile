@@ -15,7 +15,7 @@ CMAKE_ARGS ?=
 CTEST_ARGS ?=
 
 .PHONY: all setup setup-run setup-package programs build run test test-asan test-tsan bench bench-synth \
-  fuzz package check-package check-format check-layers check-clang check-release clean
+  fuzz package check-package check-format check-layers check-clang check-release translations clean
 
 all: build
 
@@ -95,6 +95,12 @@ check-package: setup package
 # The code as .clang-format lays it out.
 check-format: setup
 	@scripts/check-format.sh
+
+# The English translation gets every text of the interface that the sources
+# mark; new ones arrive unfinished, for translations/lodex_en.ts to be
+# completed by hand or in Qt Linguist.
+translations: setup-run
+	@python3 scripts/translations.py update
 
 # Every include runs down the layers (the order is written in the script),
 # and only ui/ includes Qt.

@@ -5,11 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "app/Translatable.h"
 #include "synthesis/Dependency.h"
 
 namespace lodex {
 
-inline constexpr const char* kDependencyTableCaption = "Таблица существенных зависимостей";
+inline constexpr const char* kDependencyTableCaption =
+    LODEX_TRANSLATE_NOOP("lodex::App", "Таблица существенных зависимостей");
 
 class CDependencyTable {
  public:

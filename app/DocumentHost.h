@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Translatable.h"
 #include "app/dialogs/AnalysisDialog.h"
 #include "app/dialogs/FictDialog.h"
 #include "app/dialogs/ParallelDialog.h"
@@ -34,17 +35,21 @@ struct FileDialogRequest {
 };
 
 // Scheme files are opened and saved under one filter.
-inline constexpr const char* kSchemeFileFilter = "Схемы (*.shc)|*.shc|Все файлы (*.*)|*.*||";
-inline const FileDialogRequest kOpenSchemeDialog{"Открытие файла схемы", "*.shc", "shc", kSchemeFileFilter};
+inline constexpr const char* kSchemeFileFilter =
+    LODEX_TRANSLATE_NOOP("lodex::App", "Схемы (*.shc)|*.shc|Все файлы (*.*)|*.*||");
+inline const FileDialogRequest kOpenSchemeDialog{LODEX_TRANSLATE_NOOP("lodex::App", "Открытие файла схемы"), "*.shc",
+                                                 "shc", kSchemeFileFilter};
 inline const FileDialogRequest kSaveSequenceDialog{
-    "Сохранить последовательность", "*.lof", "lof",
-    "Файлы логической последовательности (*.lof)|*.lof|Все файлы (*.*)|*.*||"};
+    LODEX_TRANSLATE_NOOP("lodex::App", "Сохранить последовательность"), "*.lof", "lof",
+    LODEX_TRANSLATE_NOOP("lodex::App", "Файлы логической последовательности (*.lof)|*.lof|Все файлы (*.*)|*.*||")};
 // The save-as dialog of a scheme.
-inline const FileDialogRequest kSaveSchemeDialog{"Сохранить как", "", "shc", kSchemeFileFilter};
+inline const FileDialogRequest kSaveSchemeDialog{LODEX_TRANSLATE_NOOP("lodex::App", "Сохранить как"), "", "shc",
+                                                 kSchemeFileFilter};
 
-inline constexpr const char* kSettingsCaption = "Настройки";
-inline constexpr const char* kAutoSynthesisLabel = "Включить автосинтез";
-inline constexpr const char* kLibraryBlocksLabel = "Включить поддержку\nбиблиотечных блоков";
+inline constexpr const char* kSettingsCaption = LODEX_TRANSLATE_NOOP("lodex::App", "Настройки");
+inline constexpr const char* kAutoSynthesisLabel = LODEX_TRANSLATE_NOOP("lodex::App", "Включить автосинтез");
+inline constexpr const char* kLibraryBlocksLabel =
+    LODEX_TRANSLATE_NOOP("lodex::App", "Включить поддержку\nбиблиотечных блоков");
 
 // The two settings of the settings dialog.
 struct SettingsChoice {

@@ -6,11 +6,12 @@
 #include <string_view>
 #include <vector>
 
+#include "app/Translatable.h"
 #include "model/LogicalScheme.h"
 
 namespace lodex {
 
-inline constexpr const char* kNoSequenceLine = "Нет последовательности";
+inline constexpr const char* kNoSequenceLine = LODEX_TRANSLATE_NOOP("lodex::App", "Нет последовательности");
 
 // Sixteen words a line, one blank between words, three between groups of
 // four, every line opening with seven blanks.

@@ -8,15 +8,18 @@
 #include <string_view>
 #include <vector>
 
+#include "app/Translatable.h"
+
 namespace lodex {
 
 inline constexpr const char* kDefaultProjectName = "Схема1";
 inline constexpr const char* kNoProjectPropertiesText = "Не выбраны свойства проекта!";
 inline constexpr const char* kNoSequenceLoadedText = "Не загружена логическая последовательность!";
-inline constexpr const char* kSequenceLengthText =
-    "Длина логической последовательности \r\nне соответствует заданным параметрам входов/выходов";
-inline constexpr const char* kSequenceFileFilter =
-    "Файлы логической последовательности (*.lof)|*.lof|Файлы Berkeley PLA (*.pla)|*.pla|Все файлы (*.*)|*.*||";
+inline constexpr const char* kSequenceLengthText = LODEX_TRANSLATE_NOOP(
+    "lodex::App", "Длина логической последовательности \r\nне соответствует заданным параметрам входов/выходов");
+inline constexpr const char* kSequenceFileFilter = LODEX_TRANSLATE_NOOP(
+    "lodex::App",
+    "Файлы логической последовательности (*.lof)|*.lof|Файлы Berkeley PLA (*.pla)|*.pla|Все файлы (*.*)|*.*||");
 
 // Page 1's combo boxes: the item for a count, -1 (no selection) outside 1..items.
 int CountSelection(int count, int items);

@@ -30,6 +30,8 @@ run      cmake ninja-build g++ make pkg-config
 run      libcli11-dev nlohmann-json3-dev
 # Qt 6 Widgets and SVG (with its icon plug-in), Qt's own Russian texts
 run      qt6-base-dev qt6-svg-dev qt6-translations-l10n
+# lrelease builds the English translation; lupdate checks it (Qt6LinguistTools)
+run      qt6-tools-dev qt6-l10n-tools
 # manual pages from the programs' help; the desktop entry, AppStream and MIME
 # checks; the Debian package (dpkg-shlibdeps, file)
 package  help2man desktop-file-utils appstream shared-mime-info dpkg-dev file

@@ -15,7 +15,7 @@ std::string SerialWeightColumn(int32_t mask, int inputs, bool bound) {
 }
 
 SerialListRow MakeSerialListRow(const SplitCandidate& c, int inputs) {
-  return {"Полученная " + std::to_string(c.complexity), SerialWeightColumn(c.mask, inputs, true),
+  return {kResultingComplexity + std::to_string(c.complexity), SerialWeightColumn(c.mask, inputs, true),
           SerialWeightColumn(c.mask, inputs, false)};
 }
 

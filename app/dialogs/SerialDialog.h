@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Translatable.h"
 #include "model/LogicalScheme.h"
 #include "synthesis/Serial.h"
 #include "synthesis/SerialSearch.h"
@@ -18,6 +19,9 @@ struct SerialChoice {
   int32_t mask = 0;
   bool operator==(const SerialChoice&) const = default;
 };
+
+// The start of a row's complexity text, before the number.
+inline constexpr const char* kResultingComplexity = LODEX_TRANSLATE_NOOP("lodex::App", "Полученная ");
 
 struct SerialListRow {
   std::string complexity;  // "Полученная %i"

@@ -7,7 +7,7 @@ namespace lodex {
 std::vector<std::string> ThreeInputLines(const std::vector<int32_t>& types) {
   std::vector<std::string> lines;
   for (int q = static_cast<int>(types.size()) - 1; q >= 0; --q)
-    lines.push_back("In " + WeightText(q) + ", тип выделяемого блока " + std::to_string(types[static_cast<size_t>(q)]));
+    lines.push_back("In " + WeightText(q) + kExtractedBlockType + std::to_string(types[static_cast<size_t>(q)]));
   return lines;
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/Translatable.h"
+
 namespace lodex {
 
 struct ThreeInputChoice {
@@ -15,6 +17,9 @@ struct ThreeInputChoice {
 };
 
 // Line t reads "In %g, тип выделяемого блока %i" for input count-1-t.
+// What a line says between the input and the block type.
+inline constexpr const char* kExtractedBlockType = LODEX_TRANSLATE_NOOP("lodex::App", ", тип выделяемого блока ");
+
 std::vector<std::string> ThreeInputLines(const std::vector<int32_t>& types);
 
 class CThreeInDialogModel {

@@ -74,6 +74,7 @@ CAnalizeDlg::CAnalizeDlg(const CAnalysisGrid& grid, CMessageSink& sink, QWidget*
       [&grid](int row, int column) { return QString::fromStdString(grid.Cell(row + 1, column)); }, grid.Rows() - 1,
       CAnalysisGrid::kColumns, headers, [this](int row) { return IsMarked(row + 1); }, this);
   m_view->setObjectName("AnalysisGrid");
+  m_view->setToolTip(tr("Исходная и полученная последовательности по комбинациям входов; несовпадения выделены"));
   m_view->setModel(m_model);
   m_view->verticalHeader()->hide();  // column 1 numbers the rows
 

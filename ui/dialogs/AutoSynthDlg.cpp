@@ -1,6 +1,7 @@
 #include "ui/dialogs/AutoSynthDlg.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -33,7 +34,7 @@ namespace {
 QString SchemeSummary(const CLogicalScheme& scheme) {
   int widest = 0;
   for (int b = 1; b < scheme.GetBlockCount() - 1; ++b) widest = std::max<int>(widest, scheme.GetBlock(b).m_inputCount);
-  return QString("Блоков в схеме: %1, наибольшее число входов: %2")
+  return QCoreApplication::translate("lodex::CAutoSynthDlg", "Блоков в схеме: %1, наибольшее число входов: %2")
       .arg(std::max(0, scheme.GetBlockCount() - 2))
       .arg(widest);
 }
@@ -45,13 +46,16 @@ CAutoSynthDlg::CAutoSynthDlg(const CLogicalScheme& scheme, int maxInputs, Synthe
       m_scheme(scheme),
       m_maxInputs(new QSpinBox(this)),
       m_objective(new QComboBox(this)),
-      m_start(new QPushButton("Начать", this)),
+      m_start(new QPushButton(tr("Начать"), this)),
       m_progress(new QProgressBar(this)),
       m_status(new QLabel(this)) {
-  setWindowTitle("Автоматический синтез");
+  setWindowTitle(tr("Автоматический синтез"));
   SetHelpTopic(this, help::kAutoSynthesis);
   m_maxInputs->setObjectName("MaxInputs");
   m_start->setObjectName("Start");
+  m_maxInputs->setToolTip(tr("Сколько входов может остаться у каждого логического блока после синтеза"));
+  m_start->setToolTip(tr("Синтезировать копию схемы; схема документа меняется только по OK"));
+  m_progress->setToolTip(tr("Ход синтеза"));
   m_progress->setObjectName("Progress");
   m_status->setObjectName("Status");
 
@@ -83,12 +87,14 @@ CAutoSynthDlg::CAutoSynthDlg(const CLogicalScheme& scheme, int maxInputs, Synthe
   m_status->setMinimumHeight(2 * m_status->fontMetrics().lineSpacing());
   m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   // Room for the longest progress line without the dialog changing width.
-  m_status->setMinimumWidth(m_status->fontMetrics().horizontalAdvance("Блоков с числом входов больше 8: 0000") + 8);
+  m_status->setMinimumWidth(m_status->fontMetrics().horizontalAdvance(
+                                tr("Блоков с числом входов больше %1: %2").arg(8).arg(QStringLiteral("0000"))) +
+                            8);
 
   QDialogButtonBox* buttons = OkCancelButtons(this);
   m_ok = buttons->button(QDialogButtonBox::Ok);
 
-  auto* label = new QLabel("&Наибольшее число входов блока:", this);
+  auto* label = new QLabel(tr("&Наибольшее число входов блока:"), this);
   label->setBuddy(m_maxInputs);
   auto* width = new QGridLayout;
   width->addWidget(label, 0, 0);
@@ -126,7 +132,7 @@ void CAutoSynthDlg::Start() {
   m_objective->setEnabled(false);
   m_start->setEnabled(false);
   m_progress->setRange(0, 0);  // busy: how many steps remain is not known
-  SetStatus("Синтез...");
+  SetStatus(tr("Синтез..."));
   setCursor(Qt::BusyCursor);
 
   const int k = MaxInputs();
@@ -139,8 +145,7 @@ void CAutoSynthDlg::Start() {
         options.objective = objective;
         options.progress = [this, k](int wide) {
           if (!m_worker.KeepGoing()) return false;
-          m_worker.Post(
-              [this, k, wide] { SetStatus(QString("Блоков с числом входов больше %1: %2").arg(k).arg(wide)); });
+          m_worker.Post([this, k, wide] { SetStatus(tr("Блоков с числом входов больше %1: %2").arg(k).arg(wide)); });
           return true;
         };
         const auto start = std::chrono::steady_clock::now();
@@ -155,7 +160,7 @@ void CAutoSynthDlg::Stop() {
   m_worker.Stop();
   EndRun();
   m_progress->setValue(0);
-  SetStatus("Синтез прерван");
+  SetStatus(tr("Синтез прерван"));
 }
 
 void CAutoSynthDlg::OnFinished(const Outcome& outcome, const std::string& error) {
@@ -164,12 +169,12 @@ void CAutoSynthDlg::OnFinished(const Outcome& outcome, const std::string& error)
   EndRun();
   if (!failure.empty()) {
     m_progress->setValue(0);
-    SetStatus("Синтез не выполнен: " + QString::fromStdString(PrintableText(failure)), true);
+    SetStatus(tr("Синтез не выполнен: %1").arg(QString::fromStdString(PrintableText(failure))), true);
     emit Finished(false);
     return;
   }
   m_progress->setValue(m_progress->maximum());
-  SetStatus(QString("Блоков: %1, ярусов: %2, время: %3 с")
+  SetStatus(tr("Блоков: %1, ярусов: %2, время: %3 с")
                 .arg(outcome.result.blocks)
                 .arg(outcome.result.tiers)
                 .arg(QLocale(QLocale::Russian).toString(outcome.seconds, 'f', 2)));

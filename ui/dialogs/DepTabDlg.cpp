@@ -6,14 +6,16 @@
 
 #include "app/DependencyTable.h"
 #include "ui/widgets/HelpDesk.h"
+#include "ui/widgets/Language.h"
 
 namespace lodex {
 
 CDepTabDlg::CDepTabDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_grid(new QTableWidget(this)) {
-  setWindowTitle(kDependencyTableCaption);
+  setWindowTitle(AppText(kDependencyTableCaption));
   setObjectName("DepTabDlg");
   SetHelpTopic(this, help::kDependencyTable);
+  m_grid->setToolTip(tr("Для каждого выхода блока — входы, от которых он действительно зависит"));
   m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   m_grid->setSelectionMode(QAbstractItemView::NoSelection);
   m_grid->setFocusPolicy(Qt::NoFocus);

@@ -1,5 +1,6 @@
 #include "ui/dialogs/DialogWorker.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <exception>
 #include <system_error>
@@ -40,7 +41,7 @@ bool CDialogWorker::Start(std::function<void()> job, Finished finished) {
     } catch (const std::exception& e) {
       error = e.what();
     } catch (...) {
-      error = "неизвестная ошибка";
+      error = QCoreApplication::translate("lodex::CDialogWorker", "неизвестная ошибка").toStdString();
     }
     const std::lock_guard lock(m_mailboxLock);
     m_ended = true;

@@ -44,12 +44,12 @@ CEditLPDlg::CEditLPDlg(const SchematicSequence& imported, CMessageSink& sink, QW
 }
 
 void CEditLPDlg::Build(const std::string& digits) {
-  setWindowTitle("Ввод логической последовательности");
+  setWindowTitle(tr("Ввод логической последовательности"));
   SetHelpTopic(this, help::kSequenceEntry);
   setSizeGripEnabled(true);
   m_edit = new CSequenceEdit(this);
   m_edit->setObjectName("SequenceEdit");
-  m_edit->setToolTip("Цифры 0-9 и A-F, * - неопределённое слово; Ctrl+V вставляет последовательность");
+  m_edit->setToolTip(tr("Цифры 0-9 и A-F, * - неопределённое слово; Ctrl+V вставляет последовательность"));
   const SequenceEntry entry = BuildSequenceEntry(m_inputs, m_wordDigits, nullptr, m_outputs);
   m_edit->SetLayout(entry.mask, entry.initialText, m_wordDigits);
   m_edit->SetDigitChars(entry.digitChars);
@@ -67,7 +67,7 @@ void CEditLPDlg::Build(const std::string& digits) {
 
   // OK near a quarter and "Отмена" near three quarters of the width.
   auto* ok = new QPushButton(UiIcon("ok"), "OK", this);
-  auto* cancel = new QPushButton("Отмена", this);
+  auto* cancel = new QPushButton(tr("Отмена"), this);
   ok->setDefault(true);
   ok->setAutoDefault(false);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -90,14 +90,13 @@ void CEditLPDlg::Build(const std::string& digits) {
 void CEditLPDlg::ShowMissing() {
   const int missing = m_edit->MissingWords();
   m_missing->setText(
-      missing == 0
-          ? QString("Все слова введены")
-          : QString("Не введено слов: %1 из %2").arg(missing).arg(m_edit->Positions() / std::max(m_wordDigits, 1)));
+      missing == 0 ? tr("Все слова введены")
+                   : tr("Не введено слов: %1 из %2").arg(missing).arg(m_edit->Positions() / std::max(m_wordDigits, 1)));
 }
 
 void CEditLPDlg::accept() {
   if (const int missing = m_edit->MissingWords(); missing > 0) {
-    m_sink.Show(Message{"Последовательность введена не полностью: не хватает слов - " + std::to_string(missing) + ".",
+    m_sink.Show(Message{tr("Последовательность введена не полностью: не хватает слов - %1.").arg(missing).toStdString(),
                         kAppTitle, MessageButtons::Ok, MessageIcon::Warning});
     return;
   }

@@ -20,10 +20,12 @@ namespace lodex {
 
 CFictDlg::CFictDlg(const CLogicalBlock& block, QWidget* parent)
     : QDialog(parent), m_model(block), m_grid(new CGridView(this)), m_inputs(new QListWidget(this)), m_ok(nullptr) {
-  setWindowTitle("Проверка наличия фиктивных входов");
+  setWindowTitle(tr("Проверка наличия фиктивных входов"));
   setObjectName("FictDlg");
   SetHelpTopic(this, help::kFictitious);
   m_inputs->setObjectName("Inputs");
+  m_grid->setToolTip(tr("Зависимость выхода блока от каждого входа"));
+  m_inputs->setToolTip(tr("Фиктивные входы: выход от них не зависит; выбранный будет удалён"));
 
   const std::vector<FictGridRow> rows = m_model.GridRows();
   auto cell = [rows](int row, int column) {
@@ -51,7 +53,7 @@ CFictDlg::CFictDlg(const CLogicalBlock& block, QWidget* parent)
 
   QDialogButtonBox* buttons = OkCancelButtons(this);
   m_ok = buttons->button(QDialogButtonBox::Ok);
-  m_ok->setText("Удалить");
+  m_ok->setText(tr("Удалить"));
   m_ok->setEnabled(false);
 
   auto* top = new QHBoxLayout;

@@ -44,27 +44,30 @@ CParallelDecDlg::CParallelDecDlg(const CLogicalBlock& block, QWidget* parent)
       m_outputs(CheckList(m_model.OutputItems(), this)),
       m_preview(new CParallelPrewWnd(this)),
       m_ok(nullptr) {
-  setWindowTitle("Выделение параллельного блока");
+  setWindowTitle(tr("Выделение параллельного блока"));
   setObjectName("ParallelDecDlg");
   SetHelpTopic(this, help::kParallel);
   m_inputs->setObjectName("Inputs");
   m_outputs->setObjectName("Outputs");
+  m_inputs->setToolTip(tr("Входы, которые получит выделяемый блок"));
+  m_outputs->setToolTip(tr("Выходы, которые перейдут в выделяемый блок"));
+  m_preview->setToolTip(tr("Блоки, которые получатся при отмеченных входах и выходах"));
   // Blocks only the main window, so that the table beside it stays usable.
   setWindowModality(Qt::WindowModal);
   m_table->ShowTable(block);
 
-  auto* group = new QGroupBox("Выделение параллельного блока", this);
+  auto* group = new QGroupBox(tr("Выделение параллельного блока"), this);
   auto* lists = new QHBoxLayout;
   lists->addWidget(m_inputs);
   lists->addWidget(m_outputs);
   QDialogButtonBox* buttons = OkCancelButtons(this);
   m_ok = buttons->button(QDialogButtonBox::Ok);
-  m_ok->setText("Разложить");
+  m_ok->setText(tr("Разложить"));
   auto* groupLayout = new QVBoxLayout(group);
   groupLayout->addLayout(lists, 1);
   groupLayout->addWidget(buttons);
 
-  auto* caption = new QLabel("Предварительный просмотр", this);
+  auto* caption = new QLabel(tr("Предварительный просмотр"), this);
   caption->setAlignment(Qt::AlignHCenter);
   auto* previewColumn = new QVBoxLayout;
   previewColumn->addWidget(caption);

@@ -1,6 +1,7 @@
 #include "ui/dialogs/PrwDlg.h"
 
 #include <QAbstractTableModel>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -22,6 +23,7 @@
 #include "ui/dialogs/PreviewWnd.h"
 #include "ui/widgets/DialogButtons.h"
 #include "ui/widgets/HelpDesk.h"
+#include "ui/widgets/Language.h"
 
 namespace lodex {
 
@@ -46,13 +48,17 @@ class CSerialListModel : public QAbstractTableModel {
     if (role != Qt::DisplayRole || !index.isValid()) return {};
     const SerialListRow& row = m_rows[static_cast<size_t>(index.row())];
     const std::string& text = index.column() == 0 ? row.complexity : index.column() == 1 ? row.bound : row.free;
-    return QString::fromStdString(text);
+    return index.column() == 0
+               ? QString::fromStdString(text).replace(kResultingComplexity, AppText(kResultingComplexity))
+               : QString::fromStdString(text);
   }
 
   QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    static const char* const captions[] = {"Сложность", "Старший блок (веса)", "Младший блок (веса)"};
-    return section >= 0 && section < 3 ? QString(captions[section]) : QVariant();
+    static const char* const captions[] = {QT_TRANSLATE_NOOP("lodex::CPrwDlg", "Сложность"),
+                                           QT_TRANSLATE_NOOP("lodex::CPrwDlg", "Старший блок (веса)"),
+                                           QT_TRANSLATE_NOOP("lodex::CPrwDlg", "Младший блок (веса)")};
+    return section >= 0 && section < 3 ? QCoreApplication::translate("lodex::CPrwDlg", captions[section]) : QVariant();
   }
 
  private:
@@ -86,9 +92,9 @@ CPrwDlg::CPrwDlg(const CLogicalBlock& block, QWidget* parent)
       m_rows(new CSerialListModel(this)),
       m_noSplits(new QLabel(tr("Разложений не найдено"), this)),
       m_complexity(new QLineEdit(this)),
-      m_search(new QPushButton("Поиск разложения с неувеличением сложности", this)),
+      m_search(new QPushButton(tr("Поиск разложения с неувеличением сложности"), this)),
       m_progress(new QProgressBar(this)) {
-  setWindowTitle("Последовательная декомпозиция");
+  setWindowTitle(tr("Последовательная декомпозиция"));
   SetHelpTopic(this, help::kSerial);
   m_before->setObjectName("Before");
   m_after->setObjectName("After");
@@ -96,10 +102,16 @@ CPrwDlg::CPrwDlg(const CLogicalBlock& block, QWidget* parent)
   m_noSplits->setObjectName("NoSplits");
   m_noSplits->hide();
   m_search->setObjectName("Search");
+  m_before->setToolTip(tr("Блок, который раскладывается"));
+  m_after->setToolTip(tr("Старший и младший блоки выбранного разложения"));
+  m_complexity->setToolTip(tr("Сложность исходного блока"));
+  m_search->setToolTip(tr("Перебрать разложения и оставить те, что не увеличивают сложность"));
+  m_progress->setToolTip(tr("Ход поиска разложений"));
   m_progress->setObjectName("Progress");
 
   auto* list = new QTreeView(this);
   list->setObjectName("Candidates");
+  list->setToolTip(tr("Найденные разложения, от меньшей сложности к большей"));
   list->setModel(m_rows);
   list->setRootIsDecorated(false);
   list->setItemsExpandable(false);
@@ -112,7 +124,7 @@ CPrwDlg::CPrwDlg(const CLogicalBlock& block, QWidget* parent)
   // needs it for the captions and for the largest complexity.
   const QFontMetrics metrics(list->font());
   const int margin = 2 * list->style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
-  const QString widest = "Полученная " + QString::fromStdString(m_model.ComplexityText());
+  const QString widest = AppText(kResultingComplexity) + QString::fromStdString(m_model.ComplexityText());
   const int widths[] = {100, 120, 120};
   int total = 0;
   for (int column = 0; column < 3; ++column) {
@@ -143,21 +155,21 @@ CPrwDlg::CPrwDlg(const CLogicalBlock& block, QWidget* parent)
 
   QDialogButtonBox* buttons = OkCancelButtons(this);
   m_ok = buttons->button(QDialogButtonBox::Ok);
-  m_ok->setText("Разложить");
+  m_ok->setText(tr("Разложить"));
   m_ok->setEnabled(false);
   // Enter in the list must not press the default button before a choice.
   m_ok->setAutoDefault(false);
   m_search->setAutoDefault(false);
 
   auto* panes = new QGridLayout;
-  panes->addWidget(new QLabel("Исходный блок", this), 0, 0);
-  panes->addWidget(new QLabel("Полученные блоки", this), 0, 1);
+  panes->addWidget(new QLabel(tr("Исходный блок"), this), 0, 0);
+  panes->addWidget(new QLabel(tr("Полученные блоки"), this), 0, 1);
   panes->addWidget(m_before, 1, 0);
   panes->addWidget(m_after, 1, 1);
   panes->setRowStretch(1, 1);
 
   auto* complexity = new QHBoxLayout;
-  complexity->addWidget(new QLabel("Исходная \nсложность:", this));
+  complexity->addWidget(new QLabel(tr("Исходная \nсложность:"), this));
   complexity->addWidget(m_complexity);
   complexity->addSpacing(12);
   complexity->addWidget(m_search, 1);
@@ -223,7 +235,7 @@ void CPrwDlg::OnSearchDone(Outcome& outcome, const std::string& error) {
 }
 
 void CPrwDlg::ReportFailure(const std::string& what) {
-  QMessageBox::warning(this, kAppTitle, "Поиск разложения не завершен: " + QString::fromStdString(what));
+  QMessageBox::warning(this, kAppTitle, tr("Поиск разложения не завершен: %1").arg(QString::fromStdString(what)));
 }
 
 void CPrwDlg::EndSearch(bool completed) {

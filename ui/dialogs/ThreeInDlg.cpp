@@ -8,6 +8,7 @@
 #include "ui/dialogs/ParallelPrewWnd.h"
 #include "ui/widgets/DialogButtons.h"
 #include "ui/widgets/HelpDesk.h"
+#include "ui/widgets/Language.h"
 
 namespace lodex {
 
@@ -17,19 +18,22 @@ CThreeInDlg::CThreeInDlg(const CLogicalBlock& block, std::vector<int32_t> types,
       m_preview(new CParallelPrewWnd(this)),
       m_lines(new QListWidget(this)),
       m_ok(nullptr) {
-  setWindowTitle("Выделение трехвходового блока");
+  setWindowTitle(tr("Выделение трехвходового блока"));
   setObjectName("ThreeInDlg");
   SetHelpTopic(this, help::kThreeInput);
   m_lines->setObjectName("Lines");
+  m_lines->setToolTip(tr("Вход, по которому выделяется блок, и тип выделяемого блока"));
+  m_preview->setToolTip(tr("Выделяемый блок"));
   // The block with all its inputs and its one output.
   m_preview->SetPictures({MakeBlockPicture(AllPinsMask(block.m_inputCount), 1)});
-  for (const std::string& line : m_model.Lines()) m_lines->addItem(QString::fromStdString(line));
+  for (const std::string& line : m_model.Lines())
+    m_lines->addItem(QString::fromStdString(line).replace(kExtractedBlockType, AppText(kExtractedBlockType)));
   m_lines->setSelectionMode(QAbstractItemView::SingleSelection);
   m_lines->setMinimumWidth(m_lines->sizeHintForColumn(0) + 2 * m_lines->frameWidth() + 24);
 
   QDialogButtonBox* buttons = OkCancelButtons(this);
   m_ok = buttons->button(QDialogButtonBox::Ok);
-  m_ok->setText("Выделить");
+  m_ok->setText(tr("Выделить"));
   m_ok->setEnabled(false);
 
   connect(m_lines, &QListWidget::itemSelectionChanged, this, [this] {

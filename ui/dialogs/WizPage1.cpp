@@ -54,6 +54,15 @@ CWizPage1::CWizPage1(CDocumentHost& host, QWidget* parent)
   m_schematic->setObjectName("Schematic");
   m_browse->setText(tr("О&бзор..."));
   m_file->setPlaceholderText("*.lof, *.pla");
+  m_name->setToolTip(tr("Имя проекта, под которым схема будет сохранена"));
+  m_fromFile->setToolTip(tr("Взять логическую последовательность из файла *.lof или *.pla"));
+  m_fromEntry->setToolTip(tr("Ввести логическую последовательность с клавиатуры или получить из схемы SCH"));
+  m_file->setToolTip(tr("Файл логической последовательности (*.lof) или Berkeley PLA (*.pla)"));
+  m_browse->setToolTip(tr("Выбрать файл логической последовательности"));
+  m_keyboard->setToolTip(tr("Ввести слова логической последовательности для выбранного числа входов и выходов"));
+  m_schematic->setToolTip(tr("Вычислить логическую последовательность по схеме SCH"));
+  m_inputs->setToolTip(tr("Число входов схемы: от 1 до %1").arg(kInputItems));
+  m_outputs->setToolTip(tr("Число выходов схемы: от 1 до %1").arg(kOutputItems));
   // Enter goes on to the next page, also right after an entry dialog has
   // given the focus back to the button that opened it.
   m_keyboard->setAutoDefault(false);

@@ -20,10 +20,12 @@ namespace lodex {
 
 // The file dialog of "Из SCH файла": SCH files, so as not to be taken for the
 // program's own scheme files.
-inline const FileDialogRequest kSchematicDialog{"Открыть SCH файл", "*.sch", "sch",
-                                                "Файлы SCH (*.sch)|*.sch|Все файлы (*.*)|*.*||"};
+inline const FileDialogRequest kSchematicDialog{
+    QT_TRANSLATE_NOOP("lodex::App", "Открыть SCH файл"), "*.sch", "sch",
+    QT_TRANSLATE_NOOP("lodex::App", "Файлы SCH (*.sch)|*.sch|Все файлы (*.*)|*.*||")};
 // The browse button of the sequence file field.
-inline const FileDialogRequest kSequenceFileDialog{"Открыть", "*.lof", "lof", kSequenceFileFilter};
+inline const FileDialogRequest kSequenceFileDialog{QT_TRANSLATE_NOOP("lodex::App", "Открыть"), "*.lof", "lof",
+                                                   kSequenceFileFilter};
 
 class CWizPage1 : public QWizardPage {
   Q_OBJECT

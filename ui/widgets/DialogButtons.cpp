@@ -1,5 +1,6 @@
 #include "ui/widgets/DialogButtons.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -14,7 +15,8 @@ QDialogButtonBox* OkCancelButtons(QDialog* dialog, bool withCancel) {
   QPushButton* ok = box->button(QDialogButtonBox::Ok);
   ok->setText("OK");
   ok->setIcon(UiIcon("ok"));
-  if (withCancel) box->button(QDialogButtonBox::Cancel)->setText("Отмена");
+  if (withCancel)
+    box->button(QDialogButtonBox::Cancel)->setText(QCoreApplication::translate("lodex::OkCancelButtons", "Отмена"));
   QObject::connect(box, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
   QObject::connect(box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
   return box;

@@ -1,8 +1,9 @@
 #include "ui/window/Lodex.h"
 
-#include <QLibraryInfo>
+#include <QSettings>
 
 #include "ui/widgets/Icons.h"
+#include "ui/widgets/Language.h"
 #include "ui/window/MainFrm.h"
 
 namespace lodex {
@@ -11,23 +12,26 @@ CLodexApp::CLodexApp(int& argc, char** argv) : QApplication(argc, argv) {
   setOrganizationName("Lodex");
   setApplicationName("Lodex 2");
   setApplicationVersion(LODEX_VERSION);
-  if (m_qtTranslator.load("qtbase_ru", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    installTranslator(&m_qtTranslator);
+  InstallLanguage(ChooseLanguage(LanguageArgument(arguments()), QSettings()));
   setWindowIcon(UiIcon("lodex"));
 }
 
 CLodexApp::~CLodexApp() = default;
 
+QString SchemeArgument(const QStringList& arguments) {
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    if (arguments[i] == QLatin1String("--language"))
+      ++i;
+    else if (!arguments[i].startsWith('-'))
+      return arguments[i];
+  }
+  return {};
+}
+
 void CLodexApp::InitInstance() {
   m_frame = std::make_unique<CMainFrame>();
   m_frame->ShowWithSavedPosition();
-  // The first argument that is not an option names a scheme to open.
-  const QStringList args = arguments();
-  for (qsizetype i = 1; i < args.size(); ++i) {
-    if (args[i].startsWith('-')) continue;
-    m_frame->OpenFile(args[i]);
-    break;
-  }
+  if (const QString scheme = SchemeArgument(arguments()); !scheme.isEmpty()) m_frame->OpenFile(scheme);
 }
 
 }  // namespace lodex

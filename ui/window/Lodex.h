@@ -1,19 +1,25 @@
-// The application: the names its settings are stored under, Qt's own
-// Russian texts, the program icon, and the start-up of the main window.
+// The application: the names its settings are stored under, the interface
+// language, the program icon, and the start-up of the main window.
 #pragma once
 
 #include <QApplication>
-#include <QTranslator>
+#include <QString>
+#include <QStringList>
 #include <memory>
 
 namespace lodex {
 
 class CMainFrame;
 
+// The scheme named on the command line: the first argument after the
+// program's name that is neither an option nor the value of --language;
+// empty when there is none.
+QString SchemeArgument(const QStringList& arguments);
+
 class CLodexApp : public QApplication {
  public:
-  // Settings live under "Lodex 2"; the buttons and file dialogs of Qt speak
-  // Russian when Qt's translation is installed.
+  // Settings live under "Lodex 2"; the interface speaks the language of
+  // --language, else the one chosen in Настройки, else Russian.
   CLodexApp(int& argc, char** argv);
   ~CLodexApp() override;
   CLodexApp(const CLodexApp&) = delete;
@@ -26,7 +32,6 @@ class CLodexApp : public QApplication {
   CMainFrame* MainFrame() const { return m_frame.get(); }
 
  private:
-  QTranslator m_qtTranslator;
   std::unique_ptr<CMainFrame> m_frame;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QMenu>
@@ -19,6 +20,7 @@
 #include "drawing/ViewGeometry.h"
 #include "export/SvgCanvas.h"
 #include "model/PrintableText.h"
+#include "ui/widgets/Language.h"
 #include "ui/widgets/QPainterCanvas.h"
 
 namespace lodex {
@@ -32,7 +34,9 @@ QString Shown(const QString& path) { return QString::fromStdString(PrintableText
 bool WriteWhole(const QString& path, const QByteArray& bytes, QString* error) {
   QSaveFile file(path);
   if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
-  if (error) *error = QStringLiteral("Не удалось записать файл %1: %2").arg(Shown(path), file.errorString());
+  if (error)
+    *error = QCoreApplication::translate("lodex::CLodexView", "Не удалось записать файл %1: %2")
+                 .arg(Shown(path), file.errorString());
   return false;
 }
 
@@ -310,8 +314,8 @@ void CLodexView::contextMenuEvent(QContextMenuEvent* event) {
   for (const CommandInfo& command : CommandTable()) {
     if (command.contextMenu == nullptr) continue;
     QMenu*& to = submenus[command.contextMenu];
-    if (!to) to = menu.addMenu(command.contextMenu);
-    QAction* action = to->addAction(command.caption);
+    if (!to) to = menu.addMenu(AppText(command.contextMenu));
+    QAction* action = to->addAction(AppText(command.caption));
     action->setData(static_cast<int>(command.id));
     action->setEnabled(m_doc.IsContextEnabled(command.id));
   }
@@ -323,12 +327,11 @@ void CLodexView::contextMenuEvent(QContextMenuEvent* event) {
 bool CLodexView::SaveImage(const QString& path, QString* error) const {
   const QString suffix = QFileInfo(path).suffix().toLower();
   if (suffix != QLatin1String("svg") && suffix != QLatin1String("png")) {
-    if (error)
-      *error = QStringLiteral("Неизвестный формат изображения «%1»: укажите файл .svg или .png").arg(Shown(path));
+    if (error) *error = tr("Неизвестный формат изображения «%1»: укажите файл .svg или .png").arg(Shown(path));
     return false;
   }
   if (m_doc.Scheme().IsEmpty()) {
-    if (error) *error = QStringLiteral("Схема пуста: изображение не сохранено");
+    if (error) *error = tr("Схема пуста: изображение не сохранено");
     return false;
   }
   // A layout of its own, so that the picture is the document's scheme even
@@ -340,7 +343,7 @@ bool CLodexView::SaveImage(const QString& path, QString* error) const {
   const Point size = SchemePictureSize(drawing);
   QImage image(size.x, size.y, QImage::Format_RGB32);
   if (image.isNull()) {
-    if (error) *error = QStringLiteral("Изображение схемы слишком велико");
+    if (error) *error = tr("Изображение схемы слишком велико");
     return false;
   }
   {
@@ -351,7 +354,7 @@ bool CLodexView::SaveImage(const QString& path, QString* error) const {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   if (!image.save(&buffer, "PNG")) {
-    if (error) *error = QStringLiteral("Не удалось построить изображение PNG");
+    if (error) *error = tr("Не удалось построить изображение PNG");
     return false;
   }
   return WriteWhole(path, bytes, error);

@@ -25,6 +25,7 @@
 #include "ui/dialogs/AboutDlg.h"
 #include "ui/widgets/HelpDesk.h"
 #include "ui/widgets/Icons.h"
+#include "ui/widgets/Language.h"
 #include "ui/window/BlockInspector.h"
 #include "ui/window/Lodex.h"
 #include "ui/window/LodexView.h"
@@ -43,8 +44,10 @@ constexpr const char* kRecentGroup = "Recent File List";
 constexpr int kOutputBarHeight = 150;
 constexpr int kInspectorWidth = 330;
 
-const FileDialogRequest kSaveImageDialog{"Сохранить изображение", "", "svg",
-                                         "Рисунок SVG (*.svg)|*.svg|Рисунок PNG (*.png)|*.png||"};
+// The host translates a file dialog's title and filter in the core's context.
+const FileDialogRequest kSaveImageDialog{
+    QT_TRANSLATE_NOOP("lodex::App", "Сохранить изображение"), "", "svg",
+    QT_TRANSLATE_NOOP("lodex::App", "Рисунок SVG (*.svg)|*.svg|Рисунок PNG (*.png)|*.png||")};
 
 // The first local scheme file among dropped URLs.
 QString DroppedScheme(const QMimeData* data) {
@@ -79,7 +82,7 @@ CMainFrame::CMainFrame(std::unique_ptr<CQtHost> host, const QString& settingsFil
   m_overview->hide();
   m_inspector = new CBlockInspector(this);
   addDockWidget(Qt::RightDockWidgetArea, m_inspector);
-  m_help = new CHelpDesk(this);
+  m_help = new CHelpDesk(this, InterfaceLanguage());
   SetHelpTopic(m_view, help::kMainWindow);
   SetHelpTopic(m_outputBar, help::kSequencePane);
   SetHelpTopic(m_overview, help::kNavigation);
@@ -132,8 +135,8 @@ QAction* CMainFrame::Action(CommandId id) const {
 
 void CMainFrame::CreateActions() {
   for (const CommandInfo& command : CommandTable()) {
-    auto* action = new QAction(command.caption, this);
-    const QStringList prompt = QString(command.prompt).split('\n');
+    auto* action = new QAction(AppText(command.caption), this);
+    const QStringList prompt = AppText(command.prompt).split('\n');
     action->setStatusTip(prompt.front());
     action->setToolTip(prompt.back());
     if (command.icon) action->setIcon(UiIcon(command.icon));
@@ -154,7 +157,7 @@ void CMainFrame::CreateActions() {
 }
 
 void CMainFrame::CreateToolBar() {
-  m_toolBar = new QToolBar("Панель управления", this);
+  m_toolBar = new QToolBar(tr("Панель управления"), this);
   m_toolBar->setObjectName("ToolBar");
   m_toolBar->setIconSize(QSize(16, 16));
   std::vector<const CommandInfo*> buttons;
@@ -171,13 +174,15 @@ void CMainFrame::CreateToolBar() {
 
 void CMainFrame::CreateMenus() {
   // The menus of the bar, then each command in the (sub)menu its path names.
+  // Paths stay the table's own; only the titles shown are translated.
   std::map<QString, QMenu*> menus;
-  for (const char* title : MenuBar()) menus[title] = menuBar()->addMenu(title);
-  const auto menuOf = [&menus](const QString& path) {
+  for (const char* title : MenuBar()) menus[title] = menuBar()->addMenu(AppText(title));
+  const auto menuOf = [&menus](const char* path) {
     QMenu*& menu = menus[path];
     if (!menu) {
-      const qsizetype slash = path.lastIndexOf('/');
-      menu = menus.at(path.left(slash))->addMenu(path.mid(slash + 1));
+      const QString source(path);
+      const QString shown = AppText(path);
+      menu = menus.at(source.left(source.lastIndexOf('/')))->addMenu(shown.mid(shown.lastIndexOf('/') + 1));
     }
     return menu;
   };
@@ -206,18 +211,19 @@ void CMainFrame::CreateMenus() {
   QMenu* view = menus.at("&Вид");
   const auto addViewAction = [this, view](const char* caption, const char* prompt, QList<QKeySequence> keys,
                                           void (CLodexView::*slot)()) {
-    QAction* action = view->addAction(caption);
-    action->setStatusTip(prompt);
+    QAction* action = view->addAction(tr(caption));
+    action->setStatusTip(tr(prompt));
     action->setShortcuts(keys);
     addAction(action);
     connect(action, &QAction::triggered, m_view, slot);
   };
-  addViewAction("&Увеличить", "Увеличить масштаб схемы", {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-                &CLodexView::ZoomIn);
-  addViewAction("У&меньшить", "Уменьшить масштаб схемы", {QKeySequence::ZoomOut}, &CLodexView::ZoomOut);
-  addViewAction("&Исходный масштаб", "Показать схему в масштабе 100%", {QKeySequence(Qt::CTRL | Qt::Key_0)},
-                &CLodexView::ZoomReset);
-  addViewAction("По &размеру окна", "Уместить всю схему в окне", {}, &CLodexView::FitToWindow);
+  addViewAction(QT_TR_NOOP("&Увеличить"), QT_TR_NOOP("Увеличить масштаб схемы"),
+                {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, &CLodexView::ZoomIn);
+  addViewAction(QT_TR_NOOP("У&меньшить"), QT_TR_NOOP("Уменьшить масштаб схемы"), {QKeySequence::ZoomOut},
+                &CLodexView::ZoomOut);
+  addViewAction(QT_TR_NOOP("&Исходный масштаб"), QT_TR_NOOP("Показать схему в масштабе 100%"),
+                {QKeySequence(Qt::CTRL | Qt::Key_0)}, &CLodexView::ZoomReset);
+  addViewAction(QT_TR_NOOP("По &размеру окна"), QT_TR_NOOP("Уместить всю схему в окне"), {}, &CLodexView::FitToWindow);
   view->addSeparator();
   QAction* find = view->addAction(tr("&Найти блок..."));
   find->setStatusTip(tr("Найти блок по номеру, идентификатору или подписи"));
@@ -226,10 +232,10 @@ void CMainFrame::CreateMenus() {
   connect(find, &QAction::triggered, this, &CMainFrame::AskFindBlock);
   view->addSeparator();
   QAction* toolBarToggle = m_toolBar->toggleViewAction();
-  toolBarToggle->setStatusTip("Показать или скрыть панель управления");
+  toolBarToggle->setStatusTip(tr("Показать или скрыть панель управления"));
   view->addAction(toolBarToggle);
   QAction* paneToggle = m_outputBar->toggleViewAction();
-  paneToggle->setStatusTip("Показать или скрыть панель логических последовательностей");
+  paneToggle->setStatusTip(tr("Показать или скрыть панель логических последовательностей"));
   view->addAction(paneToggle);
   QAction* overviewToggle = m_overview->toggleViewAction();
   overviewToggle->setStatusTip(tr("Показать или скрыть обзор всей схемы"));
@@ -238,19 +244,19 @@ void CMainFrame::CreateMenus() {
   inspectorToggle->setStatusTip(tr("Показать или скрыть свойства выбранного блока"));
   view->addAction(inspectorToggle);
   view->addSeparator();
-  QAction* reset = view->addAction("&Сбросить расположение панелей");
-  reset->setStatusTip("Вернуть панели на их исходные места");
+  QAction* reset = view->addAction(tr("&Сбросить расположение панелей"));
+  reset->setStatusTip(tr("Вернуть панели на их исходные места"));
   connect(reset, &QAction::triggered, this, &CMainFrame::ResetLayout);
 }
 
 void CMainFrame::CreateStatusBar() {
   QStatusBar* bar = statusBar();
-  bar->setWindowTitle("Строка состояния");
+  bar->setWindowTitle(tr("Строка состояния"));
   // An ordinary widget: prompts of menu items and buttons cover it while
   // they are shown.
-  bar->addWidget(new QLabel("Готов", bar), 1);
+  bar->addWidget(new QLabel(tr("Готов"), bar), 1);
   m_zoomLabel = new QLabel(ZoomText(m_view->Zoom()), bar);
-  m_zoomLabel->setToolTip("Масштаб схемы");
+  m_zoomLabel->setToolTip(tr("Масштаб схемы"));
   bar->addPermanentWidget(m_zoomLabel);
 }
 
@@ -334,8 +340,8 @@ void CMainFrame::SaveImage() {
   if (!path) return;
   QString error;
   if (!m_view->SaveImage(QString::fromStdString(*path), &error))
-    m_host->Show(Message{"Не удалось сохранить изображение.\n" + error.toStdString(), kAppTitle, MessageButtons::Ok,
-                         MessageIcon::Error});
+    m_host->Show(Message{tr("Не удалось сохранить изображение.\n%1").arg(error).toStdString(), kAppTitle,
+                         MessageButtons::Ok, MessageIcon::Error});
 }
 
 // --- recent files ----------------------------------------------------------
@@ -371,7 +377,7 @@ void CMainFrame::RefreshRecentMenu() {
     if (!used) continue;
     const QString shown = QDir::toNativeSeparators(m_recentFiles[i]);
     action->setText(QString("&%1 %2").arg(i + 1).arg(QString(shown).replace("&", "&&")));
-    action->setStatusTip("Открыть " + shown);
+    action->setStatusTip(tr("Открыть %1").arg(shown));
   }
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/SequencePane.h"
+#include "ui/widgets/Language.h"
 
 namespace lodex {
 namespace {
@@ -25,7 +26,7 @@ QStringList ToLines(const std::vector<std::string>& lines) {
 }  // namespace
 
 COutputBar::COutputBar(QWidget* parent)
-    : QDockWidget(QStringLiteral("Логические последовательности"), parent),
+    : QDockWidget(tr("Логические последовательности"), parent),
       m_tabs(new QTabWidget(this)),
       m_blockModel(new QStringListModel(this)),
       m_sourceModel(new QStringListModel(this)) {
@@ -40,14 +41,14 @@ COutputBar::COutputBar(QWidget* parent)
   for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
     marked.setColor(QPalette::Inactive, role, marked.color(QPalette::Active, role));
   m_blockList->setPalette(marked);
-  m_tabs->addTab(m_blockList, QStringLiteral("Логическая последовательность текущего блока"));
+  m_tabs->addTab(m_blockList, tr("Логическая последовательность текущего блока"));
   connect(m_blockList, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
     if (index.row() >= 0 && static_cast<size_t>(index.row()) < m_owners.size())
       emit BlockActivated(m_owners[static_cast<size_t>(index.row())]);
   });
-  m_tabs->addTab(MakeList(m_sourceModel), QStringLiteral("Исходная логическая последовательность"));
-  m_blockModel->setStringList({QString::fromUtf8(kNoSequenceLine)});
-  m_sourceModel->setStringList({QString::fromUtf8(kNoSequenceLine)});
+  m_tabs->addTab(MakeList(m_sourceModel), tr("Исходная логическая последовательность"));
+  m_blockModel->setStringList({AppText(kNoSequenceLine)});
+  m_sourceModel->setStringList({AppText(kNoSequenceLine)});
   m_tabs->setCurrentIndex(0);
   setWidget(m_tabs);
 }

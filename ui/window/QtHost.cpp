@@ -21,6 +21,7 @@
 #include "ui/dialogs/ThreeInDlg.h"
 #include "ui/dialogs/WizPage1.h"
 #include "ui/dialogs/WizSheet.h"
+#include "ui/widgets/Language.h"
 #include "ui/window/MainFrm.h"
 
 namespace lodex {
@@ -33,6 +34,8 @@ constexpr int kDefaultAutomaticSynthesisInputs = 4;
 
 QString FromUtf8(const std::string& s) { return QString::fromStdString(s); }
 
+QString Tr(const char* text) { return QCoreApplication::translate("lodex::CQtHost", text); }
+
 QMessageBox::Icon BoxIcon(MessageIcon icon) {
   switch (icon) {
     case MessageIcon::Error: return QMessageBox::Critical;
@@ -44,8 +47,8 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
   return QMessageBox::NoIcon;
 }
 
-// The buttons of a message box with their Russian texts, so that they read
-// the same whether or not Qt's own translation is installed.
+// The buttons of a message box with texts of the program's own, so that they
+// read the same whether or not Qt's own translation is installed.
 struct BoxButton {
   QMessageBox::StandardButton button;
   const char* text;
@@ -54,9 +57,9 @@ struct BoxButton {
 
 std::vector<BoxButton> Buttons(MessageButtons buttons) {
   const BoxButton ok{QMessageBox::Ok, "OK", MessageAnswer::Ok};
-  const BoxButton cancel{QMessageBox::Cancel, "Отмена", MessageAnswer::Cancel};
-  const BoxButton yes{QMessageBox::Yes, "Да", MessageAnswer::Yes};
-  const BoxButton no{QMessageBox::No, "Нет", MessageAnswer::No};
+  const BoxButton cancel{QMessageBox::Cancel, QT_TRANSLATE_NOOP("lodex::CQtHost", "Отмена"), MessageAnswer::Cancel};
+  const BoxButton yes{QMessageBox::Yes, QT_TRANSLATE_NOOP("lodex::CQtHost", "Да"), MessageAnswer::Yes};
+  const BoxButton no{QMessageBox::No, QT_TRANSLATE_NOOP("lodex::CQtHost", "Нет"), MessageAnswer::No};
   switch (buttons) {
     case MessageButtons::Ok: return {ok};
     case MessageButtons::OkCancel: return {ok, cancel};
@@ -123,7 +126,7 @@ MessageAnswer CQtHost::Show(const Message& message) {
   QMessageBox box(BoxIcon(message.icon), message.caption.empty() ? kAppTitle : FromUtf8(message.caption), text,
                   QMessageBox::NoButton, DialogParent());
   const std::vector<BoxButton> buttons = Buttons(message.buttons);
-  for (const BoxButton& b : buttons) box.addButton(b.button)->setText(b.text);
+  for (const BoxButton& b : buttons) box.addButton(b.button)->setText(Tr(b.text));
   box.setDefaultButton(buttons.front().button);
   box.exec();
   const auto clicked = box.standardButton(box.clickedButton());
@@ -133,9 +136,10 @@ MessageAnswer CQtHost::Show(const Message& message) {
 }
 
 MessageAnswer CQtHost::AskSaveChanges(const std::string& title) {
-  const std::string name = title.empty() ? "Без имени" : PrintableText(title);
-  return Show(Message{"Сохранить изменения в \"" + name + "\"?", kAppTitle, MessageButtons::YesNoCancel,
-                      MessageIcon::Question});
+  const QString name =
+      title.empty() ? Tr(QT_TRANSLATE_NOOP("lodex::CQtHost", "Без имени")) : FromUtf8(PrintableText(title));
+  return Show(Message{Tr(QT_TRANSLATE_NOOP("lodex::CQtHost", "Сохранить изменения в \"%1\"?")).arg(name).toStdString(),
+                      kAppTitle, MessageButtons::YesNoCancel, MessageIcon::Question});
 }
 
 std::optional<SerialChoice> CQtHost::RunSerialDialog(const CLogicalBlock& block) {
@@ -184,15 +188,20 @@ std::optional<WizardResult> CQtHost::RunNewProjectWizard() {
 }
 
 std::optional<SettingsChoice> CQtHost::RunSettingsDialog(const SettingsChoice& current) {
-  CSetUpDlg dialog(current, DialogParent());
-  return ChoiceOnOk(dialog);
+  const std::unique_ptr<QSettings> settings = m_frame ? m_frame->OpenSettings() : std::make_unique<QSettings>();
+  CSetUpDlg dialog(current, ChooseLanguage({}, *settings), DialogParent());
+  std::optional<SettingsChoice> choice = ChoiceOnOk(dialog);
+  if (choice) settings->setValue(kInterfaceLanguageKey, dialog.Language());
+  return choice;
 }
 
 std::optional<std::string> CQtHost::RunFileDialog(const FileDialogRequest& request, bool save) const {
-  QFileDialog dialog(DialogParent(), FromUtf8(request.title));
+  // The core's titles and filters are marked for translation; the rest (a
+  // file's own name) stay as they are.
+  QFileDialog dialog(DialogParent(), AppText(request.title));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  dialog.setNameFilters(QtNameFilters(request.filter));
+  dialog.setNameFilters(QtNameFilters(AppText(request.filter).toStdString()));
   dialog.setDefaultSuffix(FromUtf8(request.defaultExtension));
   // A choice of file type also changes the extension a typed name gets.
   QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &request](const QString& filter) {

@@ -16,8 +16,10 @@ the block selected in the diagram. lodex-cli drives the same document from the
 command line.
 
 Options:
-  -h, --help     print this help and exit
-  --version      print the version and exit
+  --language ru|en  the interface in Russian (the default) or English for
+                    this run; Опции › Настройки keeps a choice for every run
+  -h, --help        print this help and exit
+  --version         print the version and exit
 
 Qt's own options are taken as well, for example -platform offscreen or
 -style fusion.
@@ -40,6 +42,15 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[i], "--version") == 0) {
       std::puts("lodex " LODEX_VERSION);
       return 0;
+    }
+    const char* language = nullptr;
+    if (std::strcmp(argv[i], "--language") == 0)
+      language = i + 1 < argc ? argv[i + 1] : "";
+    else if (std::strncmp(argv[i], "--language=", 11) == 0)
+      language = argv[i] + 11;
+    if (language != nullptr && std::strcmp(language, "ru") != 0 && std::strcmp(language, "en") != 0) {
+      std::fprintf(stderr, "lodex: --language takes ru or en, not '%s'\n", language);
+      return 1;
     }
   }
   lodex::CLodexApp app(argc, argv);

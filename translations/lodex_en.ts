@@ -1,0 +1,1103 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru">
+<context>
+    <name>lodex::App</name>
+    <message>
+        <source>&amp;Файл</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Правка</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Синтез</source>
+        <translation>&amp;Synthesis</translation>
+    </message>
+    <message>
+        <source>&amp;Синтез/&amp;Декомпозиция</source>
+        <translation>&amp;Synthesis/&amp;Decomposition</translation>
+    </message>
+    <message>
+        <source>&amp;Синтез/Д&amp;етализация</source>
+        <translation>&amp;Synthesis/De&amp;tailing</translation>
+    </message>
+    <message>
+        <source>С&amp;ервис</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>С&amp;ервис/&amp;Покрытие</source>
+        <translation>&amp;Tools/&amp;Covering</translation>
+    </message>
+    <message>
+        <source>&amp;Опции</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Вид</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>По&amp;мощь</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Новый...</source>
+        <translation>&amp;New...</translation>
+    </message>
+    <message>
+        <source>Создать новый проект
+Новый</source>
+        <translation>Create a new project
+New</translation>
+    </message>
+    <message>
+        <source>&amp;Открыть...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>Открыть файл схемы
+Открыть</source>
+        <translation>Open a scheme file
+Open</translation>
+    </message>
+    <message>
+        <source>&amp;Сохранить</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Сохранить схему в файл
+Сохранить</source>
+        <translation>Save the scheme to a file
+Save</translation>
+    </message>
+    <message>
+        <source>Сохранить &amp;Как...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>Сохранить схему в файл под новым именем
+Сохранить как</source>
+        <translation>Save the scheme to a file under a new name
+Save As</translation>
+    </message>
+    <message>
+        <source>Сохранить &amp;изображение...</source>
+        <translation>Save &amp;Image...</translation>
+    </message>
+    <message>
+        <source>Сохранить изображение схемы в файл SVG или PNG
+Сохранить изображение</source>
+        <translation>Save a picture of the scheme as an SVG or PNG file
+Save Image</translation>
+    </message>
+    <message>
+        <source>Экспорт в BLIF...</source>
+        <translation>Export to &amp;BLIF...</translation>
+    </message>
+    <message>
+        <source>Сохранить схему в формате BLIF
+Экспорт в BLIF</source>
+        <translation>Save the scheme in BLIF format
+Export to BLIF</translation>
+    </message>
+    <message>
+        <source>Экспорт в Verilog...</source>
+        <translation>Export to &amp;Verilog...</translation>
+    </message>
+    <message>
+        <source>Сохранить схему как структурный Verilog
+Экспорт в Verilog</source>
+        <translation>Save the scheme as structural Verilog
+Export to Verilog</translation>
+    </message>
+    <message>
+        <source>Список файлов</source>
+        <translation>Recent Files</translation>
+    </message>
+    <message>
+        <source>В&amp;ыход</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Завершить работу программы
+Выход</source>
+        <translation>Quit the program
+Exit</translation>
+    </message>
+    <message>
+        <source>Последовательная...</source>
+        <translation>&amp;Serial...</translation>
+    </message>
+    <message>
+        <source>Последовательная декомпозиция выделенного блока
+Последовательная декомпозиция</source>
+        <translation>Serial decomposition of the selected block
+Serial Decomposition</translation>
+    </message>
+    <message>
+        <source>Декомпозиция</source>
+        <translation>Decomposition</translation>
+    </message>
+    <message>
+        <source>Параллельная...</source>
+        <translation>&amp;Parallel...</translation>
+    </message>
+    <message>
+        <source>Параллельная декомпозиция выделенного блока
+Параллельная декомпозиция</source>
+        <translation>Parallel decomposition of the selected block
+Parallel Decomposition</translation>
+    </message>
+    <message>
+        <source>Проверка наличия фиктивных входов...</source>
+        <translation>&amp;Check for Fictitious Inputs...</translation>
+    </message>
+    <message>
+        <source>Поиск фиктивных входов выделенного блока
+Проверка наличия фиктивных входов</source>
+        <translation>Look for fictitious inputs of the selected block
+Check for Fictitious Inputs</translation>
+    </message>
+    <message>
+        <source>Выделить трехвходовый блок...</source>
+        <translation>Extract a &amp;Three-Input Block...</translation>
+    </message>
+    <message>
+        <source>Выделить трехвходовый блок из выделенного блока
+Выделить трехвходовый блок</source>
+        <translation>Extract a three-input block from the selected block
+Extract a Three-Input Block</translation>
+    </message>
+    <message>
+        <source>Детализация</source>
+        <translation>Detailing</translation>
+    </message>
+    <message>
+        <source>&amp;Автоматический синтез...</source>
+        <translation>&amp;Automatic Synthesis...</translation>
+    </message>
+    <message>
+        <source>Перестроить схему из блоков с ограниченным числом входов
+Автоматический синтез</source>
+        <translation>Rebuild the scheme from blocks with a limited number of inputs
+Automatic Synthesis</translation>
+    </message>
+    <message>
+        <source>С&amp;охранить последовательность блока...</source>
+        <translation>Save Block &amp;Sequence...</translation>
+    </message>
+    <message>
+        <source>Сохранить логическую последовательность выделенного блока в файл
+Сохранить последовательность блока</source>
+        <translation>Save the logic sequence of the selected block to a file
+Save Block Sequence</translation>
+    </message>
+    <message>
+        <source>П&amp;ровести анализ схемы...</source>
+        <translation>&amp;Analyse the Scheme...</translation>
+    </message>
+    <message>
+        <source>Сравнить последовательность схемы с исходной
+Анализ схемы</source>
+        <translation>Compare the sequence of the scheme with the project&apos;s
+Scheme Analysis</translation>
+    </message>
+    <message>
+        <source>Генерировать VHDL-код...</source>
+        <translation>Generate &amp;VHDL Code...</translation>
+    </message>
+    <message>
+        <source>Сохранить схему как VHDL-код
+Генерировать VHDL-код</source>
+        <translation>Save the scheme as VHDL code
+Generate VHDL Code</translation>
+    </message>
+    <message>
+        <source>Оптимизация</source>
+        <translation>&amp;Optimisation</translation>
+    </message>
+    <message>
+        <source>Перераспределить входы блоков по ярусам
+Оптимизация</source>
+        <translation>Redistribute the inputs of blocks across tiers
+Optimisation</translation>
+    </message>
+    <message>
+        <source>Покрытие элементами &quot;И-НЕ&quot;</source>
+        <translation>&amp;NAND Covering</translation>
+    </message>
+    <message>
+        <source>Покрыть двухвходовые блоки элементами И-НЕ
+Покрытие элементами И-НЕ</source>
+        <translation>Cover the two-input blocks with NAND elements
+NAND Covering</translation>
+    </message>
+    <message>
+        <source>Покрытие элементами &quot;ИЛИ-НЕ&quot;</source>
+        <translation>N&amp;OR Covering</translation>
+    </message>
+    <message>
+        <source>Покрыть двухвходовые блоки элементами ИЛИ-НЕ
+Покрытие элементами ИЛИ-НЕ</source>
+        <translation>Cover the two-input blocks with NOR elements
+NOR Covering</translation>
+    </message>
+    <message>
+        <source>Настройки...</source>
+        <translation>&amp;Settings...</translation>
+    </message>
+    <message>
+        <source>Изменить настройки синтеза
+Настройки</source>
+        <translation>Change the settings of synthesis and the interface
+Settings</translation>
+    </message>
+    <message>
+        <source>&amp;Отменить</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>Отменить предыдущее действие
+Отменить</source>
+        <translation>Undo the last action
+Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Вернуть</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Вернуть действие
+Вернуть</source>
+        <translation>Redo the action
+Redo</translation>
+    </message>
+    <message>
+        <source>Чертеж схемы</source>
+        <translation>Scheme Drawing</translation>
+    </message>
+    <message>
+        <source>Открыть чертеж схемы в программе просмотра
+Чертеж схемы</source>
+        <translation>Open a drawing of the scheme in the viewer
+Scheme Drawing</translation>
+    </message>
+    <message>
+        <source>&amp;О программе...</source>
+        <translation>&amp;About...</translation>
+    </message>
+    <message>
+        <source>Сведения о программе
+О программе</source>
+        <translation>About the program
+About</translation>
+    </message>
+    <message>
+        <source>Таблица существенных зависимостей</source>
+        <translation>Table of Essential Dependencies</translation>
+    </message>
+    <message>
+        <source>Схемы (*.shc)|*.shc|Все файлы (*.*)|*.*||</source>
+        <translation>Schemes (*.shc)|*.shc|All files (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Открытие файла схемы</source>
+        <translation>Open a Scheme File</translation>
+    </message>
+    <message>
+        <source>Сохранить последовательность</source>
+        <translation>Save Sequence</translation>
+    </message>
+    <message>
+        <source>Файлы логической последовательности (*.lof)|*.lof|Все файлы (*.*)|*.*||</source>
+        <translation>Logic sequence files (*.lof)|*.lof|All files (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Сохранить как</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>Настройки</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Включить автосинтез</source>
+        <translation>Enable auto-synthesis</translation>
+    </message>
+    <message>
+        <source>Включить поддержку
+библиотечных блоков</source>
+        <translation>Enable support for
+library blocks</translation>
+    </message>
+    <message>
+        <source>Нет последовательности</source>
+        <translation>No sequence</translation>
+    </message>
+    <message>
+        <source>Файлы логической последовательности (*.lof)|*.lof|Файлы Berkeley PLA (*.pla)|*.pla|Все файлы (*.*)|*.*||</source>
+        <translation>Logic sequence files (*.lof)|*.lof|Berkeley PLA files (*.pla)|*.pla|All files (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Открыть SCH файл</source>
+        <translation>Open an SCH File</translation>
+    </message>
+    <message>
+        <source>Файлы SCH (*.sch)|*.sch|Все файлы (*.*)|*.*||</source>
+        <translation>SCH files (*.sch)|*.sch|All files (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Сохранить изображение</source>
+        <translation>Save Image</translation>
+    </message>
+    <message>
+        <source>Рисунок SVG (*.svg)|*.svg|Рисунок PNG (*.png)|*.png||</source>
+        <translation>SVG picture (*.svg)|*.svg|PNG picture (*.png)|*.png||</translation>
+    </message>
+    <message>
+        <source>Длина логической последовательности <byte value="xd"/>
+не соответствует заданным параметрам входов/выходов</source>
+        <translation>The length of the logic sequence <byte value="xd"/>
+does not match the numbers of inputs and outputs</translation>
+    </message>
+    <message>
+        <source>Полученная </source>
+        <translation>Resulting </translation>
+    </message>
+    <message>
+        <source>, тип выделяемого блока </source>
+        <translation>, extracted block type </translation>
+    </message>
+</context>
+<context>
+    <name>lodex::CAboutDlg</name>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Авторы: коллектив разработчиков Lodex</source>
+        <translation>Authors: the Lodex developers</translation>
+    </message>
+    <message>
+        <source>Лаборатория логического синтеза</source>
+        <translation>Logic Synthesis Laboratory</translation>
+    </message>
+</context>
+<context>
+    <name>lodex::CAnalizeDlg</name>
+    <message>
+        <source>Анализ схемы</source>
+        <translation>Scheme Analysis</translation>
+    </message>
+    <message>
+        <source>Исходная последовательность</source>
+        <translation>Project sequence</translation>
+    </message>
+    <message>
+        <source>Полученная последовательность</source>
+        <translation>Computed sequence</translation>
+    </message>
+    <message>
+        <source>Исходная и полученная последовательности по комбинациям входов; несовпадения выделены</source>
+        <translation>The project&apos;s and the computed sequence by input combination; mismatches are marked</translation>
+    </message>
+</context>
+<context>
+    <name>lodex::CAutoSynthDlg</name>
+    <message>
+        <source>Блоков в схеме: %1, наибольшее число входов: %2</source>
+        <translation>Blocks in the scheme: %1, most inputs: %2</translation>
+    </message>
+    <message>
+        <source>Начать</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Автоматический синтез</source>
+        <translation>Automatic Synthesis</translation>
+    </message>
+    <message>
+        <source>Меньше элементов (LUT)</source>
+        <translation>Fewer elements (LUTs)</translation>
+    </message>
+    <message>
+        <source>Меньше ярусов</source>
+        <translation>Fewer levels</translation>
+    </message>
+    <message>
+        <source>Что синтез уменьшает в первую очередь: число одновыходных элементов или число ярусов</source>
+        <translation>What synthesis reduces first: the number of one-output elements or the number of levels</translation>
+    </message>
+    <message>
+        <source>Блоков с числом входов больше %1: %2</source>
+        <translation>Blocks with more than %1 inputs: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Наибольшее число входов блока:</source>
+        <translation>&amp;Most inputs of a block:</translation>
+    </message>
+    <message>
+        <source>&amp;Цель:</source>
+        <translation>&amp;Objective:</translation>
+    </message>
+    <message>
+        <source>Синтез...</source>
+        <translation>Synthesis...</translation>
+    </message>
+    <message>
+        <source>Синтез прерван</source>
+        <translation>Synthesis stopped</translation>
+    </message>
+    <message>
+        <source>Синтез не выполнен: %1</source>
+        <translation>Synthesis failed: %1</translation>
+    </message>
+    <message>
+        <source>Блоков: %1, ярусов: %2, время: %3 с</source>
+        <translation>Blocks: %1, levels: %2, time: %3 s</translation>
+    </message>
+    <message>
+        <source>Сколько входов может остаться у каждого логического блока после синтеза</source>
+        <translation>How many inputs each logic block may keep after synthesis</translation>
+    </message>
+    <message>
+        <source>Синтезировать копию схемы; схема документа меняется только по OK</source>
+        <translation>Synthesise a copy of the scheme; the document&apos;s scheme changes only on OK</translation>
+    </message>
+    <message>
+        <source>Ход синтеза</source>
+        <translation>Progress of the synthesis</translation>
+    </message>
+</context>
+<context>
+    <name>lodex::CBlockInspector</name>
+    <message>
+        <source>Свойства блока</source>
+        <translation>Block Properties</translation>
+    </message>
+    <message>
+        <source>Вывод</source>
+        <translation>Pin</translation>
+    </message>
+    <message>
+        <source>Связан с</source>
+        <translation>Connected to</translation>
+    </message>
+    <message>
+        <source>Связи</source>
+        <translation>Connections</translation>
+    </message>
+    <message>
+        <source>Входы x0, x1, … и выходы y0, y1, … для каждой комбинации входов; строки с неопределённым словом выделены</source>
+        <translation>Inputs x0, x1, … and outputs y0, y1, … for every input combination; rows with an undefined word are marked</translation>
+    </message>
+    <message>
+        <source>Таблица истинности</source>
+        <translation>Truth Table</translation>
+    </message>
+    <message>
+        <source>Карта Карно &amp;выхода:</source>
+        <translation>Karnaugh map of &amp;output:</translation>
+    </message>
+    <message>
+        <source>Формула</source>
+        <translation>Formula</translation>
+    </message>
+    <message>
+        <source>&amp;Копировать</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>Поместить формулы и таблицу истинности блока в буфер обмена</source>
+        <translation>Put the formulas and the truth table of the block on the clipboard</translation>
+    </message>
+    <message>
+        <source>Выберите блок на схеме: щелчком, клавишей Tab или командой «Найти блок».</source>
+        <translation>Select a block in the diagram: by a click, with the Tab key or with the command “Find Block”.</translation>
+    </message>
+    <message>
+        <source>Блок № %1: %2
+ярус %3; входов %4, выходов %5</source>
+        <translation>Block no. %1: %2
+tier %3; inputs: %4, outputs: %5</translation>
+    </message>
+    <message>
+        <source>Входы</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>вход схемы %1 (вес %2)</source>
+        <translation>scheme input %1 (weight %2)</translation>
+    </message>
+    <message>
+        <source>%1, выход %2</source>
+        <translation>%1, output %2</translation>
+    </message>
+    <message>
+        <source>неизвестный источник «%1»</source>
+        <translation>unknown source “%1”</translation>
+    </message>
+    <message>
+        <source>Выходы</source>
+        <translation>Outputs</translation>
+    </message>
+    <message>
+        <source>выход схемы %1</source>
+        <translation>scheme output %1</translation>
+    </message>
+    <message>
+        <source>%1, вход %2</source>
+        <translation>%1, input %2</translation>
+    </message>
+    <message>
+        <source>не используется</source>
+        <translation>not used</translation>
+    </message>
+    <message>
+        <source>Формулы строятся для блоков не более чем с %1 входами.</source>
+        <translation>Formulas are built for blocks of at most %1 inputs.</translation>
+    </message>
+    <message>
+        <source>Карта Карно строится для блоков не более чем с %1 входами.</source>
+        <translation>The Karnaugh map is built for blocks of at most %1 inputs.</translation>
+    </message>
+    <message>
+        <source>Рамки — произведения формулы выхода; «–» — неопределённое слово.</source>
+        <translation>Frames are the products of the output&apos;s formula; “–” is an undefined word.</translation>
+    </message>
+</context>
+<context>
+    <name>lodex::CDepTabDlg</name>
+    <message>
+        <source>Для каждого выхода блока — входы, от которых он действительно зависит</source>
+        <translation>For each output of the block, the inputs it really depends on</translation>
+    </message>
+</context>
+<context>
+    <name>lodex::CDialogWorker</name>
+    <message>
+        <source>неизвестная ошибка</source>
+        <translation>unknown error</translation>
+    </message>
+</context>
+<context>
+    <name>lodex::CEditLPDlg</name>
+    <message>
+        <source>Входы проекта (вход 0 первым): %1</source>
+        <translation>Project inputs (input 0 first): %1</translation>
+    </message>
+    <message>
+        <source>Ввод логической последовательности</source>
+        <translation>Logic Sequence Entry</translation>
+    </message>
+    <message>
+        <source>Цифры 0-9 и A-F, * - неопределённое слово; Ctrl+V вставляет последовательность</source>
+        <translation>Digits 0-9 and A-F, * is an undefined word; Ctrl+V pastes a sequence</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Все слова введены</source>
+        <translation>All words entered</translation>
+    </message>
+    <message>
+        <source>Не введено слов: %1 из %2</source>
+        <translation>Words missing: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Последовательность введена не полностью: не хватает слов - %1.</source>
+        <translation>The sequence is incomplete: words missing: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>lodex::CFictDlg</name>
+    <message>
+        <source>Проверка наличия фиктивных входов</source>
+        <translation>Check for Fictitious Inputs</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Зависимость выхода блока от каждого входа</source>
+        <translation>Whether the block&apos;s output depends on each input</translation>
+    </message>
+    <message>
+        <source>Фиктивные входы: выход от них не зависит; выбранный будет удалён</source>
+        <translation>Fictitious inputs: the output does not depend on them; the selected one will be removed</translation>
+    </message>
+</context>
+<context>
+    <name>lodex::CLodexView</name>
+    <message>
+        <source>Не удалось записать файл %1: %2</source>
+        <translation>Could not write the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Неизвестный формат изображения «%1»: укажите файл .svg или .png</source>
+        <translation>Unknown picture format “%1”: name an .svg or .png file</translation>
+    </message>
+    <message>
+        <source>Схема пуста: изображение не сохранено</source>
+        <translation>The scheme is empty: no picture saved</translation>
+    </message>
+    <message>
+        <source>Изображение схемы слишком велико</source>
+        <translation>The picture of the scheme is too large</translation>
+    </message>
+    <message>
+        <source>Не удалось построить изображение PNG</source>
+        <translation>Could not make the PNG picture</translation>
+    </message>
+</context>
+<context>
+    <name>lodex::CMainFrame</name>
+    <message>
+        <source>Панель управления</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>&amp;Увеличить</source>
+        <translation>Zoom &amp;In</translation>
+    </message>
+    <message>
+        <source>Увеличить масштаб схемы</source>
+        <translation>Enlarge the diagram</translation>
+    </message>
+    <message>
+        <source>У&amp;меньшить</source>
+        <translation>Zoom &amp;Out</translation>
+    </message>
+    <message>
+        <source>Уменьшить масштаб схемы</source>
+        <translation>Reduce the diagram</translation>
+    </message>
+    <message>
+        <source>&amp;Исходный масштаб</source>
+        <translation>&amp;Actual Size</translation>
+    </message>
+    <message>
+        <source>Показать схему в масштабе 100%</source>
+        <translation>Show the diagram at 100%</translation>
+    </message>
+    <message>
+        <source>По &amp;размеру окна</source>
+        <translation>&amp;Fit to Window</translation>
+    </message>
+    <message>
+        <source>Уместить всю схему в окне</source>
+        <translation>Fit the whole diagram in the window</translation>
+    </message>
+    <message>
+        <source>&amp;Найти блок...</source>
+        <translation>&amp;Find Block...</translation>
+    </message>
+    <message>
+        <source>Найти блок по номеру, идентификатору или подписи</source>
+        <translation>Find a block by its number, identifier or caption</translation>
+    </message>
+    <message>
+        <source>Показать или скрыть панель управления</source>
+        <translation>Show or hide the toolbar</translation>
+    </message>
+    <message>
+        <source>Показать или скрыть панель логических последовательностей</source>
+        <translation>Show or hide the logic sequences pane</translation>
+    </message>
+    <message>
+        <source>Показать или скрыть обзор всей схемы</source>
+        <translation>Show or hide the overview of the whole scheme</translation>
+    </message>
+    <message>
+        <source>Показать или скрыть свойства выбранного блока</source>
+        <translation>Show or hide the properties of the selected block</translation>
+    </message>
+    <message>
+        <source>&amp;Сбросить расположение панелей</source>
+        <translation>&amp;Reset Pane Layout</translation>
+    </message>
+    <message>
+        <source>Вернуть панели на их исходные места</source>
+        <translation>Put the panes back in their first places</translation>
+    </message>
+    <message>
+        <source>Строка состояния</source>
+        <translation>Status Bar</translation>
+    </message>
+    <message>
+        <source>Готов</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>Масштаб схемы</source>
+        <translation>Zoom of the diagram</translation>
+    </message>
+    <message>
+        <source>Блок «%1» не найден</source>
+        <translation>Block “%1” not found</translation>
+    </message>
+    <message>
+        <source>Найти блок</source>
+        <translation>Find Block</translation>
+    </message>
+    <message>
+        <source>Номер, идентификатор или подпись блока:</source>
+        <translation>Number, identifier or caption of the block:</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить изображение.
+%1</source>
+        <translation>Could not save the picture.
+%1</translation>
+    </message>
+    <message>
+        <source>Открыть %1</source>
+        <translation>Open %1</translation>
+    </message>
+</context>
+<context>
+    <name>lodex::COutputBar</name>
+    <message>
+        <source>Логические последовательности</source>
+        <translation>Logic Sequences</translation>
+    </message>
+    <message>
+        <source>Логическая последовательность текущего блока</source>
+        <translation>Logic sequence of the current block</translation>
+    </message>
+    <message>
+        <source>Исходная логическая последовательность</source>
+        <translation>Project logic sequence</translation>
+    </message>
+</context>
+<context>
+    <name>lodex::COutputChoiceDlg</name>
+    <message>
+        <source>Выходы схемы</source>
+        <translation>Schematic Outputs</translation>
+    </message>
+    <message>
+        <source>Отмеченные выходы станут выходами проекта, а входы, от которых они зависят, - его входами</source>
+        <translation>The checked outputs become the outputs of the project, and the inputs they depend on its inputs</translation>
+    </message>
+    <message>
+        <source>%1 — входов: %2</source>
+        <translation>%1 — inputs: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Выходы, из которых строится проект:</source>
+        <translation>&amp;Outputs the project is built from:</translation>
+    </message>
+    <message>
+        <source>Отметьте хотя бы один выход</source>
+        <translation>Check at least one output</translation>
+    </message>
+</context>
+<context>
+    <name>lodex::COverviewBar</name>
+    <message>
+        <source>Обзор схемы</source>
+        <translation>Scheme Overview</translation>
+    </message>
+</context>
+<context>
+    <name>lodex::CParallelDecDlg</name>
+    <message>
+        <source>Выделение параллельного блока</source>
+        <translation>Parallel Block Extraction</translation>
+    </message>
+    <message>
+        <source>Разложить</source>
+        <translation>Decompose</translation>
+    </message>
+    <message>
+        <source>Предварительный просмотр</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Входы, которые получит выделяемый блок</source>
+        <translation>The inputs that the extracted block gets</translation>
+    </message>
+    <message>
+        <source>Выходы, которые перейдут в выделяемый блок</source>
+        <translation>The outputs that move to the extracted block</translation>
+    </message>
+    <message>
+        <source>Блоки, которые получатся при отмеченных входах и выходах</source>
+        <translation>The blocks that the checked inputs and outputs give</translation>
+    </message>
+</context>
+<context>
+    <name>lodex::CPrwDlg</name>
+    <message>
+        <source>Сложность</source>
+        <translation>Complexity</translation>
+    </message>
+    <message>
+        <source>Старший блок (веса)</source>
+        <translation>Higher block (weights)</translation>
+    </message>
+    <message>
+        <source>Младший блок (веса)</source>
+        <translation>Lower block (weights)</translation>
+    </message>
+    <message>
+        <source>Поиск разложения с неувеличением сложности</source>
+        <translation>Search for splits that do not increase complexity</translation>
+    </message>
+    <message>
+        <source>Последовательная декомпозиция</source>
+        <translation>Serial Decomposition</translation>
+    </message>
+    <message>
+        <source>Разложить</source>
+        <translation>Decompose</translation>
+    </message>
+    <message>
+        <source>Исходный блок</source>
+        <translation>Original block</translation>
+    </message>
+    <message>
+        <source>Полученные блоки</source>
+        <translation>Resulting blocks</translation>
+    </message>
+    <message>
+        <source>Исходная 
+сложность:</source>
+        <translation>Original
+complexity:</translation>
+    </message>
+    <message>
+        <source>Поиск разложения не завершен: %1</source>
+        <translation>The split search did not finish: %1</translation>
+    </message>
+    <message>
+        <source>Блок, который раскладывается</source>
+        <translation>The block being decomposed</translation>
+    </message>
+    <message>
+        <source>Старший и младший блоки выбранного разложения</source>
+        <translation>The higher and the lower block of the chosen split</translation>
+    </message>
+    <message>
+        <source>Сложность исходного блока</source>
+        <translation>Complexity of the original block</translation>
+    </message>
+    <message>
+        <source>Перебрать разложения и оставить те, что не увеличивают сложность</source>
+        <translation>Try the splits and keep those that do not increase complexity</translation>
+    </message>
+    <message>
+        <source>Ход поиска разложений</source>
+        <translation>Progress of the split search</translation>
+    </message>
+    <message>
+        <source>Найденные разложения, от меньшей сложности к большей</source>
+        <translation>The splits found, from lower complexity to higher</translation>
+    </message>
+</context>
+<context>
+    <name>lodex::CQtHost</name>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Да</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Без имени</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>Сохранить изменения в &quot;%1&quot;?</source>
+        <translation>Save changes to &quot;%1&quot;?</translation>
+    </message>
+</context>
+<context>
+    <name>lodex::CSetUpDlg</name>
+    <message>
+        <source>Применять разложение блока ко всем блокам с той же логической последовательностью</source>
+        <translation>Apply a block&apos;s decomposition to every block with the same logic sequence</translation>
+    </message>
+    <message>
+        <source>Показывать блоки, равные библиотечным элементам, их обозначениями (И, ИЛИ, исключающее ИЛИ...)</source>
+        <translation>Show blocks that equal library elements by their symbols (AND, OR, XOR...)</translation>
+    </message>
+    <message>
+        <source>Язык меню, окон и сообщений программы</source>
+        <translation>The language of the program&apos;s menus, windows and messages</translation>
+    </message>
+    <message>
+        <source>&amp;Язык интерфейса:</source>
+        <translation>Interface &amp;language:</translation>
+    </message>
+    <message>
+        <source>Язык меняется при следующем запуске программы.</source>
+        <translation>The language changes when the program next starts.</translation>
+    </message>
+</context>
+<context>
+    <name>lodex::CThreeInDlg</name>
+    <message>
+        <source>Выделение трехвходового блока</source>
+        <translation>Three-Input Block Extraction</translation>
+    </message>
+    <message>
+        <source>Выделить</source>
+        <translation>Extract</translation>
+    </message>
+    <message>
+        <source>Вход, по которому выделяется блок, и тип выделяемого блока</source>
+        <translation>The input the block is extracted on, and the type of the extracted block</translation>
+    </message>
+    <message>
+        <source>Выделяемый блок</source>
+        <translation>The block to extract</translation>
+    </message>
+</context>
+<context>
+    <name>lodex::CWizPage1</name>
+    <message>
+        <source>Импорт из &amp;файла</source>
+        <translation>Import from a &amp;file</translation>
+    </message>
+    <message>
+        <source>Ввести &amp;последовательность</source>
+        <translation>Enter the &amp;sequence</translation>
+    </message>
+    <message>
+        <source>С &amp;клавиатуры</source>
+        <translation>From the &amp;keyboard</translation>
+    </message>
+    <message>
+        <source>И&amp;з SCH файла</source>
+        <translation>From an SC&amp;H file</translation>
+    </message>
+    <message>
+        <source>О&amp;бзор...</source>
+        <translation>&amp;Browse...</translation>
+    </message>
+    <message>
+        <source>&amp;Имя проекта</source>
+        <translation>Project &amp;name</translation>
+    </message>
+    <message>
+        <source>Логическая последовательность</source>
+        <translation>Logic sequence</translation>
+    </message>
+    <message>
+        <source>Количество &amp;входов схемы</source>
+        <translation>Number of scheme &amp;inputs</translation>
+    </message>
+    <message>
+        <source>Количество в&amp;ыходов схемы</source>
+        <translation>Number of scheme &amp;outputs</translation>
+    </message>
+    <message>
+        <source>Имя проекта, под которым схема будет сохранена</source>
+        <translation>The project&apos;s name, under which the scheme will be saved</translation>
+    </message>
+    <message>
+        <source>Взять логическую последовательность из файла *.lof или *.pla</source>
+        <translation>Take the logic sequence from a *.lof or *.pla file</translation>
+    </message>
+    <message>
+        <source>Ввести логическую последовательность с клавиатуры или получить из схемы SCH</source>
+        <translation>Type the logic sequence in, or compute it from an SCH schematic</translation>
+    </message>
+    <message>
+        <source>Файл логической последовательности (*.lof) или Berkeley PLA (*.pla)</source>
+        <translation>A logic sequence file (*.lof) or a Berkeley PLA file (*.pla)</translation>
+    </message>
+    <message>
+        <source>Выбрать файл логической последовательности</source>
+        <translation>Choose a logic sequence file</translation>
+    </message>
+    <message>
+        <source>Ввести слова логической последовательности для выбранного числа входов и выходов</source>
+        <translation>Type the words of the logic sequence for the chosen numbers of inputs and outputs</translation>
+    </message>
+    <message>
+        <source>Вычислить логическую последовательность по схеме SCH</source>
+        <translation>Compute the logic sequence from an SCH schematic</translation>
+    </message>
+    <message>
+        <source>Число входов схемы: от 1 до %1</source>
+        <translation>Number of scheme inputs: 1 to %1</translation>
+    </message>
+    <message>
+        <source>Число выходов схемы: от 1 до %1</source>
+        <translation>Number of scheme outputs: 1 to %1</translation>
+    </message>
+</context>
+<context>
+    <name>lodex::CWizPage2</name>
+    <message>
+        <source>Свойства создаваемого проекта</source>
+        <translation>Properties of the new project</translation>
+    </message>
+    <message>
+        <source>Имя проекта:</source>
+        <translation>Project name:</translation>
+    </message>
+    <message>
+        <source>Число входов схемы:</source>
+        <translation>Scheme inputs:</translation>
+    </message>
+    <message>
+        <source>Число выходов схемы:</source>
+        <translation>Scheme outputs:</translation>
+    </message>
+    <message>
+        <source>Логическая последовательность:</source>
+        <translation>Logic sequence:</translation>
+    </message>
+</context>
+<context>
+    <name>lodex::CWizSheet</name>
+    <message>
+        <source>Создание проекта</source>
+        <translation>New Project</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Назад</source>
+        <translation>&lt; &amp;Back</translation>
+    </message>
+    <message>
+        <source>&amp;Далее &gt;</source>
+        <translation>&amp;Next &gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Готово</source>
+        <translation>&amp;Finish</translation>
+    </message>
+    <message>
+        <source>&amp;Отмена</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>lodex::OkCancelButtons</name>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+</TS>
