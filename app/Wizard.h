@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/Status.h"
+
 namespace lodex {
 
 inline constexpr const char* kDefaultProjectName = "Схема1";
@@ -33,6 +35,8 @@ struct WizardPage1Next {
   bool advance = false;
   std::string lp;
   std::optional<std::string> message;
+  // Why a file was refused, for the host to word; page 1 stays.
+  std::optional<Reason> refusal;
   // A PLA file brings its counts along: page 1 shows them.
   std::optional<int> inputs, outputs;
 };
