@@ -294,7 +294,11 @@ TEST_F(MainWindowTest, ImageThatCannotBeWrittenIsReported) {
   host->saveFile = Path("no-such-folder/adder.svg");
   auto* action = frame->Action(CommandId::SaveImage);
   ASSERT_TRUE(action && action->isEnabled());
-  EXPECT_TRUE(MessageBoxText([&] { action->trigger(); }).startsWith("Не удалось сохранить изображение"));
+  const QString text = MessageBoxText([&] { action->trigger(); });
+  EXPECT_TRUE(text.startsWith("Не удалось сохранить изображение")) << text.toStdString();
+  EXPECT_TRUE(
+      text.contains("в папку «" + QString::fromStdString(Path("no-such-folder")) + "»: нет такого файла или папки."))
+      << text.toStdString();
   EXPECT_FALSE(std::filesystem::exists(Path("no-such-folder")));
 }
 

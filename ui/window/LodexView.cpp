@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
@@ -18,8 +17,10 @@
 #include "drawing/SignalHighlight.h"
 #include "drawing/ViewGeometry.h"
 #include "export/SvgCanvas.h"
+#include "model/FileIo.h"
 #include "model/PrintableText.h"
 #include "ui/widgets/QPainterCanvas.h"
+#include "ui/window/ReasonText.h"
 
 namespace lodex {
 namespace {
@@ -28,11 +29,12 @@ namespace {
 QString Shown(const QString& path) { return QString::fromStdString(PrintableText(path.toStdString())); }
 
 // Writes through a temporary file beside `path` that replaces it only once
-// complete.
+// complete; `error` gets the reason in the interface's language.
 bool WriteWhole(const QString& path, const QByteArray& bytes, QString* error) {
-  QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
-  if (error) *error = QStringLiteral("Не удалось записать файл %1: %2").arg(Shown(path), file.errorString());
+  const Status written =
+      WriteFileAtomically(path.toStdString(), std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+  if (written) return true;
+  if (error) *error = WordReason(written.reason()).text;
   return false;
 }
 

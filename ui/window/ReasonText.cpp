@@ -269,7 +269,7 @@ const char* ReasonSourceText(ReasonCode code) { return EntryOf(code).text; }
 
 QString SystemErrorText(int error) {
   if (const char* source = SystemErrorSource(error)) return Translate(source);
-  return QCoreApplication::translate(kContext, "ошибка системы %1").arg(error);
+  return QCoreApplication::translate("Reason", "ошибка системы %1").arg(error);
 }
 
 ReasonWording WordReason(const Reason& reason) {
