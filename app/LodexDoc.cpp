@@ -21,6 +21,10 @@ bool HasSchemeExtension(const std::string& path) { return std::filesystem::path(
 
 CLodexDoc::CLodexDoc(CDocumentHost& host) : m_host(host) {}
 
+void CLodexDoc::Refuse(const Status& status) {
+  m_host.Show(Message{{}, kAppTitle, MessageButtons::Ok, MessageIcon::Error, status.reason()});
+}
+
 MessageAnswer CLodexDoc::Report(const std::string& text, MessageButtons buttons, MessageIcon icon) {
   return m_host.Show(Message{text, kAppTitle, buttons, icon});
 }
@@ -43,7 +47,7 @@ bool CLodexDoc::OnOpenDocument(const std::string& path) {
   CScopedMessageSink sink(m_host);
   CLogicalScheme loaded;
   if (Status s = LoadSchemeFile(path, loaded); !s) {
-    Report(s.message(), MessageButtons::Ok, MessageIcon::Error);
+    Refuse(s);
     return false;
   }
   DeleteContents();
@@ -73,7 +77,7 @@ void CLodexDoc::DeleteContents() {
 bool CLodexDoc::OnSaveDocument(const std::string& path) {
   CScopedMessageSink sink(m_host);
   if (Status s = SaveSchemeFile(path, m_scheme); !s) {
-    Report(s.message(), MessageButtons::Ok, MessageIcon::Error);
+    Refuse(s);
     return false;
   }
   m_pathName = path;
@@ -279,8 +283,7 @@ void CLodexDoc::OnSaveSequence() {
   CScopedMessageSink sink(m_host);
   const std::optional<std::string> path = m_host.AskSaveFile(kSaveSequenceDialog);
   if (!path) return;
-  if (Status s = WriteSequenceFile(*path, m_scheme.GetBlock(m_selectedBlock).m_lp); !s)
-    Report(s.message(), MessageButtons::Ok, MessageIcon::Error);
+  if (Status s = WriteSequenceFile(*path, m_scheme.GetBlock(m_selectedBlock).m_lp); !s) Refuse(s);
 }
 
 void CLodexDoc::OnVhdl(bool withTestbench) {
@@ -296,7 +299,7 @@ void CLodexDoc::OnVhdl(bool withTestbench) {
             m_host.AskSaveFile({G::kDialogTitle, G::ProposedTestbenchName(m_title), G::kExtension, G::kFilter}))
       written = G::WriteFile(*benchPath, G::Testbench(m_scheme, m_title));
   }
-  if (!written) Report(written.message(), MessageButtons::Ok, MessageIcon::Error);
+  if (!written) Refuse(written);
 }
 
 void CLodexDoc::OnExportNetlist(bool verilog) {
@@ -309,8 +312,7 @@ void CLodexDoc::OnExportNetlist(bool verilog) {
               : m_host.AskSaveFile({G::kBlifDialogTitle, name + ".blif", G::kBlifExtension, G::kBlifFilter});
   if (!path) return;
   const std::string text = verilog ? G::Verilog(m_scheme, name) : G::Blif(m_scheme, name);
-  if (Status written = G::WriteFile(*path, text); !written)
-    Report(written.message(), MessageButtons::Ok, MessageIcon::Error);
+  if (Status written = G::WriteFile(*path, text); !written) Refuse(written);
 }
 
 void CLodexDoc::OnSettings() {

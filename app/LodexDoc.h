@@ -140,6 +140,8 @@ class CLodexDoc {
   void RestoreFromHistory();
   void ParallelSerialOffer(const SplitRequest& request);
   void RunCovering(void (*cover)(CLogicalScheme&));
+  // Shows why an operation was refused, for the host to word.
+  void Refuse(const Status& status);
   MessageAnswer Report(const std::string& text, MessageButtons buttons = MessageButtons::Ok,
                        MessageIcon icon = MessageIcon::None);
 

@@ -240,7 +240,7 @@ void CLodexDoc::OnOptimize() {
   if (!IsElementary(m_scheme)) return;
   const SubstitutionSearch found = FindSameLP(m_scheme, 2);
   if (!found.status) {
-    Report(found.status.message(), MessageButtons::Ok, MessageIcon::Error);
+    Refuse(found.status);
     return;
   }
   Report(found.text);
@@ -272,7 +272,7 @@ void CLodexDoc::OnAnalysis() {
   CScopedMessageSink sink(m_host);
   const AnalysisResult result = Analize(m_scheme);
   if (!result.status) {
-    Report(result.status.message(), MessageButtons::Ok, MessageIcon::Error);
+    Refuse(result.status);
     return;
   }
   const CAnalysisGrid grid(m_scheme.m_sourceLP, result.sequence, m_scheme.m_wordDigits);

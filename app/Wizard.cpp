@@ -28,7 +28,7 @@ WizardPage1Next NextFromPage1(int source, const std::string& fileName, const std
     if (IsPlaFileName(fileName)) {
       CPlaFunction f;
       if (Status s = ReadPlaFile(fileName, f); !s) {
-        next.message = s.message();
+        next.refusal = s.reason();
         return next;
       }
       next.lp = f.lp;

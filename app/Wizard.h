@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/Translatable.h"
+#include "model/Status.h"
 
 namespace lodex {
 
@@ -36,6 +37,8 @@ struct WizardPage1Next {
   bool advance = false;
   std::string lp;
   std::optional<std::string> message;
+  // Why a file was refused, for the host to word; page 1 stays.
+  std::optional<Reason> refusal;
   // A PLA file brings its counts along: page 1 shows them.
   std::optional<int> inputs, outputs;
 };

@@ -43,10 +43,10 @@ std::optional<SettingsChoice> CCliHost::RunSettingsDialog(const SettingsChoice&)
 
 MessageAnswer CCliHost::Show(const Message& message) {
   if (message.icon == MessageIcon::Error) {
-    Refuse(message.text);
+    Refuse(MessageText(message));
     return MessageAnswer::Ok;
   }
-  std::cout << message.text << '\n';
+  std::cout << MessageText(message) << '\n';
   switch (message.buttons) {
     case MessageButtons::YesNo:
     case MessageButtons::YesNoCancel: return question;

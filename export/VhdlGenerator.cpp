@@ -322,9 +322,7 @@ Status CVhdlGenerator::WriteFile(const std::string& path, const std::string& tex
 
 Status CVhdlGenerator::Encode(const std::string& path, const std::string& text, FileOutput& file) {
   const auto bytes = Utf8ToCp1251(text);
-  if (!bytes)
-    return Status::Error("cannot write " + QuotedPath(path) +
-                         ": the text holds a character that Windows-1251 cannot hold");
+  if (!bytes) return Status::Error(ReasonCode::WriteNotCp1251, {path});
   std::string crlf;
   crlf.reserve(bytes->size() + bytes->size() / 16);
   for (char c : *bytes) {

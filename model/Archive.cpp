@@ -16,9 +16,9 @@ void CArchive::WriteInt32(int32_t v) { WriteLE(static_cast<uint32_t>(v), 4); }
 void CArchive::WriteUInt32(uint32_t v) { WriteLE(v, 4); }
 void CArchive::WriteInt16(int16_t v) { WriteLE(static_cast<uint16_t>(v), 2); }
 
-void CArchive::WriteString(std::string_view utf8, std::string_view what) {
+void CArchive::WriteString(std::string_view utf8, const Reason& what) {
   const auto bytes = Utf8ToCp1251(utf8);
-  if (!bytes) throw CArchiveError(std::string(what) + ": text cannot be stored in Windows-1251");
+  if (!bytes) throw CArchiveError(Reason(ReasonCode::ArchiveNotCp1251, {what}));
   const size_t n = bytes->size();
   if (n < 0xFF) {
     WriteLE(static_cast<uint32_t>(n), 1);
@@ -26,7 +26,7 @@ void CArchive::WriteString(std::string_view utf8, std::string_view what) {
     WriteLE(0xFF, 1);
     WriteLE(static_cast<uint32_t>(n), 2);
   } else {
-    if (n > 0xFFFFFFFEu) throw CArchiveError(std::string(what) + ": text too long");
+    if (n > 0xFFFFFFFEu) throw CArchiveError(Reason(ReasonCode::ArchiveTooLong, {what}));
     WriteLE(0xFF, 1);
     WriteLE(0xFFFF, 2);
     WriteLE(static_cast<uint32_t>(n), 4);
@@ -34,11 +34,11 @@ void CArchive::WriteString(std::string_view utf8, std::string_view what) {
   m_out += *bytes;
 }
 
-void CArchive::Need(size_t n, std::string_view what) const {
-  if (Remaining() < n) throw CArchiveError("file ends in the " + std::string(what));
+void CArchive::Need(size_t n, const Reason& what) const {
+  if (Remaining() < n) throw CArchiveError(Reason(ReasonCode::ArchiveEnds, {what}));
 }
 
-uint32_t CArchive::ReadLE(size_t n, std::string_view what) {
+uint32_t CArchive::ReadLE(size_t n, const Reason& what) {
   Need(n, what);
   uint32_t v = 0;
   for (size_t i = 0; i < n; ++i) v |= static_cast<uint32_t>(static_cast<unsigned char>(m_in[m_pos + i])) << (8 * i);
@@ -46,20 +46,18 @@ uint32_t CArchive::ReadLE(size_t n, std::string_view what) {
   return v;
 }
 
-int32_t CArchive::ReadInt32(std::string_view what) { return static_cast<int32_t>(ReadLE(4, what)); }
-uint32_t CArchive::ReadUInt32(std::string_view what) { return ReadLE(4, what); }
-int16_t CArchive::ReadInt16(std::string_view what) { return static_cast<int16_t>(ReadLE(2, what)); }
+int32_t CArchive::ReadInt32(const Reason& what) { return static_cast<int32_t>(ReadLE(4, what)); }
+uint32_t CArchive::ReadUInt32(const Reason& what) { return ReadLE(4, what); }
+int16_t CArchive::ReadInt16(const Reason& what) { return static_cast<int16_t>(ReadLE(2, what)); }
 
-std::string CArchive::ReadString(std::string_view what) {
+std::string CArchive::ReadString(const Reason& what) {
   uint32_t n = ReadLE(1, what);
   if (n == 0xFF) {
     n = ReadLE(2, what);
-    if (n == 0xFFFE) throw CArchiveError(std::string(what) + ": wide-character strings are not part of the format");
+    if (n == 0xFFFE) throw CArchiveError(Reason(ReasonCode::ArchiveWideText, {what}));
     if (n == 0xFFFF) n = ReadLE(4, what);
   }
-  if (n > Remaining())
-    throw CArchiveError(std::string(what) + ": length " + std::to_string(n) + " exceeds the " +
-                        std::to_string(Remaining()) + " bytes left");
+  if (n > Remaining()) throw CArchiveError(Reason(ReasonCode::ArchiveLength, {what, n, Remaining()}));
   const std::string_view raw = m_in.substr(m_pos, n);
   m_pos += n;
   return Cp1251ToUtf8(raw);

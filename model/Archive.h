@@ -11,11 +11,18 @@
 #include <string>
 #include <string_view>
 
+#include "model/Status.h"
+
 namespace lodex {
 
+// Why storing or loading stopped; what() is the reason in English.
 class CArchiveError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit CArchiveError(Reason reason) : std::runtime_error(EnglishText(reason)), m_reason(std::move(reason)) {}
+  const Reason& reason() const { return m_reason; }
+
+ private:
+  Reason m_reason;
 };
 
 class CArchive {
@@ -38,17 +45,17 @@ class CArchive {
   void WriteInt16(int16_t v);
   // Throws CArchiveError naming `what` when the text has a character that
   // Windows-1251 cannot hold.
-  void WriteString(std::string_view utf8, std::string_view what);
+  void WriteString(std::string_view utf8, const Reason& what);
 
-  // Each read throws CArchiveError "<what>: ..." when the bytes run out.
-  int32_t ReadInt32(std::string_view what);
-  uint32_t ReadUInt32(std::string_view what);
-  int16_t ReadInt16(std::string_view what);
-  std::string ReadString(std::string_view what);
+  // Each read throws CArchiveError naming the field `what` when the bytes run out.
+  int32_t ReadInt32(const Reason& what);
+  uint32_t ReadUInt32(const Reason& what);
+  int16_t ReadInt16(const Reason& what);
+  std::string ReadString(const Reason& what);
 
  private:
-  void Need(size_t n, std::string_view what) const;
-  uint32_t ReadLE(size_t n, std::string_view what);
+  void Need(size_t n, const Reason& what) const;
+  uint32_t ReadLE(size_t n, const Reason& what);
   void WriteLE(uint32_t v, size_t n);
 
   bool m_storing;

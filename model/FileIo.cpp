@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <random>
 
@@ -10,10 +9,6 @@
 
 namespace lodex {
 namespace {
-
-std::string Reason(const char* verb, const std::string& path) {
-  return std::string("cannot ") + verb + " " + QuotedPath(path) + ": " + std::strerror(errno);
-}
 
 // A short random name in the folder of `path`, so it fits wherever a name
 // of the folder fits (a name beside `path` made longer could not).
@@ -30,10 +25,10 @@ Status WriteTemporary(const std::string& path, std::string_view bytes, std::stri
   namespace fs = std::filesystem;
   std::error_code ec;
   temp.clear();
-  if (fs::is_directory(path, ec)) return Status::Error("cannot write " + QuotedPath(path) + ": it is a folder");
+  if (fs::is_directory(path, ec)) return Status::Error(ReasonCode::WriteFolder, {path});
   const std::string name = TemporaryBeside(path);
   std::FILE* f = std::fopen(name.c_str(), "wbx");
-  if (!f) return Status::Error(Reason("write", path));
+  if (!f) return Status::Error(ReasonCode::WriteFailed, {path, SystemError{errno}});
   bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
   int err = ok ? 0 : errno;
   if (std::fclose(f) != 0 && ok) {
@@ -42,7 +37,7 @@ Status WriteTemporary(const std::string& path, std::string_view bytes, std::stri
   }
   if (!ok) {
     fs::remove(name, ec);
-    return Status::Error("cannot write " + QuotedPath(path) + ": " + std::strerror(err));
+    return Status::Error(ReasonCode::WriteFailed, {path, SystemError{err}});
   }
   const fs::file_status target = fs::status(path, ec);
   if (!ec && fs::is_regular_file(target)) fs::permissions(name, target.permissions(), ec);
@@ -68,8 +63,7 @@ Status WriteFilesAtomically(const std::vector<FileOutput>& files) {
   for (size_t i = 0; i < files.size(); ++i)
     for (size_t j = 0; j < i; ++j)
       if (SameFile(files[i].path, files[j].path))
-        return Status::Error("cannot write " + QuotedPath(files[i].path) + " twice: " + QuotedPath(files[j].path) +
-                             " is the same file");
+        return Status::Error(ReasonCode::WriteTwice, {files[i].path, files[j].path});
   std::vector<std::string> temps;
   std::error_code ec;
   const auto discard = [&] {
@@ -86,10 +80,10 @@ Status WriteFilesAtomically(const std::vector<FileOutput>& files) {
   for (size_t i = 0; i < files.size(); ++i) {
     fs::rename(temps[i], files[i].path, ec);
     if (ec) {
-      const std::string reason = "cannot write " + QuotedPath(files[i].path) + ": " + ec.message();
+      const int err = ec.value();
       temps.erase(temps.begin(), temps.begin() + static_cast<long>(i));
       discard();
-      return Status::Error(reason);
+      return Status::Error(ReasonCode::WriteFailed, {files[i].path, SystemError{err}});
     }
   }
   return Status::Ok();
@@ -108,30 +102,30 @@ Status CheckRegularFile(const std::string& path) {
   std::error_code ec;
   const fs::file_status status = fs::status(path, ec);
   if (ec || !fs::exists(status))
-    return Status::Error("cannot open " + QuotedPath(path) + ": " + (ec ? ec.message() : std::strerror(ENOENT)));
-  if (fs::is_directory(status)) return Status::Error("cannot open " + QuotedPath(path) + ": it is a folder");
-  if (!fs::is_regular_file(status))
-    return Status::Error("cannot open " + QuotedPath(path) + ": it is not a regular file");
+    return Status::Error(ReasonCode::OpenFailed, {path, SystemError{ec ? ec.value() : ENOENT}});
+  if (fs::is_directory(status)) return Status::Error(ReasonCode::OpenFolder, {path});
+  if (!fs::is_regular_file(status)) return Status::Error(ReasonCode::OpenNotRegular, {path});
   return Status::Ok();
 }
 
 Status ReadWholeFile(const std::string& path, std::string& out, size_t limit) {
   if (Status s = CheckRegularFile(path); !s) return s;
   std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return Status::Error(Reason("open", path));
+  if (!f) return Status::Error(ReasonCode::OpenFailed, {path, SystemError{errno}});
   std::string data;
   char buf[65536];
   size_t n;
   while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) {
     if (data.size() + n > limit) {
       std::fclose(f);
-      return Status::Error(QuotedPath(path) + " is larger than " + std::to_string(limit) + " bytes");
+      return Status::Error(ReasonCode::FileTooLarge, {path, limit});
     }
     data.append(buf, n);
   }
   const bool failed = std::ferror(f) != 0;
+  const int err = errno;
   std::fclose(f);
-  if (failed) return Status::Error(Reason("read", path));
+  if (failed) return Status::Error(ReasonCode::ReadFailed, {path, SystemError{err}});
   out = std::move(data);
   return Status::Ok();
 }

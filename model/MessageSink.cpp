@@ -8,7 +8,7 @@ namespace {
 class CStderrSink : public CMessageSink {
  public:
   MessageAnswer Show(const Message& message) override {
-    std::fprintf(stderr, "%s: %s\n", message.caption.c_str(), message.text.c_str());
+    std::fprintf(stderr, "%s: %s\n", message.caption.c_str(), MessageText(message).c_str());
     switch (message.buttons) {
       case MessageButtons::YesNo:
       case MessageButtons::YesNoCancel: return MessageAnswer::Yes;
@@ -24,6 +24,10 @@ CMessageSink*& Installed() {
 }
 
 }  // namespace
+
+std::string MessageText(const Message& message) {
+  return message.reason && message.text.empty() ? EnglishText(*message.reason) : message.text;
+}
 
 CMessageSink& CurrentMessageSink() { return *Installed(); }
 

@@ -3,7 +3,10 @@
 // and tests record.
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "model/Status.h"
 
 namespace lodex {
 
@@ -16,7 +19,14 @@ struct Message {
   std::string caption;
   MessageButtons buttons = MessageButtons::Ok;
   MessageIcon icon = MessageIcon::None;
+  // Why an operation was refused, for the host to word in its language;
+  // the text is then empty.
+  std::optional<Reason> reason = std::nullopt;
 };
+
+// What a message says in the core's words: its text, or else its reason in
+// English (the command line's and standard error's wording).
+std::string MessageText(const Message& message);
 
 class CMessageSink {
  public:

@@ -51,8 +51,6 @@ std::optional<int> Count(const std::vector<std::string>& tokens) {
   return value;
 }
 
-std::string At(int line) { return "line " + std::to_string(line) + ": "; }
-
 // Reads a cube of n input and m output characters; blanks and '|' only
 // separate. Inputs: 0, 1, '-' or '2' (free). Outputs: 1 or 4, 0, '-' or 2,
 // and '~' or 3, which give that output no value.
@@ -67,7 +65,7 @@ Status ReadCube(std::string_view row, int line, size_t n, size_t m, Cube& cube) 
       else if (c == '-' || c == '2')
         cube.free |= bit;
       else if (c != '0')
-        return Status::Error(At(line) + "'" + std::string(1, c) + "' is no input value of a cube");
+        return Status::Error(ReasonCode::PlaInputValue, {line, std::string(1, c)});
     } else if (count < n + m) {
       const auto bit = static_cast<uint16_t>(1u << (count - n));
       if (c == '1' || c == '4')
@@ -77,13 +75,11 @@ Status ReadCube(std::string_view row, int line, size_t n, size_t m, Cube& cube) 
       else if (c == '-' || c == '2')
         cube.dash |= bit;
       else if (c != '~' && c != '3')
-        return Status::Error(At(line) + "'" + std::string(1, c) + "' is no output value of a cube");
+        return Status::Error(ReasonCode::PlaOutputValue, {line, std::string(1, c)});
     }
     ++count;
   }
-  if (count != n + m)
-    return Status::Error(At(line) + "a cube needs " + std::to_string(n) + " input and " + std::to_string(m) +
-                         " output characters, not " + std::to_string(count));
+  if (count != n + m) return Status::Error(ReasonCode::PlaCubeWidth, {line, n, m, count});
   cube.line = line;
   return Status::Ok();
 }
@@ -106,13 +102,13 @@ int LineOf(const std::vector<Cube>& cubes, uint32_t c, int k, bool one) {
 }
 
 // Keywords of other dialects, refused by name with what they would mean.
-const char* UnsupportedKeyword(const std::string& key) {
-  if (key == ".phase") return "an output phase";
-  if (key == ".pair") return "paired inputs";
-  if (key == ".mv") return "multiple-valued variables";
-  if (key == ".kiss") return "a state machine";
-  if (key == ".symbolic" || key == ".symbolic-output") return "symbolic variables";
-  return nullptr;
+std::optional<ReasonCode> UnsupportedKeyword(const std::string& key) {
+  if (key == ".phase") return ReasonCode::PlaPhase;
+  if (key == ".pair") return ReasonCode::PlaPair;
+  if (key == ".mv") return ReasonCode::PlaMultipleValued;
+  if (key == ".kiss") return ReasonCode::PlaStateMachine;
+  if (key == ".symbolic" || key == ".symbolic-output") return ReasonCode::PlaSymbolic;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -136,7 +132,7 @@ Status ParsePla(std::string_view text, CPlaFunction& function) {
     while (first < row.size() && IsBlank(row[first])) ++first;
     if (first == row.size() || row[first] == '#') continue;
     if (row[first] != '.') {
-      if (f.inputs == 0 || f.outputs == 0) return Status::Error(At(line) + "a cube comes before .i and .o");
+      if (f.inputs == 0 || f.outputs == 0) return Status::Error(ReasonCode::PlaCubeFirst, {line});
       Cube cube;
       if (Status s = ReadCube(row, line, static_cast<size_t>(f.inputs), static_cast<size_t>(f.outputs), cube); !s)
         return s;
@@ -149,17 +145,15 @@ Status ParsePla(std::string_view text, CPlaFunction& function) {
     if (key == ".i" || key == ".o") {
       int& count = key == ".i" ? f.inputs : f.outputs;
       const int limit = key == ".i" ? kMaxInputs : kMaxOutputs;
-      const char* what = key == ".i" ? "inputs" : "outputs";
-      if (count != 0) return Status::Error(At(line) + key + " is given twice");
+      const ReasonCode outside = key == ".i" ? ReasonCode::PlaInputCount : ReasonCode::PlaOutputCount;
+      if (count != 0) return Status::Error(ReasonCode::PlaTwice, {line, key});
       const std::optional<int> value = Count(tokens);
-      if (!value) return Status::Error(At(line) + key + " needs one number");
-      if (*value < 1 || *value > limit)
-        return Status::Error(At(line) + "the number of " + what + " must lie in 1.." + std::to_string(limit) +
-                             ", not " + std::to_string(*value));
+      if (!value) return Status::Error(ReasonCode::PlaNumber, {line, key});
+      if (*value < 1 || *value > limit) return Status::Error(outside, {line, limit, *value});
       count = *value;
     } else if (key == ".p") {
       const std::optional<int> value = Count(tokens);
-      if (!value) return Status::Error(At(line) + ".p needs one number");
+      if (!value) return Status::Error(ReasonCode::PlaNumber, {line, key});
       declaredCubes = *value;
       declaredAt = line;
     } else if (key == ".ilb" || key == ".ob") {
@@ -168,29 +162,26 @@ Status ParsePla(std::string_view text, CPlaFunction& function) {
     } else if (key == ".type") {
       const std::string type = tokens.size() == 2 ? tokens[1] : "";
       if (type != "f" && type != "fd" && type != "fr" && type != "fdr" && type != "r" && type != "dr")
-        return Status::Error(At(line) + ".type must be f, fd, fr, fdr, r or dr");
+        return Status::Error(ReasonCode::PlaType, {line});
       onSet = type.find('f') != std::string::npos;
       offSet = type.find('r') != std::string::npos;
       dcSet = type.find('d') != std::string::npos;
       restOn = !onSet;
-    } else if (const char* meaning = UnsupportedKeyword(key)) {
-      return Status::Error(At(line) + "the keyword " + key + " (" + meaning + ") is not supported");
+    } else if (const std::optional<ReasonCode> meaning = UnsupportedKeyword(key)) {
+      return Status::Error(ReasonCode::PlaDialect, {line, key, Reason(*meaning)});
     } else {
-      return Status::Error(At(line) + "the keyword " + key + " is not supported");
+      return Status::Error(ReasonCode::PlaKeyword, {line, key});
     }
   }
-  if (f.inputs == 0) return Status::Error("the file has no .i line");
-  if (f.outputs == 0) return Status::Error("the file has no .o line");
+  if (f.inputs == 0) return Status::Error(ReasonCode::PlaNoInputs);
+  if (f.outputs == 0) return Status::Error(ReasonCode::PlaNoOutputs);
   if (ilbAt != 0 && f.inputNames.size() != static_cast<size_t>(f.inputs))
-    return Status::Error(At(ilbAt) + ".ilb names " + std::to_string(f.inputNames.size()) + " inputs, not " +
-                         std::to_string(f.inputs));
+    return Status::Error(ReasonCode::PlaInputNames, {ilbAt, f.inputNames.size(), f.inputs});
   if (obAt != 0 && f.outputNames.size() != static_cast<size_t>(f.outputs))
-    return Status::Error(At(obAt) + ".ob names " + std::to_string(f.outputNames.size()) + " outputs, not " +
-                         std::to_string(f.outputs));
+    return Status::Error(ReasonCode::PlaOutputNames, {obAt, f.outputNames.size(), f.outputs});
   // A count that disagrees with .p is a cut or damaged file, not a smaller function.
   if (declaredCubes >= 0 && static_cast<size_t>(declaredCubes) != cubes.size())
-    return Status::Error(At(declaredAt) + ".p announces " + std::to_string(declaredCubes) + " cubes, the file has " +
-                         std::to_string(cubes.size()));
+    return Status::Error(ReasonCode::PlaCubeCount, {declaredAt, declaredCubes, cubes.size()});
 
   // Cubes with the same input part are merged first, so a combination costs
   // one visit per distinct input part, however often a file repeats it.
@@ -223,9 +214,7 @@ Status ParsePla(std::string_view text, CPlaFunction& function) {
   for (uint32_t c = 0; c < combinations; ++c) {
     if (const uint32_t both = on[c] & off[c]; both != 0) {
       const int k = std::countr_zero(both);
-      return Status::Error("lines " + std::to_string(LineOf(cubes, c, k, true)) + " and " +
-                           std::to_string(LineOf(cubes, c, k, false)) + " set output " + std::to_string(k) +
-                           " of combination " + std::to_string(c) + " both to 1 and to 0");
+      return Status::Error(ReasonCode::PlaConflict, {LineOf(cubes, c, k, true), LineOf(cubes, c, k, false), k, c});
     }
     const uint32_t rest = all & ~(on[c] | off[c] | dc[c]);
     // Outputs no cube names: OFF without an OFF set, free with one, ON when
@@ -249,7 +238,8 @@ Status ParsePla(std::string_view text, CPlaFunction& function) {
 Status ReadPlaFile(const std::string& path, CPlaFunction& function) {
   std::string text;
   if (Status read = ReadWholeFile(path, text, kMaxPlaFile); !read) return read;
-  if (Status parsed = ParsePla(text, function); !parsed) return Status::Error("'" + path + "': " + parsed.message());
+  if (Status parsed = ParsePla(text, function); !parsed)
+    return Status::Error(ReasonCode::PlaDamaged, {path, parsed.reason()});
   return Status::Ok();
 }
 

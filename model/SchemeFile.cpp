@@ -5,7 +5,6 @@
 
 #include "model/Archive.h"
 #include "model/FileIo.h"
-#include "model/PrintableText.h"
 
 namespace lodex {
 namespace {
@@ -22,11 +21,12 @@ constexpr size_t kMinLinkBytes = 1 + 2;
 constexpr int kMaxInputs = 16;
 constexpr int kMaxOutputs = 31;
 
-// A block as reasons name it; the identifier comes from the file, so it is
-// shown printable.
-std::string BlockName(int index, const CLogicalBlock& b) {
-  return "block " + std::to_string(index) + " (" + PrintableText(b.m_id) + ")";
-}
+// A block as reasons name it: its index and its identifier.
+Reason BlockName(int index, const CLogicalBlock& b) { return Reason(ReasonCode::BlockNamed, {index, b.m_id}); }
+
+// A field of the header, or of a block's record.
+Reason Header(ReasonCode item) { return Reason(ReasonCode::HeaderField, {Reason(item)}); }
+Reason Field(const Reason& block, Reason item) { return Reason(ReasonCode::BlockField, {block, std::move(item)}); }
 
 // The number of an identifier "Bl_<n>", or -1 for any other identifier.
 long long SynthesisedNumber(const std::string& id) {
@@ -37,109 +37,99 @@ long long SynthesisedNumber(const std::string& id) {
   return (ec == std::errc() && p == end) ? n : -1;
 }
 
-std::string ValidateSequence(const CLogicalBlock& b, const std::string& where) {
+Status ValidateSequence(const CLogicalBlock& b, const Reason& where) {
+  using enum ReasonCode;
   if (b.m_inputCount < 0 || b.m_inputCount > kMaxInputs)
-    return where + ": input count " + std::to_string(b.m_inputCount) + " is outside 0.." + std::to_string(kMaxInputs);
+    return Status::Error(InputCountRange, {where, b.m_inputCount, kMaxInputs});
   if (b.m_outputCount < 1 || b.m_outputCount > kMaxOutputs)
-    return where + ": output count " + std::to_string(b.m_outputCount) + " is outside 1.." +
-           std::to_string(kMaxOutputs);
+    return Status::Error(OutputCountRange, {where, b.m_outputCount, 1, kMaxOutputs});
   const int digits = WordDigitsFor(b.m_outputCount);
   if (b.m_wordDigits != digits)
-    return where + ": word digits " + std::to_string(b.m_wordDigits) + " do not fit " +
-           std::to_string(b.m_outputCount) + " outputs (" + std::to_string(digits) + " expected)";
+    return Status::Error(WordDigitsMismatch, {where, b.m_wordDigits, b.m_outputCount, digits});
   const size_t expected = (size_t{1} << b.m_inputCount) * static_cast<size_t>(digits);
-  if (b.m_lp.size() != expected)
-    return where + ": sequence has " + std::to_string(b.m_lp.size()) + " characters, " + std::to_string(expected) +
-           " expected";
+  if (b.m_lp.size() != expected) return Status::Error(SequenceLength, {where, b.m_lp.size(), expected});
   for (size_t i = 0; i < b.m_lp.size(); ++i)
-    if (!IsSequenceChar(b.m_lp[i]))
-      return where + ": sequence character " + std::to_string(i) + " is not a hexadecimal digit or *";
-  return {};
+    if (!IsSequenceChar(b.m_lp[i])) return Status::Error(SequenceChar, {where, i});
+  return Status::Ok();
 }
 
 }  // namespace
 
-std::string ValidateScheme(const CLogicalScheme& s) {
-  if (s.m_wordDigits < 1 || s.m_wordDigits > 8)
-    return "header: word digits " + std::to_string(s.m_wordDigits) + " are outside 1..8";
-  if (s.m_blockCounter < 0) return "header: block counter " + std::to_string(s.m_blockCounter) + " is negative";
+Status CheckScheme(const CLogicalScheme& s) {
+  using enum ReasonCode;
+  if (s.m_wordDigits < 1 || s.m_wordDigits > 8) return Status::Error(HeaderWordDigits, {s.m_wordDigits});
+  if (s.m_blockCounter < 0) return Status::Error(HeaderCounterNegative, {s.m_blockCounter});
   const int count = s.GetBlockCount();
-  if (count == 0) return {};
-  if (count < 2) return BlockName(0, s.GetBlock(0)) + ": a scheme needs the input block I and the output block O";
-  if (s.GetBlock(0).m_id != "I") return BlockName(0, s.GetBlock(0)) + ": the first block must be the input block I";
+  if (count == 0) return Status::Ok();
+  if (count < 2) return Status::Error(NoInputOutputBlocks, {BlockName(0, s.GetBlock(0))});
+  if (s.GetBlock(0).m_id != "I") return Status::Error(FirstNotInput, {BlockName(0, s.GetBlock(0))});
   if (s.GetBlock(count - 1).m_id != "O")
-    return BlockName(count - 1, s.GetBlock(count - 1)) + ": the last block must be the output block O";
+    return Status::Error(LastNotOutput, {BlockName(count - 1, s.GetBlock(count - 1))});
 
   const CLogicalBlock& in = s.GetBlock(0);
-  if (in.m_inputCount != 0) return BlockName(0, in) + ": the input block has inputs";
+  if (in.m_inputCount != 0) return Status::Error(InputBlockHasInputs, {BlockName(0, in)});
   if (in.m_outputCount < 0 || in.m_outputCount > kMaxInputs)
-    return BlockName(0, in) + ": output count " + std::to_string(in.m_outputCount) + " is outside 0.." +
-           std::to_string(kMaxInputs);
+    return Status::Error(OutputCountRange, {BlockName(0, in), in.m_outputCount, 0, kMaxInputs});
   if (!s.m_sourceLP.empty()) {
     const size_t expected = (size_t{1} << in.m_outputCount) * static_cast<size_t>(s.m_wordDigits);
-    if (s.m_sourceLP.size() != expected)
-      return "header: source sequence has " + std::to_string(s.m_sourceLP.size()) + " characters, " +
-             std::to_string(expected) + " expected";
+    if (s.m_sourceLP.size() != expected) return Status::Error(SourceLength, {s.m_sourceLP.size(), expected});
     for (char c : s.m_sourceLP)
-      if (!IsSequenceChar(c)) return "header: source sequence holds a character that is not a hexadecimal digit or *";
+      if (!IsSequenceChar(c)) return Status::Error(SourceChar);
   }
 
   std::unordered_map<std::string, int> index;
   for (int i = 0; i < count; ++i) {
     const CLogicalBlock& b = s.GetBlock(i);
-    const std::string where = BlockName(i, b);
-    if (b.m_id.empty()) return where + ": empty identifier";
+    const Reason where = BlockName(i, b);
+    if (b.m_id.empty()) return Status::Error(EmptyIdentifier, {where});
     if (auto [it, fresh] = index.emplace(b.m_id, i); !fresh)
-      return where + ": identifier repeats block " + std::to_string(it->second);
+      return Status::Error(RepeatedIdentifier, {where, it->second});
     if (SynthesisedNumber(b.m_id) > s.m_blockCounter)
-      return where + ": identifier number is above the block counter " + std::to_string(s.m_blockCounter);
+      return Status::Error(IdentifierAboveCounter, {where, s.m_blockCounter});
     if (b.m_inputCount != static_cast<int>(b.m_inputs.size()))
-      return where + ": input count " + std::to_string(b.m_inputCount) + " differs from its " +
-             std::to_string(b.m_inputs.size()) + " links";
+      return Status::Error(LinkCountMismatch, {where, b.m_inputCount, b.m_inputs.size()});
     if (i > 0 && i < count - 1)
-      if (std::string reason = ValidateSequence(b, where); !reason.empty()) return reason;
+      if (Status sound = ValidateSequence(b, where); !sound) return sound;
   }
 
   for (int i = 1; i < count; ++i) {
     const CLogicalBlock& b = s.GetBlock(i);
-    const std::string where = BlockName(i, b);
     for (size_t k = 0; k < b.m_inputs.size(); ++k) {
       const CBlockInput& link = b.m_inputs[k];
-      const std::string input = where + ": input " + std::to_string(k);
-      const std::string source = PrintableText(link.m_source);
       const auto found = index.find(link.m_source);
-      if (found == index.end()) return input + " names unknown block " + source;
+      if (found == index.end()) return Status::Error(LinkUnknown, {BlockName(i, b), k, link.m_source});
       const int src = found->second;
-      if (src == count - 1) return input + " names the output block";
+      if (src == count - 1) return Status::Error(LinkToOutput, {BlockName(i, b), k});
       if (src != 0 && src <= i && i != count - 1)
-        return input + " names block " + source + " at index " + std::to_string(src) + ", which is not after it";
+        return Status::Error(LinkBackward, {BlockName(i, b), k, link.m_source, src});
       const int outputs = s.GetBlock(src).m_outputCount;
       if (link.m_pin < 0 || link.m_pin >= outputs)
-        return input + " uses pin " + std::to_string(link.m_pin) + " of " + source + ", which has " +
-               std::to_string(outputs) + " outputs";
+        return Status::Error(LinkPin, {BlockName(i, b), k, link.m_pin, link.m_source, outputs});
     }
   }
-  return {};
+  return Status::Ok();
 }
+
+std::string ValidateScheme(const CLogicalScheme& s) { return CheckScheme(s).message(); }
 
 void CLogicalScheme::Serialize(CArchive& ar) {
   if (ar.IsStoring()) {
-    ar.WriteString(m_sourceLP, "source sequence");
+    ar.WriteString(m_sourceLP, Reason(ReasonCode::ItemSourceSequence));
     ar.WriteInt32(m_wordDigits);
     ar.WriteInt32(m_blockCounter);
     ar.WriteUInt32(static_cast<uint32_t>(m_blocks.size()));
     for (size_t i = 0; i < m_blocks.size(); ++i) {
       const CLogicalBlock& b = m_blocks[i];
-      const std::string where = BlockName(static_cast<int>(i), b);
-      ar.WriteString(b.m_lp, where + ": sequence");
-      ar.WriteString(b.m_id, where + ": identifier");
-      ar.WriteString(b.m_caption, where + ": caption");
+      const Reason where = BlockName(static_cast<int>(i), b);
+      ar.WriteString(b.m_lp, Field(where, ReasonCode::ItemSequence));
+      ar.WriteString(b.m_id, Field(where, ReasonCode::ItemIdentifier));
+      ar.WriteString(b.m_caption, Field(where, ReasonCode::ItemCaption));
       ar.WriteInt32(b.m_wordDigits);
       ar.WriteInt32(b.m_reserved);
       ar.WriteInt32(static_cast<int32_t>(b.m_inputs.size()));
-      for (const CBlockInput& link : b.m_inputs) {
-        ar.WriteString(link.m_source, where + ": input source");
-        ar.WriteInt16(link.m_pin);
+      for (size_t k = 0; k < b.m_inputs.size(); ++k) {
+        ar.WriteString(b.m_inputs[k].m_source, Field(where, Reason(ReasonCode::ItemInputSource, {k})));
+        ar.WriteInt16(b.m_inputs[k].m_pin);
       }
       ar.WriteInt32(b.m_outputCount);
     }
@@ -147,39 +137,35 @@ void CLogicalScheme::Serialize(CArchive& ar) {
   }
 
   CLogicalScheme loaded;
-  loaded.m_sourceLP = ar.ReadString("header: source sequence");
-  loaded.m_wordDigits = ar.ReadInt32("header: word digits");
-  loaded.m_blockCounter = ar.ReadInt32("header: block counter");
-  const uint32_t count = ar.ReadUInt32("header: block count");
-  if (count > ar.Remaining() / kMinBlockBytes)
-    throw CArchiveError("header: block count " + std::to_string(count) + " exceeds what the file can hold");
+  using enum ReasonCode;
+  loaded.m_sourceLP = ar.ReadString(Header(ItemSourceSequence));
+  loaded.m_wordDigits = ar.ReadInt32(Header(ItemWordDigits));
+  loaded.m_blockCounter = ar.ReadInt32(Header(ItemBlockCounter));
+  const uint32_t count = ar.ReadUInt32(Header(ItemBlockCount));
+  if (count > ar.Remaining() / kMinBlockBytes) throw CArchiveError(Reason(BlockCountTooLarge, {count}));
   loaded.m_blocks.resize(count);
   for (uint32_t i = 0; i < count; ++i) {
     CLogicalBlock& b = loaded.m_blocks[i];
-    const std::string where = "block " + std::to_string(i);
-    b.m_lp = ar.ReadString(where + ": sequence");
-    b.m_id = ar.ReadString(where + ": identifier");
-    const std::string named = BlockName(static_cast<int>(i), b);
-    b.m_caption = ar.ReadString(named + ": caption");
-    b.m_wordDigits = ar.ReadInt32(named + ": word digits");
-    b.m_reserved = ar.ReadInt32(named + ": reserved field");
-    b.m_inputCount = ar.ReadInt32(named + ": input count");
-    if (b.m_inputCount < 0)
-      throw CArchiveError(named + ": input count " + std::to_string(b.m_inputCount) + " is negative");
+    const Reason where(BlockIndex, {i});
+    b.m_lp = ar.ReadString(Field(where, ItemSequence));
+    b.m_id = ar.ReadString(Field(where, ItemIdentifier));
+    const Reason named = BlockName(static_cast<int>(i), b);
+    b.m_caption = ar.ReadString(Field(named, ItemCaption));
+    b.m_wordDigits = ar.ReadInt32(Field(named, ItemWordDigits));
+    b.m_reserved = ar.ReadInt32(Field(named, ItemReserved));
+    b.m_inputCount = ar.ReadInt32(Field(named, ItemInputCount));
+    if (b.m_inputCount < 0) throw CArchiveError(Reason(InputCountNegative, {named, b.m_inputCount}));
     if (static_cast<size_t>(b.m_inputCount) > ar.Remaining() / kMinLinkBytes)
-      throw CArchiveError(named + ": input count " + std::to_string(b.m_inputCount) +
-                          " exceeds what the file can hold");
+      throw CArchiveError(Reason(InputCountTooLarge, {named, b.m_inputCount}));
     b.m_inputs.resize(static_cast<size_t>(b.m_inputCount));
     for (int32_t k = 0; k < b.m_inputCount; ++k) {
-      const std::string input = named + ": input " + std::to_string(k);
-      b.m_inputs[static_cast<size_t>(k)].m_source = ar.ReadString(input + " source");
-      b.m_inputs[static_cast<size_t>(k)].m_pin = ar.ReadInt16(input + " pin");
+      b.m_inputs[static_cast<size_t>(k)].m_source = ar.ReadString(Field(named, Reason(ItemInputSource, {k})));
+      b.m_inputs[static_cast<size_t>(k)].m_pin = ar.ReadInt16(Field(named, Reason(ItemInputPin, {k})));
     }
-    b.m_outputCount = ar.ReadInt32(named + ": output count");
+    b.m_outputCount = ar.ReadInt32(Field(named, ItemOutputCount));
   }
-  if (ar.Remaining() != 0)
-    throw CArchiveError(std::to_string(ar.Remaining()) + " unexpected bytes after the last block");
-  if (std::string reason = ValidateScheme(loaded); !reason.empty()) throw CArchiveError(reason);
+  if (ar.Remaining() != 0) throw CArchiveError(Reason(TrailingBytes, {ar.Remaining()}));
+  if (Status sound = CheckScheme(loaded); !sound) throw CArchiveError(sound.reason());
   m_blocks = std::move(loaded.m_blocks);
   m_sourceLP = std::move(loaded.m_sourceLP);
   m_wordDigits = loaded.m_wordDigits;
@@ -198,7 +184,7 @@ Status LoadScheme(std::string_view bytes, CLogicalScheme& scheme) {
     scheme.Serialize(ar);
     return Status::Ok();
   } catch (const CArchiveError& e) {
-    return Status::Error(e.what());
+    return Status::Error(e.reason());
   }
 }
 
@@ -207,7 +193,7 @@ Status SaveSchemeFile(const std::string& path, const CLogicalScheme& scheme) {
   try {
     bytes = StoreScheme(scheme);
   } catch (const CArchiveError& e) {
-    return Status::Error("cannot save " + QuotedPath(path) + ": " + e.what());
+    return Status::Error(ReasonCode::SchemeNotSaved, {path, e.reason()});
   }
   return WriteFileAtomically(path, bytes);
 }
@@ -216,7 +202,7 @@ Status LoadSchemeFile(const std::string& path, CLogicalScheme& scheme) {
   std::string bytes;
   if (Status read = ReadWholeFile(path, bytes, kMaxSchemeFile); !read) return read;
   Status loaded = LoadScheme(bytes, scheme);
-  if (!loaded) return Status::Error(QuotedPath(path) + " is damaged: " + loaded.message());
+  if (!loaded) return Status::Error(ReasonCode::SchemeDamaged, {path, loaded.reason()});
   return loaded;
 }
 

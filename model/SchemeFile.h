@@ -10,7 +10,9 @@ namespace lodex {
 
 // The reason a scheme breaks the rules every loaded file must keep (order,
 // unique identifiers, links and pins in range, sequence lengths), naming the
-// block and field; empty when the scheme is sound.
+// block and field; Ok when the scheme is sound.
+Status CheckScheme(const CLogicalScheme& scheme);
+// The same reason in English; empty when the scheme is sound.
 std::string ValidateScheme(const CLogicalScheme& scheme);
 
 // The bytes of the scheme's archive; throws CArchiveError when a text cannot

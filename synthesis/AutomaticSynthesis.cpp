@@ -99,8 +99,8 @@ class CSynthesiser {
   // small scheme however many blocks the result has.
   Status Reduce(CLogicalScheme& scheme, int lookahead) {
     for (int b = 1; b < scheme.GetBlockCount() - 1;) {
-      if (m_cancelled) return Status::Error("cancelled");
-      if (++m_steps > m_stepBudget) return Status::Error("the synthesis made no progress");
+      if (m_cancelled) return Status::Error(ReasonCode::Cancelled);
+      if (++m_steps > m_stepBudget) return Status::Error(ReasonCode::NoProgress);
       if (scheme.GetBlock(b).m_inputCount > m_k) DropFictitiousInputs(scheme, b);
       if (scheme.GetBlock(b).m_inputCount <= m_k) {
         ++b;
@@ -112,12 +112,10 @@ class CSynthesiser {
         b += Splice(scheme, b, alone);
         continue;
       }
-      if (!Poll()) return Status::Error("cancelled");
+      if (!Poll()) return Status::Error(ReasonCode::Cancelled);
       std::vector<Move> moves = Moves(scheme, b);
-      if (m_cancelled) return Status::Error("cancelled");
-      if (moves.empty())
-        return Status::Error("block " + scheme.GetBlock(b).m_id + " cannot be brought to " + std::to_string(m_k) +
-                             " inputs");
+      if (m_cancelled) return Status::Error(ReasonCode::Cancelled);
+      if (moves.empty()) return Status::Error(ReasonCode::CannotReduce, {scheme.GetBlock(b).m_id, m_k});
       size_t chosen = 0;
       const int n = scheme.GetBlock(b).m_inputCount;
       const size_t tries = std::min(moves.size(), Tries(n));
@@ -140,7 +138,7 @@ class CSynthesiser {
           m_wide = wide;
           m_steps = steps;
           if (!reduced) {
-            if (m_cancelled) return Status::Error("cancelled");
+            if (m_cancelled) return Status::Error(ReasonCode::Cancelled);
             continue;
           }
           MergeEqualBlocks(trial);
@@ -506,19 +504,18 @@ AutomaticSynthesisResult RunAutomaticSynthesis(CLogicalScheme& scheme, const Aut
   AutomaticSynthesisResult result;
   const int k = options.maxInputs;
   if (k < kMinBlockWidth || k > kMaxBlockWidth) {
-    result.status = Status::Error("the block width must lie in " + std::to_string(kMinBlockWidth) + ".." +
-                                  std::to_string(kMaxBlockWidth) + ", not " + std::to_string(k));
+    result.status = Status::Error(ReasonCode::BlockWidthRange, {kMinBlockWidth, kMaxBlockWidth, k});
     return result;
   }
   if (scheme.IsEmpty()) {
-    result.status = Status::Error("the scheme has no logic block");
+    result.status = Status::Error(ReasonCode::NoLogicBlock);
     return result;
   }
   for (int b = 1; b < scheme.GetBlockCount() - 1; ++b) {
     const CLogicalBlock& block = scheme.GetBlock(b);
     if (block.m_inputCount > kMaxSplitInputs || block.m_outputCount > 31 ||
         LPToWords(block.m_lp, block.m_wordDigits).size() != (size_t{1} << block.m_inputCount)) {
-      result.status = Status::Error("block " + block.m_id + " cannot be synthesised: its sequence does not fit it");
+      result.status = Status::Error(ReasonCode::SequenceMisfit, {block.m_id});
       return result;
     }
   }

@@ -1,7 +1,5 @@
 #include "synthesis/Dependency.h"
 
-#include "model/PrintableText.h"
-
 namespace lodex {
 
 DependencyMatrix EssentialDependencies(const CLogicalBlock& block) {
@@ -58,16 +56,12 @@ SplitRequest FictitiousRemovalRequest(int inputs, int input) {
 }
 
 Status RemoveFictitiousInput(CLogicalScheme& scheme, int block, int input) {
-  if (block < 1 || block >= scheme.GetBlockCount() - 1)
-    return Status::Error("block " + std::to_string(block) + " is not a logic block");
+  if (block < 1 || block >= scheme.GetBlockCount() - 1) return Status::Error(ReasonCode::NotLogicBlock, {block});
   const CLogicalBlock& b = scheme.GetBlock(block);
-  if (b.m_outputCount != 1)
-    return Status::Error("block " + PrintableText(b.m_id) + " has " + std::to_string(b.m_outputCount) +
-                         " outputs, not 1");
-  if (input < 0 || input >= b.m_inputCount)
-    return Status::Error("block " + PrintableText(b.m_id) + " has no input " + std::to_string(input));
+  if (b.m_outputCount != 1) return Status::Error(ReasonCode::NotOneOutput, {b.m_id, b.m_outputCount});
+  if (input < 0 || input >= b.m_inputCount) return Status::Error(ReasonCode::NoSuchInput, {b.m_id, input});
   if (!IsFictitiousInput(EssentialDependencies(b), input))
-    return Status::Error("the output of block " + PrintableText(b.m_id) + " depends on input " + std::to_string(input));
+    return Status::Error(ReasonCode::InputEssential, {b.m_id, input});
   ParallelSplit(scheme, block, FictitiousRemovalRequest(b.m_inputCount, input));
   return Status::Ok();
 }

@@ -106,11 +106,11 @@ std::optional<RequiredSignalResult> RequiredSignal(const CLogicalScheme& scheme,
 SubstitutionSearch FindSameLP(CLogicalScheme& scheme, int pathLength) {
   SubstitutionSearch search;
   if (pathLength < 1 || pathLength > 16) {
-    search.status = Status::Error("path length " + std::to_string(pathLength) + " is outside 1..16");
+    search.status = Status::Error(ReasonCode::PathLengthRange, {pathLength});
     return search;
   }
   if (!IsElementary(scheme)) {
-    search.status = Status::Error("the scheme has blocks with more than two inputs or more than one output");
+    search.status = Status::Error(ReasonCode::NotElementary);
     return search;
   }
   BlockTables f = TabulateBlocks(scheme);

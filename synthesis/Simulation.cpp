@@ -4,13 +4,11 @@
 #include <thread>
 #include <unordered_map>
 
-#include "model/PrintableText.h"
-
 namespace lodex {
 namespace {
 
-std::string Where(const CLogicalScheme& scheme, int index) {
-  return "block " + std::to_string(index) + " (" + PrintableText(scheme.GetBlock(index).m_id) + ")";
+Reason Where(const CLogicalScheme& scheme, int index) {
+  return Reason(ReasonCode::BlockNamed, {index, scheme.GetBlock(index).m_id});
 }
 
 // A link resolved to the index of its source.
@@ -32,9 +30,9 @@ size_t BlockAtStep(size_t step, size_t count) { return step == count - 1 ? count
 
 Status Compile(const CLogicalScheme& scheme, Compiled& out) {
   const int count = scheme.GetBlockCount();
-  if (count < 2) return Status::Error("the scheme has no input and output block");
-  if (scheme.m_wordDigits < 1)
-    return Status::Error("the source sequence has " + std::to_string(scheme.m_wordDigits) + " word digits");
+  using enum ReasonCode;
+  if (count < 2) return Status::Error(SimNoBlocks);
+  if (scheme.m_wordDigits < 1) return Status::Error(SimWordDigits, {scheme.m_wordDigits});
   out.combinations = scheme.m_sourceLP.size() / static_cast<size_t>(scheme.m_wordDigits);
   out.links.assign(static_cast<size_t>(count), {});
   out.words.assign(static_cast<size_t>(count), {});
@@ -48,26 +46,22 @@ Status Compile(const CLogicalScheme& scheme, Compiled& out) {
     auto& links = out.links[static_cast<size_t>(k)];
     for (size_t j = 0; j < block.m_inputs.size(); ++j) {
       const CBlockInput& link = block.m_inputs[j];
-      const std::string where = Where(scheme, k) + ": input " + std::to_string(j);
       const auto found = index.find(link.m_source);
       const int source = found == index.end() ? -1 : found->second;
-      if (source < 0) return Status::Error(where + " names no block (\"" + PrintableText(link.m_source) + "\")");
-      if (source == count - 1) return Status::Error(where + " reads the output block");
+      if (source < 0) return Status::Error(SimUnknownSource, {Where(scheme, k), j, link.m_source});
+      if (source == count - 1) return Status::Error(SimReadsOutput, {Where(scheme, k), j});
       // Blocks are evaluated from the back: a source at or before the block
       // would be read before it has this combination's value.
       if (!output && source != 0 && source <= k)
-        return Status::Error(where + " reads " + Where(scheme, source) + ", which does not come after it");
+        return Status::Error(SimReadsEarlier, {Where(scheme, k), j, Where(scheme, source)});
       links.push_back({source, link.m_pin});
     }
     if (output) continue;
-    if (links.size() > 30)
-      return Status::Error(Where(scheme, k) + " has " + std::to_string(links.size()) + " inputs, too many to simulate");
+    if (links.size() > 30) return Status::Error(SimTooManyInputs, {Where(scheme, k), links.size()});
     Words words = LPToWords(block.m_lp, block.m_wordDigits);
     const size_t needed = size_t{1} << links.size();
     if (words.size() != needed)
-      return Status::Error(Where(scheme, k) + ": its sequence holds " + std::to_string(words.size()) +
-                           " valid words, its " + std::to_string(links.size()) + " inputs need " +
-                           std::to_string(needed));
+      return Status::Error(SimWordCount, {Where(scheme, k), words.size(), links.size(), needed});
     out.words[static_cast<size_t>(k)] = std::move(words);
   }
   return Status::Ok();

@@ -2,18 +2,13 @@
 
 #include <array>
 
-#include "model/PrintableText.h"
-
 namespace lodex {
 namespace {
 
 Status CheckOneOutputBlock(const CLogicalScheme& scheme, int block) {
-  if (block < 1 || block >= scheme.GetBlockCount() - 1)
-    return Status::Error("block " + std::to_string(block) + " is not a logic block");
+  if (block < 1 || block >= scheme.GetBlockCount() - 1) return Status::Error(ReasonCode::NotLogicBlock, {block});
   const CLogicalBlock& b = scheme.GetBlock(block);
-  if (b.m_outputCount != 1)
-    return Status::Error("block " + PrintableText(b.m_id) + " has " + std::to_string(b.m_outputCount) +
-                         " outputs, not 1");
+  if (b.m_outputCount != 1) return Status::Error(ReasonCode::NotOneOutput, {b.m_id, b.m_outputCount});
   return Status::Ok();
 }
 
@@ -69,13 +64,11 @@ Status ExtractThreeInput(CLogicalScheme& scheme, int block, int x, int32_t type)
   if (Status s = CheckOneOutputBlock(scheme, block); !s) return s;
   const CLogicalBlock source = scheme.GetBlock(block);
   const int n = source.m_inputCount;
-  if (x < 0 || x >= n)
-    return Status::Error("block " + PrintableText(source.m_id) + " has no input " + std::to_string(x));
-  if (type < 1 || type > 5) return Status::Error("selector type " + std::to_string(type) + " is outside 1..5");
+  if (x < 0 || x >= n) return Status::Error(ReasonCode::NoSuchInput, {source.m_id, x});
+  if (type < 1 || type > 5) return Status::Error(ReasonCode::SelectorRange, {type});
   // The selector ignores pair type - 1: that pair must never occur.
   if (type < 5 && PairsSeen(LPToWords(source.m_lp, source.m_wordDigits), x)[static_cast<size_t>(type - 1)])
-    return Status::Error("selector type " + std::to_string(type) + " does not fit input " + std::to_string(x) +
-                         " of block " + PrintableText(source.m_id));
+    return Status::Error(ReasonCode::SelectorMismatch, {type, x, source.m_id});
 
   const SplitTable halves = CLogicalScheme(source).BuildSplitTable(1, int32_t{1} << x);
 

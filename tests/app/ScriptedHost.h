@@ -95,7 +95,7 @@ class CScriptedHost : public CDocumentHost {
 
   std::vector<std::string> MessageTexts() const {
     std::vector<std::string> texts;
-    for (const Message& m : messages) texts.push_back(m.text);
+    for (const Message& m : messages) texts.push_back(MessageText(m));
     return texts;
   }
 };

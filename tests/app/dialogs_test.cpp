@@ -243,7 +243,8 @@ TEST(Wizard, PageOneChecks) {
   testing::WriteBytes(dir.File("g.pla"), ".i 2\n");
   const WizardPage1Next refused = NextFromPage1(0, dir.File("g.pla"), "x");
   EXPECT_FALSE(refused.advance);
-  EXPECT_EQ(refused.message, "'" + dir.File("g.pla") + "': the file has no .o line");
+  ASSERT_TRUE(refused.refusal);
+  EXPECT_EQ(EnglishText(*refused.refusal), "'" + dir.File("g.pla") + "': the file has no .o line");
 }
 
 TEST(Wizard, SequenceEntryMaskTextAndSizes) {

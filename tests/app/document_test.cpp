@@ -239,7 +239,7 @@ TEST_F(DocumentTest, OpenOfADamagedFileReportsTheReasonAndKeepsTheDocument) {
   host.openFile = Path("bad.shc");
   doc.OnCommand(CommandId::Open);
   ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_FALSE(host.messages[0].text.empty());
+  EXPECT_FALSE(MessageText(host.messages[0]).empty());
   EXPECT_EQ(host.messages[0].icon, MessageIcon::Error);
   EXPECT_EQ(DocState(doc), before);
 }
@@ -470,7 +470,8 @@ TEST_F(DocumentTest, OpenOfAPipeIsRefusedWithoutWaiting) {
   host.openFile = Path("pipe.shc");
   EXPECT_FALSE(doc.OnFileOpen());
   ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_NE(host.messages[0].text.find("not a regular file"), std::string::npos) << host.messages[0].text;
+  EXPECT_NE(MessageText(host.messages[0]).find("not a regular file"), std::string::npos)
+      << MessageText(host.messages[0]);
   EXPECT_EQ(DocState(doc), before);
 }
 

@@ -32,17 +32,17 @@ TEST(SchemeFile, StringPrefixes) {
                                                    {0xFFFD, "\xFF\xFD\xFF"},
                                                    {0xFFFE, std::string("\xFF\xFF\xFF\xFE\xFF\x00\x00", 7)}}) {
     CArchive ar;
-    ar.WriteString(std::string(length, 'a'), "text");
+    ar.WriteString(std::string(length, 'a'), ReasonCode::ItemCaption);
     EXPECT_EQ(ar.Bytes().substr(0, prefix.size()), prefix) << length;
     EXPECT_EQ(ar.Bytes().size(), prefix.size() + length);
     CArchive in(ar.Bytes());
-    EXPECT_EQ(in.ReadString("text").size(), length);
+    EXPECT_EQ(in.ReadString(ReasonCode::ItemCaption).size(), length);
   }
 }
 
 TEST(SchemeFile, CyrillicIsWindows1251OnDisk) {
   CArchive ar;
-  ar.WriteString("Блок1", "caption");
+  ar.WriteString("Блок1", ReasonCode::ItemCaption);
   EXPECT_EQ(ar.Bytes(), "\x05\xC1\xEB\xEE\xEA\x31");
   EXPECT_EQ(Cp1251ToUtf8("\xC1\xEB\xEE\xEA"), "Блок");
   EXPECT_EQ(Utf8ToCp1251("Ёё№"), "\xA8\xB8\xB9");

@@ -55,13 +55,15 @@ class MainWindowTest : public ::testing::Test {
 
 bool Enabled(const CMainFrame& frame, CommandId id) { return frame.Action(id)->isEnabled(); }
 
-// The text of the message box that `trigger` raises, closed with its first button.
-QString MessageBoxText(const std::function<void()>& trigger) {
+// The text of the message box that `trigger` raises, closed with its first
+// button; its details go to `details` when given.
+QString MessageBoxText(const std::function<void()>& trigger, QString* details = nullptr) {
   QString text;
   const bool shown = WithModal(trigger, [&](QWidget* w) {
     auto* box = qobject_cast<QMessageBox*>(w);
     ASSERT_NE(box, nullptr);
     text = box->text();
+    if (details) *details = box->detailedText();
     box->buttons().front()->click();
   });
   EXPECT_TRUE(shown);
@@ -297,9 +299,12 @@ TEST_F(MainWindowTest, FileTextIsShownEscaped) {
   s.m_blocks.insert(s.m_blocks.begin() + 2, s.GetBlock(1));  // a second block of the same name
   testing::WriteBytes(Path("repeated.shc"), StoreScheme(s));
   host->openFile = Path("repeated.shc");
-  const QString reason = MessageBoxText([&] { frame->Action(CommandId::Open)->trigger(); });
-  EXPECT_TRUE(reason.contains(QString::fromStdString("block 2 (" + shown + ")"))) << reason.toStdString();
+  QString details;
+  const QString reason = MessageBoxText([&] { frame->Action(CommandId::Open)->trigger(); }, &details);
+  EXPECT_TRUE(details.contains(QString::fromStdString("блок 2 («" + shown + "»)"), Qt::CaseInsensitive))
+      << details.toStdString();
   EXPECT_FALSE(reason.contains('\n') || reason.contains('\x1B')) << reason.toStdString();
+  EXPECT_FALSE(details.contains('\x1B')) << details.toStdString();
 
   CLogicalScheme valid(3, 1, "Bl_1", "01101001");
   valid.GetBlock(1).m_caption = hostile;
@@ -344,7 +349,11 @@ TEST_F(MainWindowTest, ImageThatCannotBeWrittenIsReported) {
   host->saveFile = Path("no-such-folder/adder.svg");
   auto* action = frame->Action(CommandId::SaveImage);
   ASSERT_TRUE(action && action->isEnabled());
-  EXPECT_TRUE(MessageBoxText([&] { action->trigger(); }).startsWith("Не удалось сохранить изображение"));
+  const QString text = MessageBoxText([&] { action->trigger(); });
+  EXPECT_TRUE(text.startsWith("Не удалось сохранить изображение")) << text.toStdString();
+  EXPECT_TRUE(
+      text.contains("в папку «" + QString::fromStdString(Path("no-such-folder")) + "»: нет такого файла или папки."))
+      << text.toStdString();
   EXPECT_FALSE(std::filesystem::exists(Path("no-such-folder")));
 }
 

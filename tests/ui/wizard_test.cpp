@@ -28,6 +28,7 @@
 #include "ui/dialogs/WizSheet.h"
 #include "ui/widgets/SequenceEdit.h"
 #include "ui/window/MainFrm.h"
+#include "ui/window/ReasonText.h"
 
 // Failures show the texts.
 static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -315,7 +316,8 @@ TEST(Wizard, APlaFileSetsTheCountsOrKeepsPageOneWithTheReason) {
   sheet.next();
   EXPECT_EQ(sheet.currentId(), 0);
   ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_NE(host.messages[0].text.find("lines 4 and 5 set output 0"), std::string::npos);
+  ASSERT_TRUE(host.messages[0].reason);
+  EXPECT_EQ(WordReason(*host.messages[0].reason).details, "Строки 4 и 5 задают выходу 0 на наборе 3 и 1, и 0");
 
   Child<QLineEdit>(&sheet, "File")->setText(QString::fromStdString(dir.File("f.pla")));
   sheet.next();

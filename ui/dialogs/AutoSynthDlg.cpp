@@ -18,6 +18,7 @@
 #include "synthesis/AutomaticSynthesis.h"
 #include "ui/widgets/DialogButtons.h"
 #include "ui/widgets/HelpDesk.h"
+#include "ui/window/ReasonText.h"
 
 namespace lodex {
 
@@ -164,12 +165,14 @@ void CAutoSynthDlg::Stop() {
 }
 
 void CAutoSynthDlg::OnFinished(const Outcome& outcome, const std::string& error) {
-  const std::string failure = !error.empty() ? error : outcome.result.status ? "" : outcome.result.status.message();
-  if (failure.empty()) m_result = outcome.scheme;
+  const QString failure = !error.empty()               ? QString::fromStdString(PrintableText(error))
+                          : outcome.result.status.ok() ? QString()
+                                                       : WordReason(outcome.result.status.reason()).text;
+  if (failure.isEmpty()) m_result = outcome.scheme;
   EndRun();
-  if (!failure.empty()) {
+  if (!failure.isEmpty()) {
     m_progress->setValue(0);
-    SetStatus(tr("Синтез не выполнен: %1").arg(QString::fromStdString(PrintableText(failure))), true);
+    SetStatus(tr("Синтез не выполнен: %1").arg(failure), true);
     emit Finished(false);
     return;
   }

@@ -191,8 +191,8 @@ void CWizPage1::ImportSchematic(const std::string& path) {
 
 bool CWizPage1::validatePage() {
   const WizardPage1Next next = NextFromPage1(Source(), m_file->text().toStdString(), m_lp);
-  if (next.message) {
-    Tell(*next.message);
+  if (next.message || next.refusal) {
+    m_host.Show(Message{next.message.value_or(""), kAppTitle, MessageButtons::Ok, MessageIcon::Warning, next.refusal});
     return false;
   }
   m_lp = next.lp;

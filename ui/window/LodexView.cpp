@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
@@ -19,9 +18,11 @@
 #include "drawing/SignalHighlight.h"
 #include "drawing/ViewGeometry.h"
 #include "export/SvgCanvas.h"
+#include "model/FileIo.h"
 #include "model/PrintableText.h"
 #include "ui/widgets/Language.h"
 #include "ui/widgets/QPainterCanvas.h"
+#include "ui/window/ReasonText.h"
 
 namespace lodex {
 namespace {
@@ -30,13 +31,12 @@ namespace {
 QString Shown(const QString& path) { return QString::fromStdString(PrintableText(path.toStdString())); }
 
 // Writes through a temporary file beside `path` that replaces it only once
-// complete.
+// complete; `error` gets the reason in the interface's language.
 bool WriteWhole(const QString& path, const QByteArray& bytes, QString* error) {
-  QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
-  if (error)
-    *error = QCoreApplication::translate("lodex::CLodexView", "Не удалось записать файл %1: %2")
-                 .arg(Shown(path), file.errorString());
+  const Status written =
+      WriteFileAtomically(path.toStdString(), std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+  if (written) return true;
+  if (error) *error = WordReason(written.reason()).text;
   return false;
 }
 

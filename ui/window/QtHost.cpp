@@ -23,6 +23,7 @@
 #include "ui/dialogs/WizSheet.h"
 #include "ui/widgets/Language.h"
 #include "ui/window/MainFrm.h"
+#include "ui/window/ReasonText.h"
 
 namespace lodex {
 namespace {
@@ -118,13 +119,20 @@ MessageAnswer CQtHost::Show(const Message& message) {
   // A window can only be opened on the window thread: a message raised on a
   // dialog's worker thread goes to standard error with the escape answer.
   if (QThread::currentThread() != QApplication::instance()->thread()) {
-    std::fprintf(stderr, "%s: %s\n", message.caption.c_str(), message.text.c_str());
+    std::fprintf(stderr, "%s: %s\n", message.caption.c_str(), MessageText(message).c_str());
     return EscapeAnswer(message.buttons);
   }
   QString text = FromUtf8(message.text);
+  QString details;
+  if (message.reason && text.isEmpty()) {
+    ReasonWording worded = WordReason(*message.reason);
+    text = std::move(worded.text);
+    details = std::move(worded.details);
+  }
   text.remove('\r');  // "\n\r" breaks one line, as the Windows message box did
   QMessageBox box(BoxIcon(message.icon), message.caption.empty() ? kAppTitle : FromUtf8(message.caption), text,
                   QMessageBox::NoButton, DialogParent());
+  if (!details.isEmpty()) box.setDetailedText(details);
   const std::vector<BoxButton> buttons = Buttons(message.buttons);
   for (const BoxButton& b : buttons) box.addButton(b.button)->setText(Tr(b.text));
   box.setDefaultButton(buttons.front().button);
