@@ -2,6 +2,489 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
+    <name>Reason</name>
+    <message>
+        <source>блок %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>блок %1 («%2»)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>блок «%1»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>заголовок, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>исходная последовательность</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>число цифр слова</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>счётчик блоков</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>число блоков</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>последовательность</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>идентификатор</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>подпись</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>резервное поле</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>число входов</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>число выходов</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>источник входа %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>номер выхода у источника входа %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удалось записать «%1»: это папка. Выберите другое имя файла.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл «%1» в папку «%3»: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл «%1» нельзя записать дважды: «%2» — тот же самый файл. Выберите другое имя.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл «%1» в папку «%2»: в тексте есть символ, которого нет в кодировке «Windows-1251».</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файл «%1»: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удалось открыть «%1»: это папка, а не файл.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удалось открыть «%1»: это не обычный файл.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать файл «%1»: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл «%1» слишком велик (больше %2 байт) и, видимо, выбран по ошибке.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл «%1» не является файлом схемы Lodex или повреждён.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить схему в файл «%1»: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>файл обрывается на поле: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: строки в двухбайтовой кодировке в этом формате не бывают</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: длина %2 больше оставшихся в файле %3 байт</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: текст нельзя сохранить в кодировке «Windows-1251»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: текст слишком длинный</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>заголовок: число блоков %1 больше, чем может вместить файл</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: число входов %2 отрицательно</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: число входов %2 больше, чем может вместить файл</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>после последнего блока лишние байты: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>заголовок: число цифр слова %1 вне пределов 1..8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>заголовок: счётчик блоков %1 отрицателен</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: в схеме должны быть входной блок «I» и выходной блок «O»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: первым должен стоять входной блок «I»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: последним должен стоять выходной блок «O»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: у входного блока есть входы</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: число входов %2 вне пределов 0..%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: число выходов %2 вне пределов %3..%4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: число цифр слова %2 не подходит для %3 выходов (нужно %4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: в последовательности %2 символов, а нужно %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: символ %2 последовательности — не шестнадцатеричная цифра и не «*»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>заголовок: в исходной последовательности %1 символов, а нужно %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>заголовок: в исходной последовательности есть символ, отличный от шестнадцатеричной цифры и «*»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: пустой идентификатор</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: идентификатор повторяет блок %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: номер в идентификаторе больше счётчика блоков %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: число входов %2 не совпадает с числом связей %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: вход %2 ссылается на неизвестный блок «%3»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: вход %2 ссылается на выходной блок</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: вход %2 ссылается на блок «%3» с индексом %4, который стоит не после него</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: вход %2 берёт выход %3 блока «%4», а у того выходов %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл «%1» не является таблицей истинности в формате «PLA» или повреждён.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>строка %1: «%2» не может быть значением входа в кубе</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>строка %1: «%2» не может быть значением выхода в кубе</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>строка %1: в кубе нужно %2 символов входов и %3 символов выходов, а не %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>строка %1: куб стоит раньше строк «.i» и «.o»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>строка %1: «%2» задано дважды</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>строка %1: после «%2» нужно одно число</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>строка %1: число входов должно лежать в пределах 1..%2, а не %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>строка %1: число выходов должно лежать в пределах 1..%2, а не %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>строка %1: после «.type» должно стоять «f», «fd», «fr», «fdr», «r» или «dr»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>строка %1: ключевое слово «%2» (%3) не поддерживается</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>строка %1: ключевое слово «%2» не поддерживается</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>фаза выходов</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>парные входы</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>многозначные переменные</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>конечный автомат</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>символьные переменные</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>в файле нет строки «.i»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>в файле нет строки «.o»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>строка %1: «.ilb» называет %2 входов, а не %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>строка %1: «.ob» называет %2 выходов, а не %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>строка %1: «.p» объявляет %2 кубов, а в файле их %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>строки %1 и %2 задают выходу %3 на наборе %4 и 1, и 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В схеме нет входного и выходного блоков.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В исходной последовательности число цифр слова равно %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: вход %2 ссылается на несуществующий блок «%3».</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: вход %2 читает выходной блок.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: вход %2 читает %3, который стоит не после него.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: входов %2 — слишком много для моделирования.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: в последовательности %2 допустимых слов, а для %3 входов нужно %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Блок %1 не является логическим блоком.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>У блока «%1» выходов %2, а нужен один.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>У блока «%1» нет входа %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Выход блока «%1» зависит от входа %2: этот вход не фиктивный.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тип селектора %1 вне пределов 1..5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тип селектора %1 не подходит для входа %2 блока «%3».</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Прервано.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Автоматический синтез не продвигается.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Блок «%1» не удаётся привести к %2 входам.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Число входов блока должно лежать в пределах %1..%2, а не %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В схеме нет логического блока.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Блок «%1» нельзя синтезировать: его последовательность не подходит к его входам.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Длина пути %1 вне пределов 1..16.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В схеме есть блоки более чем с двумя входами или более чем с одним выходом.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Операция не выполнена.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>нет такого файла или папки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>часть пути не является папкой</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>это папка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>нет прав доступа</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>операция не разрешена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>диск доступен только для чтения</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>на диске нет места</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>превышена дисковая квота</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>слишком длинное имя файла</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>файл уже существует</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>файл занят</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>файл занят выполняемой программой</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ошибка ввода-вывода</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>слишком много символических ссылок в пути</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>открыто слишком много файлов</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>файл слишком велик</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ошибка системы %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>lodex::App</name>
     <message>
         <source>&amp;Файл</source>
@@ -375,6 +858,15 @@ does not match the numbers of inputs and outputs</translation>
         <source>, тип выделяемого блока </source>
         <translation>, extracted block type </translation>
     </message>
+    <message>
+        <source>&amp;Справка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Открыть руководство пользователя
+Справка</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>lodex::CAboutDlg</name>
@@ -408,6 +900,14 @@ does not match the numbers of inputs and outputs</translation>
     <message>
         <source>Исходная и полученная последовательности по комбинациям входов; несовпадения выделены</source>
         <translation>The project&apos;s and the computed sequence by input combination; mismatches are marked</translation>
+    </message>
+    <message>
+        <source>Сравнение</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Строка N</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -637,13 +1137,36 @@ tier %3; inputs: %4, outputs: %5</translation>
         <source>Фиктивные входы: выход от них не зависит; выбранный будет удалён</source>
         <translation>Fictitious inputs: the output does not depend on them; the selected one will be removed</translation>
     </message>
+    <message>
+        <source>Вход</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Выход зависит</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lodex::CHelpWindow</name>
+    <message>
+        <source>Справка Lodex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Назад</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вперёд</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Содержание</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>lodex::CLodexView</name>
-    <message>
-        <source>Не удалось записать файл %1: %2</source>
-        <translation>Could not write the file %1: %2</translation>
-    </message>
     <message>
         <source>Неизвестный формат изображения «%1»: укажите файл .svg или .png</source>
         <translation>Unknown picture format “%1”: name an .svg or .png file</translation>
@@ -905,6 +1428,10 @@ complexity:</translation>
     <message>
         <source>Найденные разложения, от меньшей сложности к большей</source>
         <translation>The splits found, from lower complexity to higher</translation>
+    </message>
+    <message>
+        <source>Разложений не найдено</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
