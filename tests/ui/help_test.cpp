@@ -112,7 +112,10 @@ TEST_F(HelpTest, F1InADialogOpensItsSectionAndTheManualCanBeUsedWhileTheDialogRu
          return std::make_unique<CThreeInDlg>(oneOutput, std::vector<int32_t>{5, 1, 5}, p);
        }},
       {help::kAnalysis, [&](QWidget* p, CScriptedHost& s) { return std::make_unique<CAnalizeDlg>(grid, s, p); }},
-      {help::kSettings, [&](QWidget* p, CScriptedHost&) { return std::make_unique<CSetUpDlg>(SettingsChoice{}, QStringLiteral("ru"), p); }},
+      {help::kSettings,
+       [&](QWidget* p, CScriptedHost&) {
+         return std::make_unique<CSetUpDlg>(SettingsChoice{}, QStringLiteral("ru"), p);
+       }},
       {help::kAutoSynthesis,
        [&](QWidget* p, CScriptedHost&) {
          return std::make_unique<CAutoSynthDlg>(scheme, 4, SynthesisObjective::Luts, p);
