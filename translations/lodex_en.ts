@@ -5,483 +5,483 @@
     <name>Reason</name>
     <message>
         <source>блок %1</source>
-        <translation type="unfinished"></translation>
+        <translation>block %1</translation>
     </message>
     <message>
         <source>блок %1 («%2»)</source>
-        <translation type="unfinished"></translation>
+        <translation>block %1 ("%2")</translation>
     </message>
     <message>
         <source>блок «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>block "%1"</translation>
     </message>
     <message>
         <source>заголовок, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>header, %1</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>исходная последовательность</source>
-        <translation type="unfinished"></translation>
+        <translation>source sequence</translation>
     </message>
     <message>
         <source>число цифр слова</source>
-        <translation type="unfinished"></translation>
+        <translation>word digits</translation>
     </message>
     <message>
         <source>счётчик блоков</source>
-        <translation type="unfinished"></translation>
+        <translation>block counter</translation>
     </message>
     <message>
         <source>число блоков</source>
-        <translation type="unfinished"></translation>
+        <translation>block count</translation>
     </message>
     <message>
         <source>последовательность</source>
-        <translation type="unfinished"></translation>
+        <translation>sequence</translation>
     </message>
     <message>
         <source>идентификатор</source>
-        <translation type="unfinished"></translation>
+        <translation>identifier</translation>
     </message>
     <message>
         <source>подпись</source>
-        <translation type="unfinished"></translation>
+        <translation>caption</translation>
     </message>
     <message>
         <source>резервное поле</source>
-        <translation type="unfinished"></translation>
+        <translation>reserved field</translation>
     </message>
     <message>
         <source>число входов</source>
-        <translation type="unfinished"></translation>
+        <translation>input count</translation>
     </message>
     <message>
         <source>число выходов</source>
-        <translation type="unfinished"></translation>
+        <translation>output count</translation>
     </message>
     <message>
         <source>источник входа %1</source>
-        <translation type="unfinished"></translation>
+        <translation>source of input %1</translation>
     </message>
     <message>
         <source>номер выхода у источника входа %1</source>
-        <translation type="unfinished"></translation>
+        <translation>output number at the source of input %1</translation>
     </message>
     <message>
         <source>Не удалось записать «%1»: это папка. Выберите другое имя файла.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write "%1": it is a folder. Choose another file name.</translation>
     </message>
     <message>
         <source>Не удалось записать файл «%1» в папку «%3»: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write the file "%1" to the folder "%3": %2.</translation>
     </message>
     <message>
         <source>Файл «%1» нельзя записать дважды: «%2» — тот же самый файл. Выберите другое имя.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file "%1" cannot be written twice: "%2" is the same file. Choose another name.</translation>
     </message>
     <message>
         <source>Не удалось записать файл «%1» в папку «%2»: в тексте есть символ, которого нет в кодировке «Windows-1251».</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write the file "%1" to the folder "%2": the text holds a character that the "Windows-1251" encoding does not have.</translation>
     </message>
     <message>
         <source>Не удалось открыть файл «%1»: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open the file "%1": %2.</translation>
     </message>
     <message>
         <source>Не удалось открыть «%1»: это папка, а не файл.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open "%1": it is a folder, not a file.</translation>
     </message>
     <message>
         <source>Не удалось открыть «%1»: это не обычный файл.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open "%1": it is not a regular file.</translation>
     </message>
     <message>
         <source>Не удалось прочитать файл «%1»: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot read the file "%1": %2.</translation>
     </message>
     <message>
         <source>Файл «%1» слишком велик (больше %2 байт) и, видимо, выбран по ошибке.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file "%1" is too large (more than %2 bytes) and was probably chosen by mistake.</translation>
     </message>
     <message>
         <source>Файл «%1» не является файлом схемы Lodex или повреждён.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file "%1" is not a Lodex scheme file or is damaged.</translation>
     </message>
     <message>
         <source>Не удалось сохранить схему в файл «%1»: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot save the scheme to the file "%1": %2.</translation>
     </message>
     <message>
         <source>файл обрывается на поле: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>the file ends in the field: %1</translation>
     </message>
     <message>
         <source>%1: строки в двухбайтовой кодировке в этом формате не бывают</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: strings in a double-byte encoding do not occur in this format</translation>
     </message>
     <message>
         <source>%1: длина %2 больше оставшихся в файле %3 байт</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the length %2 exceeds the %3 bytes left in the file</translation>
     </message>
     <message>
         <source>%1: текст нельзя сохранить в кодировке «Windows-1251»</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the text cannot be stored in the "Windows-1251" encoding</translation>
     </message>
     <message>
         <source>%1: текст слишком длинный</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the text is too long</translation>
     </message>
     <message>
         <source>заголовок: число блоков %1 больше, чем может вместить файл</source>
-        <translation type="unfinished"></translation>
+        <translation>header: the block count %1 exceeds what the file can hold</translation>
     </message>
     <message>
         <source>%1: число входов %2 отрицательно</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the input count %2 is negative</translation>
     </message>
     <message>
         <source>%1: число входов %2 больше, чем может вместить файл</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the input count %2 exceeds what the file can hold</translation>
     </message>
     <message>
         <source>после последнего блока лишние байты: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unexpected bytes after the last block: %1</translation>
     </message>
     <message>
         <source>заголовок: число цифр слова %1 вне пределов 1..8</source>
-        <translation type="unfinished"></translation>
+        <translation>header: the word digits %1 are outside 1..8</translation>
     </message>
     <message>
         <source>заголовок: счётчик блоков %1 отрицателен</source>
-        <translation type="unfinished"></translation>
+        <translation>header: the block counter %1 is negative</translation>
     </message>
     <message>
         <source>%1: в схеме должны быть входной блок «I» и выходной блок «O»</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: a scheme needs the input block "I" and the output block "O"</translation>
     </message>
     <message>
         <source>%1: первым должен стоять входной блок «I»</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the first block must be the input block "I"</translation>
     </message>
     <message>
         <source>%1: последним должен стоять выходной блок «O»</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the last block must be the output block "O"</translation>
     </message>
     <message>
         <source>%1: у входного блока есть входы</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the input block has inputs</translation>
     </message>
     <message>
         <source>%1: число входов %2 вне пределов 0..%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the input count %2 is outside 0..%3</translation>
     </message>
     <message>
         <source>%1: число выходов %2 вне пределов %3..%4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the output count %2 is outside %3..%4</translation>
     </message>
     <message>
         <source>%1: число цифр слова %2 не подходит для %3 выходов (нужно %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the word digits %2 do not fit %3 outputs (%4 expected)</translation>
     </message>
     <message>
         <source>%1: в последовательности %2 символов, а нужно %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the sequence has %2 characters, %3 expected</translation>
     </message>
     <message>
         <source>%1: символ %2 последовательности — не шестнадцатеричная цифра и не «*»</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: character %2 of the sequence is not a hexadecimal digit or "*"</translation>
     </message>
     <message>
         <source>заголовок: в исходной последовательности %1 символов, а нужно %2</source>
-        <translation type="unfinished"></translation>
+        <translation>header: the source sequence has %1 characters, %2 expected</translation>
     </message>
     <message>
         <source>заголовок: в исходной последовательности есть символ, отличный от шестнадцатеричной цифры и «*»</source>
-        <translation type="unfinished"></translation>
+        <translation>header: the source sequence holds a character that is not a hexadecimal digit or "*"</translation>
     </message>
     <message>
         <source>%1: пустой идентификатор</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: empty identifier</translation>
     </message>
     <message>
         <source>%1: идентификатор повторяет блок %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the identifier repeats block %2</translation>
     </message>
     <message>
         <source>%1: номер в идентификаторе больше счётчика блоков %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the number in the identifier is above the block counter %2</translation>
     </message>
     <message>
         <source>%1: число входов %2 не совпадает с числом связей %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the input count %2 differs from the number of links %3</translation>
     </message>
     <message>
         <source>%1: вход %2 ссылается на неизвестный блок «%3»</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: input %2 refers to an unknown block "%3"</translation>
     </message>
     <message>
         <source>%1: вход %2 ссылается на выходной блок</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: input %2 refers to the output block</translation>
     </message>
     <message>
         <source>%1: вход %2 ссылается на блок «%3» с индексом %4, который стоит не после него</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: input %2 refers to block "%3" at index %4, which is not after it</translation>
     </message>
     <message>
         <source>%1: вход %2 берёт выход %3 блока «%4», а у того выходов %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: input %2 takes output %3 of block "%4", which has %5 outputs</translation>
     </message>
     <message>
         <source>Файл «%1» не является таблицей истинности в формате «PLA» или повреждён.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file "%1" is not a truth table in the "PLA" format or is damaged.</translation>
     </message>
     <message>
         <source>строка %1: «%2» не может быть значением входа в кубе</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: "%2" cannot be an input value in a cube</translation>
     </message>
     <message>
         <source>строка %1: «%2» не может быть значением выхода в кубе</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: "%2" cannot be an output value in a cube</translation>
     </message>
     <message>
         <source>строка %1: в кубе нужно %2 символов входов и %3 символов выходов, а не %4</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: a cube needs %2 input characters and %3 output characters, not %4</translation>
     </message>
     <message>
         <source>строка %1: куб стоит раньше строк «.i» и «.o»</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: a cube comes before the ".i" and ".o" lines</translation>
     </message>
     <message>
         <source>строка %1: «%2» задано дважды</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: "%2" is given twice</translation>
     </message>
     <message>
         <source>строка %1: после «%2» нужно одно число</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: "%2" must be followed by one number</translation>
     </message>
     <message>
         <source>строка %1: число входов должно лежать в пределах 1..%2, а не %3</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: the number of inputs must lie in 1..%2, not %3</translation>
     </message>
     <message>
         <source>строка %1: число выходов должно лежать в пределах 1..%2, а не %3</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: the number of outputs must lie in 1..%2, not %3</translation>
     </message>
     <message>
         <source>строка %1: после «.type» должно стоять «f», «fd», «fr», «fdr», «r» или «dr»</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: ".type" must be followed by "f", "fd", "fr", "fdr", "r" or "dr"</translation>
     </message>
     <message>
         <source>строка %1: ключевое слово «%2» (%3) не поддерживается</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: the keyword "%2" (%3) is not supported</translation>
     </message>
     <message>
         <source>строка %1: ключевое слово «%2» не поддерживается</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: the keyword "%2" is not supported</translation>
     </message>
     <message>
         <source>фаза выходов</source>
-        <translation type="unfinished"></translation>
+        <translation>output phase</translation>
     </message>
     <message>
         <source>парные входы</source>
-        <translation type="unfinished"></translation>
+        <translation>paired inputs</translation>
     </message>
     <message>
         <source>многозначные переменные</source>
-        <translation type="unfinished"></translation>
+        <translation>multiple-valued variables</translation>
     </message>
     <message>
         <source>конечный автомат</source>
-        <translation type="unfinished"></translation>
+        <translation>state machine</translation>
     </message>
     <message>
         <source>символьные переменные</source>
-        <translation type="unfinished"></translation>
+        <translation>symbolic variables</translation>
     </message>
     <message>
         <source>в файле нет строки «.i»</source>
-        <translation type="unfinished"></translation>
+        <translation>the file has no ".i" line</translation>
     </message>
     <message>
         <source>в файле нет строки «.o»</source>
-        <translation type="unfinished"></translation>
+        <translation>the file has no ".o" line</translation>
     </message>
     <message>
         <source>строка %1: «.ilb» называет %2 входов, а не %3</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: ".ilb" names %2 inputs, not %3</translation>
     </message>
     <message>
         <source>строка %1: «.ob» называет %2 выходов, а не %3</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: ".ob" names %2 outputs, not %3</translation>
     </message>
     <message>
         <source>строка %1: «.p» объявляет %2 кубов, а в файле их %3</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: ".p" announces %2 cubes, but the file has %3</translation>
     </message>
     <message>
         <source>строки %1 и %2 задают выходу %3 на наборе %4 и 1, и 0</source>
-        <translation type="unfinished"></translation>
+        <translation>lines %1 and %2 set output %3 on combination %4 both to 1 and to 0</translation>
     </message>
     <message>
         <source>В схеме нет входного и выходного блоков.</source>
-        <translation type="unfinished"></translation>
+        <translation>The scheme has no input and output blocks.</translation>
     </message>
     <message>
         <source>В исходной последовательности число цифр слова равно %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The source sequence has %1 word digits.</translation>
     </message>
     <message>
         <source>%1: вход %2 ссылается на несуществующий блок «%3».</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: input %2 refers to a nonexistent block "%3".</translation>
     </message>
     <message>
         <source>%1: вход %2 читает выходной блок.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: input %2 reads the output block.</translation>
     </message>
     <message>
         <source>%1: вход %2 читает %3, который стоит не после него.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: input %2 reads %3, which does not come after it.</translation>
     </message>
     <message>
         <source>%1: входов %2 — слишком много для моделирования.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 inputs are too many to simulate.</translation>
     </message>
     <message>
         <source>%1: в последовательности %2 допустимых слов, а для %3 входов нужно %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the sequence holds %2 valid words, but %3 inputs need %4.</translation>
     </message>
     <message>
         <source>Блок %1 не является логическим блоком.</source>
-        <translation type="unfinished"></translation>
+        <translation>Block %1 is not a logic block.</translation>
     </message>
     <message>
         <source>У блока «%1» выходов %2, а нужен один.</source>
-        <translation type="unfinished"></translation>
+        <translation>Block "%1" has %2 outputs, but one is needed.</translation>
     </message>
     <message>
         <source>У блока «%1» нет входа %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Block "%1" has no input %2.</translation>
     </message>
     <message>
         <source>Выход блока «%1» зависит от входа %2: этот вход не фиктивный.</source>
-        <translation type="unfinished"></translation>
+        <translation>The output of block "%1" depends on input %2: this input is not redundant.</translation>
     </message>
     <message>
         <source>Тип селектора %1 вне пределов 1..5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selector type %1 is outside 1..5.</translation>
     </message>
     <message>
         <source>Тип селектора %1 не подходит для входа %2 блока «%3».</source>
-        <translation type="unfinished"></translation>
+        <translation>Selector type %1 does not fit input %2 of block "%3".</translation>
     </message>
     <message>
         <source>Прервано.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelled.</translation>
     </message>
     <message>
         <source>Автоматический синтез не продвигается.</source>
-        <translation type="unfinished"></translation>
+        <translation>The automatic synthesis makes no progress.</translation>
     </message>
     <message>
         <source>Блок «%1» не удаётся привести к %2 входам.</source>
-        <translation type="unfinished"></translation>
+        <translation>Block "%1" cannot be brought to %2 inputs.</translation>
     </message>
     <message>
         <source>Число входов блока должно лежать в пределах %1..%2, а не %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>The number of block inputs must lie in %1..%2, not %3.</translation>
     </message>
     <message>
         <source>В схеме нет логического блока.</source>
-        <translation type="unfinished"></translation>
+        <translation>The scheme has no logic block.</translation>
     </message>
     <message>
         <source>Блок «%1» нельзя синтезировать: его последовательность не подходит к его входам.</source>
-        <translation type="unfinished"></translation>
+        <translation>Block "%1" cannot be synthesised: its sequence does not fit its inputs.</translation>
     </message>
     <message>
         <source>Длина пути %1 вне пределов 1..16.</source>
-        <translation type="unfinished"></translation>
+        <translation>Path length %1 is outside 1..16.</translation>
     </message>
     <message>
         <source>В схеме есть блоки более чем с двумя входами или более чем с одним выходом.</source>
-        <translation type="unfinished"></translation>
+        <translation>The scheme has blocks with more than two inputs or more than one output.</translation>
     </message>
     <message>
         <source>Операция не выполнена.</source>
-        <translation type="unfinished"></translation>
+        <translation>The operation failed.</translation>
     </message>
     <message>
         <source>нет такого файла или папки</source>
-        <translation type="unfinished"></translation>
+        <translation>no such file or folder</translation>
     </message>
     <message>
         <source>часть пути не является папкой</source>
-        <translation type="unfinished"></translation>
+        <translation>a part of the path is not a folder</translation>
     </message>
     <message>
         <source>это папка</source>
-        <translation type="unfinished"></translation>
+        <translation>it is a folder</translation>
     </message>
     <message>
         <source>нет прав доступа</source>
-        <translation type="unfinished"></translation>
+        <translation>permission denied</translation>
     </message>
     <message>
         <source>операция не разрешена</source>
-        <translation type="unfinished"></translation>
+        <translation>operation not permitted</translation>
     </message>
     <message>
         <source>диск доступен только для чтения</source>
-        <translation type="unfinished"></translation>
+        <translation>the disk is read-only</translation>
     </message>
     <message>
         <source>на диске нет места</source>
-        <translation type="unfinished"></translation>
+        <translation>no space left on the disk</translation>
     </message>
     <message>
         <source>превышена дисковая квота</source>
-        <translation type="unfinished"></translation>
+        <translation>disk quota exceeded</translation>
     </message>
     <message>
         <source>слишком длинное имя файла</source>
-        <translation type="unfinished"></translation>
+        <translation>file name too long</translation>
     </message>
     <message>
         <source>файл уже существует</source>
-        <translation type="unfinished"></translation>
+        <translation>the file already exists</translation>
     </message>
     <message>
         <source>файл занят</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is busy</translation>
     </message>
     <message>
         <source>файл занят выполняемой программой</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is in use by a running program</translation>
     </message>
     <message>
         <source>ошибка ввода-вывода</source>
-        <translation type="unfinished"></translation>
+        <translation>input/output error</translation>
     </message>
     <message>
         <source>слишком много символических ссылок в пути</source>
-        <translation type="unfinished"></translation>
+        <translation>too many symbolic links in the path</translation>
     </message>
     <message>
         <source>открыто слишком много файлов</source>
-        <translation type="unfinished"></translation>
+        <translation>too many open files</translation>
     </message>
     <message>
         <source>файл слишком велик</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is too large</translation>
     </message>
     <message>
         <source>ошибка системы %1</source>
-        <translation type="unfinished"></translation>
+        <translation>system error %1</translation>
     </message>
 </context>
 <context>
@@ -860,12 +860,13 @@ does not match the numbers of inputs and outputs</translation>
     </message>
     <message>
         <source>&amp;Справка</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>Открыть руководство пользователя
 Справка</source>
-        <translation type="unfinished"></translation>
+        <translation>Open the user manual
+Help</translation>
     </message>
 </context>
 <context>
@@ -903,11 +904,11 @@ does not match the numbers of inputs and outputs</translation>
     </message>
     <message>
         <source>Сравнение</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparison</translation>
     </message>
     <message>
         <source>Строка N</source>
-        <translation type="unfinished"></translation>
+        <translation>Row N</translation>
     </message>
 </context>
 <context>
@@ -1139,30 +1140,30 @@ tier %3; inputs: %4, outputs: %5</translation>
     </message>
     <message>
         <source>Вход</source>
-        <translation type="unfinished"></translation>
+        <translation>Input</translation>
     </message>
     <message>
         <source>Выход зависит</source>
-        <translation type="unfinished"></translation>
+        <translation>Output depends</translation>
     </message>
 </context>
 <context>
     <name>lodex::CHelpWindow</name>
     <message>
         <source>Справка Lodex</source>
-        <translation type="unfinished"></translation>
+        <translation>Lodex Help</translation>
     </message>
     <message>
         <source>Назад</source>
-        <translation type="unfinished"></translation>
+        <translation>Back</translation>
     </message>
     <message>
         <source>Вперёд</source>
-        <translation type="unfinished"></translation>
+        <translation>Forward</translation>
     </message>
     <message>
         <source>Содержание</source>
-        <translation type="unfinished"></translation>
+        <translation>Contents</translation>
     </message>
 </context>
 <context>
@@ -1431,7 +1432,7 @@ complexity:</translation>
     </message>
     <message>
         <source>Разложений не найдено</source>
-        <translation type="unfinished"></translation>
+        <translation>No decompositions found</translation>
     </message>
 </context>
 <context>
