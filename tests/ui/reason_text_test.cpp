@@ -172,11 +172,14 @@ TEST_F(ReasonBoxTest, FilesThatCannotBeOpenedOrWrittenSayWhyInRussian) {
   const std::string fifo = Path("pipe.shc");
   std::filesystem::create_directory(folder);
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  for (const auto& [path, text] : {std::pair{missing, "Не удалось открыть файл «%1»: нет такого файла или папки."},
-                                   std::pair{folder, "Не удалось открыть «%1»: это папка, а не файл."},
-                                   std::pair{fifo, "Не удалось открыть «%1»: это не обычный файл."}}) {
+  for (const auto& entry : {std::pair{missing, "Не удалось открыть файл «%1»: нет такого файла или папки."},
+                            std::pair{folder, "Не удалось открыть «%1»: это папка, а не файл."},
+                            std::pair{fifo, "Не удалось открыть «%1»: это не обычный файл."}}) {
+    // The pair itself, not its bindings, goes into the lambda (clang 14
+    // refuses to capture a structured binding).
+    const std::string& path = entry.first;
     const Box box = BoxOf([&] { frame->OpenFile(QString::fromStdString(path)); });
-    EXPECT_EQ(box.text, QString(text).arg(path.c_str()));
+    EXPECT_EQ(box.text, QString(entry.second).arg(path.c_str()));
   }
 
   // Writers: the VHDL export into a folder that does not exist, the scheme
