@@ -8,6 +8,7 @@
 
 #include "synthesis/Dependency.h"
 #include "synthesis/Parallel.h"
+#include "synthesis/PoolSynthesis.h"
 #include "synthesis/SchemeCleanup.h"
 #include "synthesis/Serial.h"
 #include "synthesis/SerialSearch.h"
@@ -30,14 +31,6 @@ std::vector<uint32_t> OutputSupports(const CLogicalScheme& scheme, int block) {
   return supports;
 }
 
-// Lower-block outputs of a candidate, recovered from its complexity.
-int CandidateOutputs(const CLogicalBlock& b, const SplitCandidate& c) {
-  const int k = std::popcount(static_cast<uint32_t>(c.mask));
-  for (int r = 1; r <= k; ++r)
-    if (SplitComplexity(b.m_inputCount, b.m_outputCount, k, r) == c.complexity) return r;
-  return k;
-}
-
 // What a trial run leads to, compared in this order: one-output elements,
 // tiers, logic blocks for the LUT objective; tiers first for the depth one.
 using Cost = std::tuple<int, int, int>;
@@ -54,25 +47,47 @@ Cost CostOf(CLogicalScheme& scheme, SynthesisObjective objective) {
 // Expansions tried in full per step, and how much wider than K a block may
 // be for them to be tried at all.
 constexpr size_t kShannonTries = 2;
-constexpr int kShannonTrialWidth = 5;
+constexpr int kShannonTrialWidth = 2;
 
-// Blocks of this many inputs and more are searched for two-class splits
-// first.
-constexpr int kWideBlock = 12;
-
-// The most work (masks times table words) a step's full search may take; a
-// wider block is searched for two-class splits only, which stops at the
-// third distinct row and so costs little even when nothing is found.
-constexpr uint64_t kSearchBudget = uint64_t{1} << 20;
-
-// Masks of n inputs binding 1..k of them.
-uint64_t MaskCount(int n, int k) {
-  uint64_t count = 0, binomial = 1;
-  for (int j = 1; j <= k && j <= n; ++j) {
-    binomial = binomial * static_cast<uint64_t>(n - j + 1) / static_cast<uint64_t>(j);
-    count += binomial;
+// Puts the logic blocks of `sub`, a scheme computing block b of `scheme`
+// from its inputs, in place of block b. The block the output block of `sub`
+// reads keeps b's identifier when it is the only one and gives output j as
+// its output j, so the consumers of b need no change; otherwise they are
+// relinked. Returns the blocks put in.
+int Splice(CLogicalScheme& scheme, int b, const CLogicalScheme& sub) {
+  const CLogicalBlock original = scheme.GetBlock(b);
+  const CLogicalBlock& out = sub.GetBlock(sub.GetBlockCount() - 1);
+  std::string keeper = out.m_inputs.empty() ? std::string() : out.m_inputs[0].m_source;
+  for (size_t j = 0; j < out.m_inputs.size(); ++j)
+    if (out.m_inputs[j].m_source != keeper || out.m_inputs[j].m_pin != static_cast<int16_t>(j)) keeper.clear();
+  if (keeper == "I") keeper.clear();
+  std::unordered_map<std::string, std::string> ids;
+  for (int i = 1; i < sub.GetBlockCount() - 1; ++i) {
+    const std::string& id = sub.GetBlock(i).m_id;
+    ids[id] = id == keeper ? original.m_id : scheme.NextBlockId();
   }
-  return count;
+  auto translate = [&](const CBlockInput& link) {
+    if (link.m_source == "I") return original.m_inputs[static_cast<size_t>(link.m_pin)];
+    return CBlockInput(link.m_pin, ids.at(link.m_source));
+  };
+  std::vector<CLogicalBlock> blocks;
+  for (int i = 1; i < sub.GetBlockCount() - 1; ++i) {
+    CLogicalBlock block = sub.GetBlock(i);
+    block.m_id = ids.at(block.m_id);
+    block.m_caption = block.m_id;
+    for (CBlockInput& link : block.m_inputs) link = translate(link);
+    blocks.push_back(std::move(block));
+  }
+  if (keeper.empty())
+    for (int c = 1; c < b; ++c)
+      for (CBlockInput& link : scheme.GetBlock(c).m_inputs)
+        if (link.m_source == original.m_id) link = translate(out.m_inputs[static_cast<size_t>(link.m_pin)]);
+  if (keeper.empty())
+    for (CBlockInput& link : scheme.GetBlock(scheme.GetBlockCount() - 1).m_inputs)
+      if (link.m_source == original.m_id) link = translate(out.m_inputs[static_cast<size_t>(link.m_pin)]);
+  scheme.m_blocks.erase(scheme.m_blocks.begin() + b);
+  scheme.m_blocks.insert(scheme.m_blocks.begin() + b, blocks.begin(), blocks.end());
+  return static_cast<int>(blocks.size());
 }
 
 // One step on a wide block.
@@ -154,46 +169,6 @@ class CSynthesiser {
     return Status::Ok();
   }
 
-  // Puts the logic blocks of `sub`, a scheme computing block b of `scheme`
-  // from its inputs, in place of block b. The block the output block of `sub`
-  // reads keeps b's identifier when it is the only one, so the consumers of b
-  // need no change; otherwise they are relinked. Returns the blocks put in.
-  static int Splice(CLogicalScheme& scheme, int b, const CLogicalScheme& sub) {
-    const CLogicalBlock original = scheme.GetBlock(b);
-    const CLogicalBlock& out = sub.GetBlock(sub.GetBlockCount() - 1);
-    std::string keeper = out.m_inputs.empty() ? std::string() : out.m_inputs[0].m_source;
-    for (const CBlockInput& link : out.m_inputs)
-      if (link.m_source != keeper) keeper.clear();
-    if (keeper == "I") keeper.clear();
-    std::unordered_map<std::string, std::string> ids;
-    for (int i = 1; i < sub.GetBlockCount() - 1; ++i) {
-      const std::string& id = sub.GetBlock(i).m_id;
-      ids[id] = id == keeper ? original.m_id : scheme.NextBlockId();
-    }
-    auto translate = [&](const CBlockInput& link) {
-      if (link.m_source == "I") return original.m_inputs[static_cast<size_t>(link.m_pin)];
-      return CBlockInput(link.m_pin, ids.at(link.m_source));
-    };
-    std::vector<CLogicalBlock> blocks;
-    for (int i = 1; i < sub.GetBlockCount() - 1; ++i) {
-      CLogicalBlock block = sub.GetBlock(i);
-      block.m_id = ids.at(block.m_id);
-      block.m_caption = block.m_id;
-      for (CBlockInput& link : block.m_inputs) link = translate(link);
-      blocks.push_back(std::move(block));
-    }
-    if (keeper.empty())
-      for (int c = 1; c < b; ++c)
-        for (CBlockInput& link : scheme.GetBlock(c).m_inputs)
-          if (link.m_source == original.m_id) link = translate(out.m_inputs[static_cast<size_t>(link.m_pin)]);
-    if (keeper.empty())
-      for (CBlockInput& link : scheme.GetBlock(scheme.GetBlockCount() - 1).m_inputs)
-        if (link.m_source == original.m_id) link = translate(out.m_inputs[static_cast<size_t>(link.m_pin)]);
-    scheme.m_blocks.erase(scheme.m_blocks.begin() + b);
-    scheme.m_blocks.insert(scheme.m_blocks.begin() + b, blocks.begin(), blocks.end());
-    return static_cast<int>(blocks.size());
-  }
-
   // Steps the run may take (trials aside) before it gives up: every step
   // makes progress, so this only ends a run that went wrong; and the wide
   // blocks the progress reports start from.
@@ -248,24 +223,13 @@ class CSynthesiser {
       ParallelSplit(scheme, b, static_cast<int32_t>(keep), static_cast<int32_t>(LowMask(block.m_outputCount)), 0, 0);
   }
 
-  // The serial splits of block `b` whose lower block fits in K inputs. A wide
-  // block is searched first for splits into two row classes only (a lower
-  // block of one output), which stops counting early; when that finds enough
-  // splits for the look-ahead, or a full search would exceed the budget, the
-  // choice is made among them, otherwise (and for narrow blocks) among all.
+  // The serial splits of block `b` whose lower block fits in K inputs,
+  // enough of them for the look-ahead, within the search budget.
   std::vector<SplitCandidate> SplitCandidates(const CLogicalScheme& scheme, int b) const {
-    const int n = scheme.GetBlock(b).m_inputCount;
     SerialSearchOptions options;
     options.maxBound = m_k;
     options.progress = [this](uint64_t, uint64_t) { return Poll(); };
-    const bool overBudget = (MaskCount(n, m_k) << n) > kSearchBudget;
-    if (n >= kWideBlock || overBudget) {
-      options.maxClasses = 2;
-      std::vector<SplitCandidate> found = SearchSplits(scheme, b, options).candidates;
-      if (found.size() >= Tries(n) || overBudget) return found;
-      options.maxClasses = 0;
-    }
-    return SearchSplits(scheme, b, options).candidates;
+    return SearchSplitsWithinBudget(scheme, b, options, Tries(scheme.GetBlock(b).m_inputCount));
   }
 
   // The steps that apply to wide block `b`, best ranked first.
@@ -277,7 +241,7 @@ class CSynthesiser {
 
     for (const SplitCandidate& c : SplitCandidates(scheme, b)) {
       const int k = std::popcount(static_cast<uint32_t>(c.mask));
-      const int r = CandidateOutputs(block, c);
+      const int r = CandidateOutputs(n, m, c);
       Move move;
       move.mask = c.mask;
       move.rank = {1 + Estimate(n - k + r), 0, r, c.complexity, c.mask};
@@ -482,6 +446,12 @@ namespace {
 // Projects of at most this many truth-table bits (outputs times words) are
 // synthesised several ways.
 constexpr uint64_t kSmallProject = 4096;
+// The work all pool syntheses of one run may take together (roughly
+// machine-word operations: about half a second).
+constexpr uint64_t kPoolBudget = uint64_t{48} << 20;
+
+// Projects of at most this many bits also take the pool synthesis once.
+constexpr uint64_t kMediumProject = uint64_t{1} << 17;
 
 // The whole-scheme steps after the reduction: equal blocks merged,
 // repeaters and inverters removed, the clean-up.
@@ -496,6 +466,99 @@ void Finish(CLogicalScheme& work, int k) {
   MergeEqualBlocks(work);
   CleanUpScheme(work, k);
   MergeEqualBlocks(work);
+}
+
+// One way of synthesising a scheme: the objective its choices rank by, the
+// look-ahead, and whether wide blocks go to the pool synthesis first (with
+// one of three orders of the outputs, and a bound on their levels).
+struct Way {
+  SynthesisObjective objective;
+  int lookahead;
+  bool pool = false;                          // wide blocks to the pool synthesis first
+  std::vector<std::vector<int>> orders = {};  // of each wide block's outputs
+  int maxLevel = 0;
+};
+
+// What became of a way's pool synthesis.
+enum class PoolEnd { Done, Cancelled, OutOfBudget };
+
+// Puts the pool synthesis of every block wider than K in its place; a block
+// it does not take is left for the block-by-block reduction. Spends at most
+// `budget` of work, less what it took.
+PoolEnd ReduceWithPool(CLogicalScheme& work, int k, const Way& way, const std::function<bool(int)>& progress,
+                       uint64_t& budget) {
+  int wide = static_cast<int>(way.orders.size());
+  for (int b = 1, next = 0; b < work.GetBlockCount() - 1;) {
+    const CLogicalBlock& block = work.GetBlock(b);
+    if (block.m_inputCount <= k) {
+      ++b;
+      continue;
+    }
+    PoolSynthesisOptions options;
+    options.maxInputs = k;
+    options.objective = way.objective;
+    options.lookahead = way.lookahead;
+    options.maxLevel = way.maxLevel;
+    options.order = way.orders[static_cast<size_t>(next++)];
+    options.budget = budget;
+    options.poll = [&progress, &wide] { return !progress || progress(wide); };
+    const PoolSynthesisResult made = SynthesiseWithPool(block, options);
+    budget -= std::min(budget, made.work);
+    --wide;
+    if (made.cancelled) return PoolEnd::Cancelled;
+    if (made.exhausted) return PoolEnd::OutOfBudget;
+    if (!made.scheme) {
+      ++b;
+      continue;
+    }
+    b += Splice(work, b, *made.scheme);
+  }
+  return PoolEnd::Done;
+}
+
+// The orders in which the pool synthesis makes the outputs of each block
+// wider than K: 1, fewest essential inputs first; 2, as numbered; 3, the
+// reverse.
+std::vector<std::vector<int>> PoolOrders(const CLogicalScheme& scheme, int k, int rule) {
+  std::vector<std::vector<int>> orders;
+  for (int b = 1; b < scheme.GetBlockCount() - 1; ++b) {
+    const CLogicalBlock& block = scheme.GetBlock(b);
+    if (block.m_inputCount <= k) continue;
+    std::vector<int> order(static_cast<size_t>(block.m_outputCount));
+    for (int j = 0; j < block.m_outputCount; ++j)
+      order[static_cast<size_t>(j)] = rule == 3 ? block.m_outputCount - 1 - j : j;
+    if (rule == 1) {
+      const std::vector<uint32_t> supports = OutputSupports(scheme, b);
+      std::stable_sort(order.begin(), order.end(), [&](int x, int y) {
+        return std::popcount(supports[static_cast<size_t>(x)]) < std::popcount(supports[static_cast<size_t>(y)]);
+      });
+    }
+    orders.push_back(std::move(order));
+  }
+  return orders;
+}
+
+// Synthesises `work` one way and finishes it; false, with `work` unfinished,
+// when the pool synthesis ran out of `budget`.
+std::optional<Status> RunWay(CLogicalScheme& work, int k, const Way& way, const std::function<bool(int)>& progress,
+                             uint64_t& budget) {
+  if (way.pool) {
+    if (budget == 0) return std::nullopt;
+    const PoolEnd end = ReduceWithPool(work, k, way, progress, budget);
+    if (end == PoolEnd::Cancelled) return Status::Error(ReasonCode::Cancelled);
+    if (end == PoolEnd::OutOfBudget) return std::nullopt;
+  }
+  CSynthesiser synthesiser(k, way.objective, progress);
+  synthesiser.SetBudget(work);
+  if (Status s = synthesiser.Reduce(work, way.lookahead); !s) return s;
+  Finish(work, k);
+  return Status::Ok();
+}
+
+AutomaticSynthesisResult Refused(AutomaticSynthesisResult& result, const Status& status) {
+  result.status = status;
+  result.cancelled = status.reason().code() == ReasonCode::Cancelled;
+  return result;
 }
 
 }  // namespace
@@ -521,35 +584,66 @@ AutomaticSynthesisResult RunAutomaticSynthesis(CLogicalScheme& scheme, const Aut
   }
 
   // A small project is synthesised several ways (each objective's ranking of
-  // the trials, one and two levels of look-ahead) and the best result for the
-  // objective kept; a larger one once.
+  // the trials, one and two levels of look-ahead, and the pool synthesis with
+  // three orders of the outputs) and the best result for the objective kept;
+  // a larger one once.
   uint64_t size = 0;
   for (int b = 1; b < scheme.GetBlockCount() - 1; ++b)
     size += static_cast<uint64_t>(scheme.GetBlock(b).m_outputCount) << scheme.GetBlock(b).m_inputCount;
   const SynthesisObjective other =
       options.objective == SynthesisObjective::Luts ? SynthesisObjective::Depth : SynthesisObjective::Luts;
-  std::vector<std::pair<SynthesisObjective, int>> ways = {{options.objective, 1}};
-  if (size <= kSmallProject) ways.insert(ways.end(), {{other, 1}, {options.objective, 2}, {other, 2}});
+  // The pool synthesis takes the wide blocks' outputs in up to three orders
+  // (those that differ).
+  std::vector<std::vector<std::vector<int>>> orders;
+  for (int rule = 1; rule <= 3; ++rule) {
+    std::vector<std::vector<int>> order = PoolOrders(scheme, k, rule);
+    if (std::find(orders.begin(), orders.end(), order) == orders.end()) orders.push_back(std::move(order));
+  }
+  // The cheap ways first, so that a spent budget leaves out the dearest.
+  std::vector<Way> ways = {{options.objective, 1}};
+  if (size <= kSmallProject) {
+    for (const auto& order : orders) ways.push_back({options.objective, 1, true, order});
+    ways.insert(ways.end(), {{other, 1}, {options.objective, 2}, {other, 2}});
+    for (const auto& order : orders) ways.push_back({other, 1, true, order});
+    for (const auto& order : orders) ways.push_back({options.objective, 2, true, order});
+    for (const auto& order : orders) ways.push_back({other, 2, true, order});
+  } else if (size <= kMediumProject) {
+    ways.push_back({options.objective, 1, true, orders.front()});
+  }
   std::optional<CLogicalScheme> best;
   std::optional<Cost> bestCost;
-  for (const auto& [objective, lookahead] : ways) {
+  Status failure = Status::Ok();
+  // A cancel ends the synthesis; a way that fails is passed over, and its
+  // reason given when no way succeeds.
+  uint64_t budget = kPoolBudget;
+  auto run = [&](const Way& way) {
     CLogicalScheme work = scheme;
-    CSynthesiser synthesiser(k, objective, options.progress);
-    synthesiser.SetBudget(work);
-    if (Status s = synthesiser.Reduce(work, lookahead); !s) {
-      if (synthesiser.Cancelled() || !best) {
-        result.cancelled = synthesiser.Cancelled();
-        result.status = s;
-        return result;
-      }
-      continue;
+    const std::optional<Status> s = RunWay(work, k, way, options.progress, budget);
+    if (!s) return true;
+    if (!*s) {
+      failure = *s;
+      return s->reason().code() != ReasonCode::Cancelled;
     }
-    Finish(work, k);
     const Cost cost = CostOf(work, options.objective);
     // Emplaced, not assigned: assignment would keep the earlier counter and
     // later identifiers could repeat this scheme's.
     if (!best || cost < *bestCost) best.emplace(work), bestCost = cost;
+    return true;
+  };
+  for (const Way& way : ways)
+    if (!run(way)) return Refused(result, failure);
+  // For the depth objective, the fewest elements within the fewest levels
+  // found: the pool synthesis again, ranking by elements under that bound.
+  if (best && options.objective == SynthesisObjective::Depth && size <= kSmallProject) {
+    const int levels = std::get<0>(*bestCost) - 1;
+    ways.clear();
+    for (const auto& order : orders)
+      for (int lookahead = 1; lookahead <= 2; ++lookahead)
+        ways.push_back({SynthesisObjective::Luts, lookahead, true, order, levels});
+    for (const Way& way : ways)
+      if (!run(way)) return Refused(result, failure);
   }
+  if (!best) return Refused(result, failure);
   CLogicalScheme& work = *best;
   work.RenumberCaptions();
   ComputeTiers(work);

@@ -28,6 +28,19 @@
 // one-step look-ahead) and the one leading to the fewest blocks wins.
 // Finally equal blocks reading the same signals are merged (reuse across
 // outputs), repeaters and inverters are removed and the tiers recomputed.
+//
+// That block-by-block reduction is one engine; the pool synthesis
+// (PoolSynthesis.h), which makes the outputs one at a time from the signals
+// already made, is the other. A small project is synthesised several ways
+// (both engines, both objectives' rankings, one and two levels of
+// look-ahead, the outputs in up to three orders) and the best result for
+// the objective kept; the pool syntheses of one run share a work budget, so
+// the dearer ways are left out when it is spent. For the depth objective the
+// pool synthesis then runs again ranking by elements within the fewest
+// levels found. A larger project takes the reduction and one pool synthesis,
+// the largest the reduction alone, whose look-ahead leaves out the Shannon
+// expansions of blocks more than two inputs wider than K (they differ little
+// and cost the most).
 #pragma once
 
 #include <functional>

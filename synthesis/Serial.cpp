@@ -1,5 +1,7 @@
 #include "synthesis/Serial.h"
 
+#include <bit>
+
 namespace lodex {
 namespace {
 
@@ -52,6 +54,13 @@ int SplitOutputs(int64_t classes) {
 
 int64_t SplitComplexity(int n, int m, int k, int r) {
   return static_cast<int64_t>(r) * (int64_t{1} << k) + static_cast<int64_t>(m) * (int64_t{1} << (n - k + r));
+}
+
+int CandidateOutputs(int n, int m, const SplitCandidate& candidate) {
+  const int k = std::popcount(static_cast<uint32_t>(candidate.mask));
+  for (int r = 1; r <= k; ++r)
+    if (SplitComplexity(n, m, k, r) == candidate.complexity) return r;
+  return k;
 }
 
 std::optional<SplitCandidate> EvaluateSplit(const CLogicalScheme& scheme, int32_t mask, int block) {

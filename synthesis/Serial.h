@@ -68,6 +68,10 @@ int SplitOutputs(int64_t classes);
 // and m outputs, k of them bound, into a lower block with r outputs.
 int64_t SplitComplexity(int n, int m, int k, int r);
 
+// Lower-block outputs of a candidate split of a block with n inputs and m
+// outputs, recovered from its complexity.
+int CandidateOutputs(int n, int m, const SplitCandidate& candidate);
+
 // Evaluates the split of block `block` by `mask`: the candidate, or none when
 // the rows fall into more than half as many classes as there are rows, or
 // the split would raise the complexity m * 2^n (and for a block index out of

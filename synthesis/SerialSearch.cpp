@@ -562,4 +562,32 @@ SerialSearchResult SearchSplits(const CLogicalScheme& scheme, int block, const S
   return RunSearch(CWideStore(words), n, m, planes, hasUndefined, options);
 }
 
+namespace {
+
+// Masks of n inputs binding 1..k of them.
+uint64_t MaskCount(int n, int k) {
+  uint64_t count = 0, binomial = 1;
+  for (int j = 1; j <= k && j <= n; ++j) {
+    binomial = binomial * static_cast<uint64_t>(n - j + 1) / static_cast<uint64_t>(j);
+    count += binomial;
+  }
+  return count;
+}
+
+}  // namespace
+
+std::vector<SplitCandidate> SearchSplitsWithinBudget(const CLogicalScheme& scheme, int block,
+                                                     SerialSearchOptions options, size_t enough) {
+  const int n = scheme.GetBlock(block).m_inputCount;
+  const int bound = options.maxBound > 0 ? options.maxBound : n;
+  const bool overBudget = (MaskCount(n, bound) << std::min(n, 40)) > kSearchBudget;
+  if (n >= kWideSearchBlock || overBudget) {
+    options.maxClasses = 2;
+    std::vector<SplitCandidate> found = SearchSplits(scheme, block, options).candidates;
+    if (found.size() >= enough || overBudget) return found;
+    options.maxClasses = 0;
+  }
+  return SearchSplits(scheme, block, options).candidates;
+}
+
 }  // namespace lodex

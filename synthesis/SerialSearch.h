@@ -62,4 +62,23 @@ std::vector<SplitCandidate> SearchSplitsReference(const CLogicalScheme& scheme, 
 // The same list as SearchSplitsReference, found fast.
 SerialSearchResult SearchSplits(const CLogicalScheme& scheme, int block, const SerialSearchOptions& options = {});
 
+// Blocks of this many inputs and more are searched for two-class splits
+// first.
+inline constexpr int kWideSearchBlock = 12;
+
+// The most work (masks times table words) a full search may take when only
+// a few splits are wanted.
+inline constexpr uint64_t kSearchBudget = uint64_t{1} << 20;
+
+// The splits a synthesis step chooses among, found within kSearchBudget: a
+// wide block (kWideSearchBlock inputs or more, or one whose full search would
+// exceed the budget) is searched for splits into two row classes only (a
+// lower block of one output), which stops counting at the third distinct row
+// and so costs little even when nothing is found; when that finds `enough`
+// splits, or the full search would exceed the budget, the list is theirs,
+// otherwise (and for narrow blocks) the full search's. Cancelled searches
+// give what they found.
+std::vector<SplitCandidate> SearchSplitsWithinBudget(const CLogicalScheme& scheme, int block,
+                                                     SerialSearchOptions options, size_t enough);
+
 }  // namespace lodex
