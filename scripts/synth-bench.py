@@ -12,12 +12,17 @@ LUTs and depth ABC reached (read from the folder's README table
 "| name | inputs | outputs | K=4 LUTs / depth | K=5 | K=6 |"), with the ratios
 and, per K and objective, their geometric means.
 
-Then random fully specified n x m functions (seeded) at every K: time,
-elements and levels beside ABC's plain "strash; dch; if -K K" on the same
-function, for scale.
+Then random fully specified multi-output functions of 8 to 12 inputs
+(seeded), against the best of ABC's scripts (ABC_SCRIPTS, each result proven
+equal with cec), counted like the classic ones; and the geometric means over
+both sets.
+
+Then large random n x m functions (seeded) at every K: time, elements and
+levels beside ABC's plain "strash; dch; if -K K" on the same function, for
+scale.
 
 usage: scripts/synth-bench.py [--cli build/bin/lodex-cli] [--bench ../shared/bench] [-k 4 -k 6]
-                              [--no-random] [--abc berkeley-abc]
+                              [--no-random] [--no-large] [--abc berkeley-abc]
 Exit status 1 when a function fails to synthesise or to analyse equal.
 """
 import argparse
@@ -32,6 +37,21 @@ import sys
 import tempfile
 
 RANDOM_SIZES = [(12, 3), (14, 4), (16, 1), (16, 4), (16, 12)]
+# Random functions compared with ABC's best, as the classic ones.
+RANDOM_COMPARED = [(8, 4), (9, 3), (10, 2), (10, 5), (11, 3), (12, 2)]
+RESYN2 = "b; rw; rf; b; rw; rwz; b; rfz; rwz; b"
+# From the plain mapping to rounds of restructuring, mapping and resynthesis.
+ABC_SCRIPTS = [
+    "strash; dch; if -K {k}",
+    "strash; dch; if -K {k}; mfs2; lutpack",
+    "strash; " + RESYN2 + "; dch; if -K {k}",
+    "strash; " + RESYN2 + "; dch; if -K {k}; mfs2; lutpack",
+    "collapse; sop; fx; strash; dch; if -K {k}",
+    "collapse; sop; fx; strash; dch; if -K {k}; mfs2; lutpack",
+    "collapse; sop; fx; strash; " + RESYN2 + "; dch; if -K {k}; mfs2; lutpack",
+    "strash; dc2; dch; if -a -K {k}; mfs2; lutpack",
+    "collapse; sop; fx; strash; " + RESYN2 + "; dch; if -K {k}; mfs2; lutpack; strash; dch; if -K {k}; mfs2; lutpack",
+]
 OBJECTIVES = ["luts", "depth"]
 
 
@@ -106,6 +126,19 @@ def abc_plain(abc, pla, k):
     return (int(m.group(1)), int(m.group(2))) if m else None
 
 
+def abc_best(abc, pla, k):
+    """(LUTs, depth) of the smallest result of ABC_SCRIPTS that cec proves
+    equal to the PLA, or None."""
+    best = None
+    for script in ABC_SCRIPTS:
+        r = run([abc, "-c", f"read_pla {pla}; {script.format(k=k)}; print_stats; cec {pla}"], timeout=600)
+        m = re.search(r"nd\s*=\s*(\d+).*?lev\s*=\s*(\d+)", r.stdout, re.S)
+        if m and "Networks are equivalent" in r.stdout:
+            got = (int(m.group(1)), int(m.group(2)))
+            best = got if best is None or got < best else best
+    return best
+
+
 def write_random_pla(path, n, m, seed):
     rng = random.Random(seed)
     with open(path, "w", encoding="ascii") as f:
@@ -132,6 +165,7 @@ def main():
     ap.add_argument("--abc", default=shutil.which("berkeley-abc") or shutil.which("abc"))
     ap.add_argument("-k", type=int, action="append", dest="ks")
     ap.add_argument("--no-random", action="store_true", help="skip the random functions")
+    ap.add_argument("--no-large", action="store_true", help="skip the large random functions")
     args = ap.parse_args()
     ks = args.ks or [4, 6]
     abc = abc_figures(os.path.join(args.bench, "README.md"))
@@ -171,18 +205,57 @@ def main():
                         diff = f"{levels - depth:+d}"
                     print(f"| {name} | {inputs} | {width} | {k} | {objective} | {count} | {blocks} | {levels} | "
                           f"{seconds:.3f} | {luts or '-'} | {depth or '-'} | {ratio} | {diff} |")
-        print()
-        for k in ks:
-            for objective in OBJECTIVES:
-                r = ratios[(k, objective)]
-                if r["elements"]:
-                    print(f"K = {k}, {objective}: geometric mean of elements / ABC LUTs "
-                          f"{geomean(r['elements']):.3f}, largest {max(r['elements']):.2f}; levels above ABC's depth "
-                          f"on {sum(1 for d in r['levels'] if d > 0)} of {len(r['levels'])} functions, "
-                          f"most {max(r['levels']):+d}")
+
+        def means(title, table):
+            print()
+            for k in ks:
+                for objective in OBJECTIVES:
+                    r = table[(k, objective)]
+                    if r["elements"]:
+                        print(f"{title}, K = {k}, {objective}: geometric mean of elements / ABC LUTs "
+                              f"{geomean(r['elements']):.3f}, largest {max(r['elements']):.2f}; levels above ABC's depth "
+                              f"on {sum(1 for d in r['levels'] if d > 0)} of {len(r['levels'])} functions, "
+                              f"most {max(r['levels']):+d}")
+
+        means("Classic functions", ratios)
         print(f"slowest bench synthesis: {slowest:.3f} s")
 
-        if not args.no_random:
+        if not args.no_random and args.abc:
+            print()
+            print("| random n x m | K | objective | elements | blocks | levels | time s | ABC best LUTs | ABC depth "
+                  "| elements / LUTs | levels - depth |")
+            print("|---|---|---|---|---|---|---|---|---|---|---|")
+            both = {key: {"elements": list(v["elements"]), "levels": list(v["levels"])} for key, v in ratios.items()}
+            for n, m in RANDOM_COMPARED:
+                pla = os.path.join(tmp, f"compared-{n}x{m}.pla")
+                write_random_pla(pla, n, m, seed=100 * n + m)
+                project = os.path.join(tmp, f"compared-{n}x{m}.shc")
+                if run([args.cli, "new", "--pla", pla, "-o", project]).returncode != 0:
+                    print(f"random {n}x{m}: new --pla failed", file=sys.stderr)
+                    ok = False
+                    continue
+                for k in ks:
+                    best = abc_best(args.abc, pla, k)
+                    for objective in OBJECTIVES:
+                        got = synthesise(args.cli, project, k, objective, os.path.join(tmp, f"compared-k{k}.shc"))
+                        if isinstance(got, str):
+                            print(f"random {n}x{m} K={k} {objective}: {got}", file=sys.stderr)
+                            ok = False
+                            continue
+                        count, blocks, levels, seconds = got
+                        slowest = max(slowest, seconds)
+                        ratio = diff = "-"
+                        if best:
+                            both[(k, objective)]["elements"].append(count / best[0])
+                            both[(k, objective)]["levels"].append(levels - best[1])
+                            ratio = f"{count / best[0]:.2f}"
+                            diff = f"{levels - best[1]:+d}"
+                        print(f"| {n} x {m} | {k} | {objective} | {count} | {blocks} | {levels} | {seconds:.3f} | "
+                              f"{best[0] if best else '-'} | {best[1] if best else '-'} | {ratio} | {diff} |")
+            means("Classic and random functions", both)
+            print(f"slowest synthesis of both sets: {slowest:.3f} s")
+
+        if not args.no_random and not args.no_large:
             print()
             print("| random n x m | K | objective | elements | blocks | levels | time s | ABC plain LUTs | "
                   "ABC plain depth | elements / ABC |")

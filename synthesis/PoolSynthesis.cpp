@@ -103,7 +103,11 @@ TruthTable ExistsOver(TruthTable t, uint32_t mask) {
 class CPoolSynthesiser {
  public:
   CPoolSynthesiser(const CLogicalBlock& block, const PoolSynthesisOptions& options)
-      : m_block(block), m_options(options), m_n(block.m_inputCount), m_k(options.maxInputs) {
+      : m_block(block),
+        m_options(options),
+        m_objective(options.objective),
+        m_n(block.m_inputCount),
+        m_k(options.maxInputs) {
     const Words words = LPToWords(block.m_lp, block.m_wordDigits);
     m_care = TruthTable(m_n);
     m_all = ~m_care;
@@ -132,9 +136,20 @@ class CPoolSynthesiser {
     m_outputs.assign(m_targets.size(), Literal{});
     std::vector<int> inputs(static_cast<size_t>(m_n));
     for (int i = 0; i < m_n; ++i) inputs[static_cast<size_t>(i)] = i;
-    for (int j : order)
-      m_outputs[static_cast<size_t>(j)] =
-          Build(m_targets[static_cast<size_t>(j)], m_care, inputs, m_options.lookahead, Required());
+    for (int j : order) {
+      const TruthTable& target = m_targets[static_cast<size_t>(j)];
+      const size_t mark = m_signals.size();
+      Literal made = Build(target, m_care, inputs, m_options.lookahead, Required());
+      // An output the element ranking could not keep within the bound is
+      // made again ranking by levels.
+      if (m_signals[static_cast<size_t>(made.id)].level > Required()) {
+        Rollback(mark);
+        m_objective = SynthesisObjective::Depth;
+        made = Build(target, m_care, inputs, m_options.lookahead, Required());
+        m_objective = m_options.objective;
+      }
+      m_outputs[static_cast<size_t>(j)] = made;
+    }
     FixPolarity();
   }
 
@@ -444,8 +459,7 @@ class CPoolSynthesiser {
       }
       if (g.Width() >= f.Width()) continue;
       const int level = LevelBound(Levels(g.vars));
-      if (level > (m_options.objective == SynthesisObjective::Depth ? levelNow : std::max(levelNow, required)))
-        continue;
+      if (level > (m_objective == SynthesisObjective::Depth ? levelNow : std::max(levelNow, required))) continue;
       if (!best || g.Width() < static_cast<int>(best->size()) ||
           (g.Width() == static_cast<int>(best->size()) && level < bestLevel))
         best = g.vars, bestLevel = level;
@@ -536,8 +550,8 @@ class CPoolSynthesiser {
   using Score = std::tuple<int, int, int, size_t>;
 
   Score ScoreOf(int elements, int levels, int required, size_t tieBreak) const {
-    if (m_options.objective == SynthesisObjective::Depth) return {levels, elements, 0, tieBreak};
-    return {levels > required ? 1 : 0, elements, levels, tieBreak};
+    if (m_objective == SynthesisObjective::Depth) return {levels, elements, 0, tieBreak};
+    return {std::max(0, levels - required), elements, levels, tieBreak};
   }
 
   std::pair<Score, int> Rank(const Move& m, int required) const {
@@ -855,6 +869,7 @@ class CPoolSynthesiser {
 
   const CLogicalBlock& m_block;
   const PoolSynthesisOptions& m_options;
+  SynthesisObjective m_objective;  // the options', or levels for an output made again
   int m_n;
   int m_k;
   TruthTable m_care;
