@@ -1,6 +1,7 @@
 #include "synthesis/PoolSynthesis.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <map>
 #include <memory>
@@ -237,7 +238,7 @@ class CPoolSynthesiser {
     Spend(where.WordCount() * (v + 1));
     std::vector<const TruthTable*> tables(v);
     for (size_t j = 0; j < v; ++j) tables[j] = &m_signals[static_cast<size_t>(vars[j])].global;
-    uint64_t words[32];
+    std::array<uint64_t, kMaxPoolInputs + 1> words{};  // a target reads at most the block's inputs and one more
     for (size_t w = 0; w < where.WordCount(); ++w) {
       uint64_t bits = where.Word(w);
       if (bits == 0) continue;
@@ -275,21 +276,6 @@ class CPoolSynthesiser {
       f.care.Set(j);
     });
     return !f.on.Intersects(conflict);
-  }
-
-  // The function of the block's inputs a table over `vars` stands for.
-  TruthTable Compose(const std::vector<int>& vars, const TruthTable& local) {
-    TruthTable g(m_n);
-    ForEachIndex(vars, m_all, [&](size_t i, uint32_t j) {
-      if (local.Get(j)) g.Set(i);
-    });
-    return g;
-  }
-
-  int Level(const std::vector<int>& vars) const {
-    int level = 0;
-    for (int id : vars) level = std::max(level, m_signals[static_cast<size_t>(id)].level);
-    return level;
   }
 
   // Fewest levels a tree of K-input elements over signals of these levels
@@ -459,7 +445,9 @@ class CPoolSynthesiser {
       }
       if (g.Width() >= f.Width()) continue;
       const int level = LevelBound(Levels(g.vars));
-      if (level > (m_objective == SynthesisObjective::Depth ? levelNow : std::max(levelNow, required))) continue;
+      // Within the bound; without one, no deeper for the depth objective.
+      const bool depth = m_objective == SynthesisObjective::Depth;
+      if (level > (Bounded(required) ? std::max(levelNow, required) : depth ? levelNow : level)) continue;
       if (!best || g.Width() < static_cast<int>(best->size()) ||
           (g.Width() == static_cast<int>(best->size()) && level < bestLevel))
         best = g.vars, bestLevel = level;
@@ -544,17 +532,22 @@ class CPoolSynthesiser {
     return moves;
   }
 
-  // Moves and trials compare by levels first for the depth objective; for
-  // the element objective by whether they keep within the required level,
-  // then elements.
+  // Trials compare by levels first for the depth objective without a bound;
+  // otherwise by how far they go past the required level, then elements.
+  // Moves are tried in the order of their estimates: levels first for the
+  // depth objective, as trials for the element objective.
   using Score = std::tuple<int, int, int, size_t>;
 
+  static bool Bounded(int required) { return required <= kNoLevelLimit / 2; }
+
   Score ScoreOf(int elements, int levels, int required, size_t tieBreak) const {
-    if (m_objective == SynthesisObjective::Depth) return {levels, elements, 0, tieBreak};
+    if (m_objective == SynthesisObjective::Depth && !Bounded(required)) return {levels, elements, 0, tieBreak};
     return {std::max(0, levels - required), elements, levels, tieBreak};
   }
 
   std::pair<Score, int> Rank(const Move& m, int required) const {
+    if (m_objective == SynthesisObjective::Depth)
+      return {{m.levels, m.elements, 0, static_cast<size_t>(m.kind)}, m.tieBreak};
     return {ScoreOf(m.elements, m.levels, required, static_cast<size_t>(m.kind)), m.tieBreak};
   }
 
@@ -997,6 +990,11 @@ PoolSynthesisResult SynthesiseWithPool(const CLogicalBlock& block, const PoolSyn
       options.maxInputs < kMinBlockWidth || options.maxInputs > kMaxBlockWidth ||
       LPToWords(block.m_lp, block.m_wordDigits).size() != (size_t{1} << block.m_inputCount))
     return result;
+  // The order must name every output once.
+  std::vector<int> order = options.order;
+  std::sort(order.begin(), order.end());
+  for (size_t j = 0; j < order.size(); ++j)
+    if (order[j] != static_cast<int>(j) || order.size() != static_cast<size_t>(block.m_outputCount)) return result;
   CPoolSynthesiser synthesiser(block, options);
   try {
     synthesiser.Run();
