@@ -448,7 +448,7 @@ namespace {
 constexpr uint64_t kSmallProject = 4096;
 // The work all pool syntheses of one run may take together (roughly
 // machine-word operations: about half a second).
-constexpr uint64_t kPoolBudget = uint64_t{48} << 20;
+constexpr uint64_t kPoolBudget = uint64_t{32} << 20;
 
 // Projects of at most this many bits also take the pool synthesis once.
 constexpr uint64_t kMediumProject = uint64_t{1} << 17;
