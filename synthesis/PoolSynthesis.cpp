@@ -151,6 +151,8 @@ class CPoolSynthesiser {
       }
       m_outputs[static_cast<size_t>(j)] = made;
     }
+    while (Resubstitute()) {
+    }
     FixPolarity();
   }
 
@@ -823,6 +825,153 @@ class CPoolSynthesiser {
     const Literal high = Build(xValue & ValueOf(one), all, {x, one.id}, lookahead, required - 1);
     const Literal low = Build(~xValue & ValueOf(zero), all, {x, zero.id}, lookahead, required - 1);
     return Build(t, c, {high.id, low.id}, lookahead, required);
+  }
+
+  // --- resubstitution ----------------------------------------------------
+
+  // How many elements and outputs read each signal, counting only what the
+  // outputs need.
+  std::vector<int> References() const {
+    std::vector<int> refs(m_signals.size(), 0);
+    std::vector<bool> live(m_signals.size(), false);
+    std::vector<int> stack;
+    for (const Literal& out : m_outputs) {
+      ++refs[static_cast<size_t>(out.id)];
+      stack.push_back(out.id);
+    }
+    while (!stack.empty()) {
+      const int id = stack.back();
+      stack.pop_back();
+      if (live[static_cast<size_t>(id)]) continue;
+      live[static_cast<size_t>(id)] = true;
+      for (int in : m_signals[static_cast<size_t>(id)].fanins) {
+        ++refs[static_cast<size_t>(in)];
+        stack.push_back(in);
+      }
+    }
+    return refs;
+  }
+
+  bool IsElement(int id) const { return id > m_constant; }
+
+  // Drops the references of element `id` to its inputs, and of those that
+  // lose their last reader in turn; `freed` gets the elements that did.
+  void Dereference(int id, std::vector<int>& refs, std::vector<int>& freed) const {
+    for (int in : m_signals[static_cast<size_t>(id)].fanins)
+      if (--refs[static_cast<size_t>(in)] == 0 && IsElement(in)) {
+        freed.push_back(in);
+        Dereference(in, refs, freed);
+      }
+  }
+
+  void Reference(int id, std::vector<int>& refs) const {
+    for (int in : m_signals[static_cast<size_t>(id)].fanins)
+      if (refs[static_cast<size_t>(in)]++ == 0 && IsElement(in)) Reference(in, refs);
+  }
+
+  // Rewires elements to other signals of the network where that frees the
+  // elements only they read: for each element, its inputs and one more
+  // signal (one that does not depend on it), as few of them as still give
+  // its function, at most K. Levels do not grow for the depth objective.
+  // Returns whether it rewired any.
+  bool Resubstitute() {
+    constexpr size_t kMostElements = 2048;
+    if (m_signals.size() > kMostElements) return false;
+    bool rewired = false;
+    std::vector<int> refs = References();
+    // The pass stops at three quarters of the budget, so that it never
+    // costs the network made before it.
+    const uint64_t stop = m_options.budget - m_options.budget / 4;
+    for (int id = static_cast<int>(m_signals.size()) - 1; IsElement(id) && m_work < stop; --id) {
+      if (refs[static_cast<size_t>(id)] == 0) continue;
+      std::vector<int> freed;
+      Dereference(id, refs, freed);
+      if (!freed.empty() && Rewire(id, refs, freed))
+        rewired = true;
+      else
+        Reference(id, refs);
+    }
+    // Levels again, inputs first: an element may now read a later one.
+    std::vector<int> order;
+    std::vector<int8_t> state(m_signals.size(), 0);
+    auto visit = [&](auto&& self, int id) -> void {
+      if (state[static_cast<size_t>(id)] != 0) return;
+      state[static_cast<size_t>(id)] = 1;
+      for (int in : m_signals[static_cast<size_t>(id)].fanins) self(self, in);
+      order.push_back(id);
+    };
+    for (const Literal& out : m_outputs) visit(visit, out.id);
+    for (int id : order) {
+      Signal& s = m_signals[static_cast<size_t>(id)];
+      if (s.fanins.empty()) continue;
+      s.level = 0;
+      for (int in : s.fanins) s.level = std::max(s.level, m_signals[static_cast<size_t>(in)].level + 1);
+    }
+    return rewired && m_work < stop;
+  }
+
+  // Tries to rewire element `id`, whose own inputs are dereferenced and
+  // `freed` the elements that freed; true when done (`refs` then counts the
+  // new inputs).
+  bool Rewire(int id, std::vector<int>& refs, const std::vector<int>& freed) {
+    const Signal& node = m_signals[static_cast<size_t>(id)];
+    // Signals that depend on the element cannot feed it.
+    std::vector<bool> above(m_signals.size(), false);
+    above[static_cast<size_t>(id)] = true;
+    for (size_t other = static_cast<size_t>(id) + 1; other < m_signals.size(); ++other)
+      for (int in : m_signals[other].fanins) above[other] = above[other] || above[static_cast<size_t>(in)];
+    bool changed = true;
+    while (changed) {  // readers before their inputs are possible after earlier rewiring
+      changed = false;
+      for (size_t other = 0; other < m_signals.size(); ++other)
+        if (!above[other])
+          for (int in : m_signals[other].fanins)
+            if (above[static_cast<size_t>(in)]) above[other] = changed = true;
+    }
+    const bool depth = m_objective == SynthesisObjective::Depth || Bounded(Required());
+    const TruthTable target = node.global;
+    const std::vector<int> fanins = node.fanins;
+    const int level = node.level;
+    // The latest signals first, which are the nearest; a bounded number.
+    constexpr int kMostTried = 96;
+    int tried = 0;
+    for (size_t d = m_signals.size(); d-- > 0 && tried < kMostTried;) {
+      const Signal& divisor = m_signals[d];
+      const bool usable = (d < static_cast<size_t>(m_n) || (IsElement(static_cast<int>(d)) && refs[d] > 0)) &&
+                          !above[d] && (divisor.support & ~node.support) == 0 &&
+                          std::find(fanins.begin(), fanins.end(), static_cast<int>(d)) == fanins.end() &&
+                          (!depth || divisor.level < level);
+      if (!usable) continue;
+      ++tried;
+      std::vector<int> vars = fanins;
+      vars.push_back(static_cast<int>(d));
+      Local f;
+      if (!Tabulate(target, m_care, vars, f)) continue;
+      // Drop the freed inputs first: they are what the rewiring saves.
+      std::vector<int> ids = fanins;
+      std::stable_sort(ids.begin(), ids.end(), [&](int a, int b) {
+        return (std::find(freed.begin(), freed.end(), a) != freed.end()) >
+               (std::find(freed.begin(), freed.end(), b) != freed.end());
+      });
+      for (int in : ids) {
+        const int p = static_cast<int>(std::find(f.vars.begin(), f.vars.end(), in) - f.vars.begin());
+        if (Independent(f, p)) DropPosition(f, p);
+      }
+      if (f.Width() > m_k) continue;
+      // Worth it when an element it freed stays unread.
+      std::vector<int> trial = refs;
+      for (int in : f.vars)
+        if (trial[static_cast<size_t>(in)]++ == 0 && IsElement(in)) Reference(in, trial);
+      const bool saves =
+          std::any_of(freed.begin(), freed.end(), [&](int e) { return trial[static_cast<size_t>(e)] == 0; });
+      if (!saves) continue;
+      Signal rewired = MakeSignal(f.vars, f.on & f.care);
+      rewired.key = m_signals[static_cast<size_t>(id)].key;
+      m_signals[static_cast<size_t>(id)] = std::move(rewired);
+      refs = std::move(trial);
+      return true;
+    }
+    return false;
   }
 
   // --- the outputs -----------------------------------------------------------

@@ -28,7 +28,11 @@
 //     made the fewest elements (or levels) wins. Trials only append signals,
 //     so undoing one is a truncation.
 // Outputs are made one at a time in a given order, so later outputs reuse
-// what earlier ones made. Elements with the same inputs are grouped into one
+// what earlier ones made. Then, in passes until nothing changes, each
+// element is rewired where its inputs and one more signal of the network
+// (one that does not depend on it), as few as still give its function, free
+// an element only it read (resubstitution, as in the MIS system of Brayton
+// et al., 1987); for the depth objective no element gets deeper. Elements with the same inputs are grouped into one
 // block of several outputs; an output that needs the complement of an
 // element gets it by complementing that element where nothing else needs it
 // as it is.
@@ -36,8 +40,10 @@
 // Cost: a step on a target of v signals over a block of n inputs takes
 // O(2^n · v) to tabulate it, the serial search over its 2^v table, and
 // O(P · 2^n · v) for substitution against P signals of the pool; trials
-// multiply that by the tries per step at each level of look-ahead. A work
-// budget bounds the whole run.
+// multiply that by the tries per step at each level of look-ahead; a
+// resubstitution pass O(E · D · 2^n · K) for E elements and D signals tried
+// each (at most 96). A work budget bounds the whole run; the passes stop at
+// three quarters of it.
 // See: R. L. Ashenhurst, 1957, and H. A. Curtis, 1962 (serial decomposition);
 // J. P. Roth and R. M. Karp, "Minimization over Boolean graphs", 1962
 // (decomposition reusing functions already built); A. Mishchenko,
