@@ -139,6 +139,18 @@ def abc_best(abc, pla, k):
     return best
 
 
+def random_project(cli, folder, name, n, m, seed):
+    """(PLA, scheme) paths of a seeded random n x m function made a project,
+    or an error text."""
+    pla = os.path.join(folder, f"{name}-{n}x{m}.pla")
+    write_random_pla(pla, n, m, seed)
+    project = os.path.join(folder, f"{name}-{n}x{m}.shc")
+    made = run([cli, "new", "--pla", pla, "-o", project])
+    if made.returncode != 0:
+        return f"random {n}x{m}: new --pla failed: {made.stderr.strip()}"
+    return pla, project
+
+
 def write_random_pla(path, n, m, seed):
     rng = random.Random(seed)
     with open(path, "w", encoding="ascii") as f:
@@ -220,38 +232,46 @@ def main():
         means("Classic functions", ratios)
         print(f"slowest bench synthesis: {slowest:.3f} s")
 
+        def random_rows(name, sizes, seed, reference):
+            """Synthesises seeded random functions at every K and objective;
+            yields (n, m, k, objective, (elements, blocks, levels, seconds),
+            the reference's (LUTs, depth) or None)."""
+            nonlocal ok
+            for n, m in sizes:
+                made = random_project(args.cli, tmp, name, n, m, seed(n, m))
+                if isinstance(made, str):
+                    print(made, file=sys.stderr)
+                    ok = False
+                    continue
+                pla, project = made
+                for k in ks:
+                    figures = reference(args.abc, pla, k)
+                    for objective in OBJECTIVES:
+                        got = synthesise(args.cli, project, k, objective, os.path.join(tmp, f"{name}-k{k}.shc"))
+                        if isinstance(got, str):
+                            print(f"random {n}x{m} K={k} {objective}: {got}", file=sys.stderr)
+                            ok = False
+                            continue
+                        yield n, m, k, objective, got, figures
+
         if not args.no_random and args.abc:
             print()
             print("| random n x m | K | objective | elements | blocks | levels | time s | ABC best LUTs | ABC depth "
                   "| elements / LUTs | levels - depth |")
             print("|---|---|---|---|---|---|---|---|---|---|---|")
             both = {key: {"elements": list(v["elements"]), "levels": list(v["levels"])} for key, v in ratios.items()}
-            for n, m in RANDOM_COMPARED:
-                pla = os.path.join(tmp, f"compared-{n}x{m}.pla")
-                write_random_pla(pla, n, m, seed=100 * n + m)
-                project = os.path.join(tmp, f"compared-{n}x{m}.shc")
-                if run([args.cli, "new", "--pla", pla, "-o", project]).returncode != 0:
-                    print(f"random {n}x{m}: new --pla failed", file=sys.stderr)
-                    ok = False
-                    continue
-                for k in ks:
-                    best = abc_best(args.abc, pla, k)
-                    for objective in OBJECTIVES:
-                        got = synthesise(args.cli, project, k, objective, os.path.join(tmp, f"compared-k{k}.shc"))
-                        if isinstance(got, str):
-                            print(f"random {n}x{m} K={k} {objective}: {got}", file=sys.stderr)
-                            ok = False
-                            continue
-                        count, blocks, levels, seconds = got
-                        slowest = max(slowest, seconds)
-                        ratio = diff = "-"
-                        if best:
-                            both[(k, objective)]["elements"].append(count / best[0])
-                            both[(k, objective)]["levels"].append(levels - best[1])
-                            ratio = f"{count / best[0]:.2f}"
-                            diff = f"{levels - best[1]:+d}"
-                        print(f"| {n} x {m} | {k} | {objective} | {count} | {blocks} | {levels} | {seconds:.3f} | "
-                              f"{best[0] if best else '-'} | {best[1] if best else '-'} | {ratio} | {diff} |")
+            for n, m, k, objective, got, best in random_rows("compared", RANDOM_COMPARED, lambda n, m: 100 * n + m,
+                                                             abc_best):
+                count, blocks, levels, seconds = got
+                slowest = max(slowest, seconds)
+                ratio = diff = "-"
+                if best:
+                    both[(k, objective)]["elements"].append(count / best[0])
+                    both[(k, objective)]["levels"].append(levels - best[1])
+                    ratio = f"{count / best[0]:.2f}"
+                    diff = f"{levels - best[1]:+d}"
+                print(f"| {n} x {m} | {k} | {objective} | {count} | {blocks} | {levels} | {seconds:.3f} | "
+                      f"{best[0] if best else '-'} | {best[1] if best else '-'} | {ratio} | {diff} |")
             means("Classic and random functions", both)
             print(f"slowest synthesis of both sets: {slowest:.3f} s")
 
@@ -260,28 +280,13 @@ def main():
             print("| random n x m | K | objective | elements | blocks | levels | time s | ABC plain LUTs | "
                   "ABC plain depth | elements / ABC |")
             print("|---|---|---|---|---|---|---|---|---|---|")
-            for n, m in RANDOM_SIZES:
-                pla = os.path.join(tmp, f"random-{n}x{m}.pla")
-                write_random_pla(pla, n, m, seed=1000 * n + m)
-                project = os.path.join(tmp, f"random-{n}x{m}.shc")
-                made = run([args.cli, "new", "--pla", pla, "-o", project])
-                if made.returncode != 0:
-                    print(f"random {n}x{m}: new --pla failed: {made.stderr.strip()}", file=sys.stderr)
-                    ok = False
-                    continue
-                for k in ks:
-                    plain = abc_plain(args.abc, pla, k)
-                    for objective in OBJECTIVES:
-                        got = synthesise(args.cli, project, k, objective, os.path.join(tmp, f"random-k{k}.shc"))
-                        if isinstance(got, str):
-                            print(f"random {n}x{m} K={k} {objective}: {got}", file=sys.stderr)
-                            ok = False
-                            continue
-                        count, blocks, levels, seconds = got
-                        luts, depth = plain if plain else ("-", "-")
-                        ratio = f"{count / luts:.2f}" if plain else "-"
-                        print(f"| {n} x {m} | {k} | {objective} | {count} | {blocks} | {levels} | {seconds:.3f} | "
-                              f"{luts} | {depth} | {ratio} |")
+            for n, m, k, objective, got, plain in random_rows("random", RANDOM_SIZES, lambda n, m: 1000 * n + m,
+                                                              abc_plain):
+                count, blocks, levels, seconds = got
+                luts, depth = plain if plain else ("-", "-")
+                ratio = f"{count / luts:.2f}" if plain else "-"
+                print(f"| {n} x {m} | {k} | {objective} | {count} | {blocks} | {levels} | {seconds:.3f} | "
+                      f"{luts} | {depth} | {ratio} |")
     return 0 if ok else 1
 
 

@@ -446,9 +446,9 @@ namespace {
 // Projects of at most this many truth-table bits (outputs times words) are
 // synthesised several ways.
 constexpr uint64_t kSmallProject = 4096;
-// The work all pool syntheses of one run may take together (roughly
-// machine-word operations: about half a second).
-constexpr uint64_t kPoolBudget = uint64_t{32} << 20;
+// The work all pool syntheses of one run may take together (about 30 units
+// a microsecond: some 0.6 s at most).
+constexpr uint64_t kPoolBudget = uint64_t{20} << 20;
 
 // Projects of at most this many bits also take the pool synthesis once.
 constexpr uint64_t kMediumProject = uint64_t{1} << 17;

@@ -10,6 +10,14 @@
 
 namespace lodex::testing {
 
+// The sanitizer builds run unoptimised and several times slower: the
+// random-project tests try a quarter of their rounds there.
+#ifdef LODEX_SANITIZED
+constexpr int kRoundDivisor = 4;
+#else
+constexpr int kRoundDivisor = 1;
+#endif
+
 // A logic block with the given sequence and links (pin, source).
 inline CLogicalBlock Block(const std::string& id, const std::string& lp, std::vector<CBlockInput> inputs,
                            int outputs = 1) {

@@ -11,15 +11,8 @@
 namespace lodex {
 namespace {
 
-// The sanitizer builds run unoptimised and several times slower: they try
-// a quarter of the random projects.
-#ifdef LODEX_SANITIZED
-constexpr int kRoundDivisor = 4;
-#else
-constexpr int kRoundDivisor = 1;
-#endif
-
 using testing::Block;
+using testing::kRoundDivisor;
 using testing::RandomSequence;
 using testing::Scheme;
 

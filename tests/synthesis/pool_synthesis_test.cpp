@@ -12,12 +12,7 @@
 namespace lodex {
 namespace {
 
-#ifdef LODEX_SANITIZED
-constexpr int kRoundDivisor = 4;
-#else
-constexpr int kRoundDivisor = 1;
-#endif
-
+using testing::kRoundDivisor;
 using testing::RandomSequence;
 
 CLogicalBlock BlockOf(int n, int m, const std::string& lp) { return CLogicalScheme(n, m, "Bl_1", lp).GetBlock(1); }
