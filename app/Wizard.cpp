@@ -136,11 +136,6 @@ bool SequenceEntryTakes(const SequenceEntry& entry, size_t position, char c) {
   return entry.digitChars[digit % entry.digitChars.size()].find(c) != std::string::npos;
 }
 
-std::string SchematicRefusalText(const std::string& refusal) {
-  if (refusal.empty()) return "Схема не дала логической последовательности; причина записана в generating.log";
-  return "Схема не дала логической последовательности: " + refusal;
-}
-
 std::string SequenceEntryResult(std::string_view text) {
   std::string lp;
   for (char c : text)

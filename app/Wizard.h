@@ -90,11 +90,6 @@ SequenceEntry BuildSequenceEntry(int inputs, int digits, const std::string* impo
 // at a digit place of the mask, and only a character that digit allows.
 bool SequenceEntryTakes(const SequenceEntry& entry, size_t position, char c);
 
-// What the entry dialog shows when a schematic gave no sequence: the import
-// library's one-line reason, or where to read it when the library does not
-// say.
-std::string SchematicRefusalText(const std::string& refusal);
-
 // The sequence the entry dialog returns: its text without blanks, line feeds
 // and carriage returns.
 std::string SequenceEntryResult(std::string_view text);

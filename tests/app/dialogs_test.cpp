@@ -212,12 +212,6 @@ TEST(Wizard, WordsTheOutputsCannotHoldAreRefused) {
   EXPECT_TRUE(SequenceEntryTakes(BuildSequenceEntry(2, 2, nullptr), 3, '9'));
 }
 
-TEST(Wizard, SchematicRefusalTextNamesTheReasonOrTheTrace) {
-  EXPECT_EQ(SchematicRefusalText("the schematic has no output port"),
-            "Схема не дала логической последовательности: the schematic has no output port");
-  EXPECT_EQ(SchematicRefusalText(""), "Схема не дала логической последовательности; причина записана в generating.log");
-}
-
 TEST(Wizard, PageOneChecks) {
   EXPECT_EQ(KeyboardEntryRefusal(-1, 0), std::string(kNoProjectPropertiesText));
   EXPECT_FALSE(KeyboardEntryRefusal(2, 1));

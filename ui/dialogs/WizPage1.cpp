@@ -171,15 +171,15 @@ void CWizPage1::ImportSchematic(const std::string& path) {
   // made of; it is then built over only the inputs they depend on.
   const SchematicOutputs ports = loader.ListOutputs(path);
   std::optional<std::vector<std::string>> chosen;
-  if (ports.error.empty() && ports.outputs.size() > 1) {
+  if (!ports.error && ports.outputs.size() > 1) {
     COutputChoiceDlg choice(ports.outputs, this);
     if (choice.exec() != QDialog::Accepted) return;
     if (!choice.AllChosen()) chosen = choice.Chosen();
   }
   const SchematicSequence imported = chosen ? loader.CalcForOutputs(path, *chosen) : loader.CalcFromFile(path);
-  if (!imported.error.empty()) {
+  if (imported.error) {
     m_lp.clear();
-    Tell(imported.error);
+    m_host.Show(Message{{}, kAppTitle, MessageButtons::Ok, MessageIcon::Warning, *imported.error});
     return;
   }
   CEditLPDlg dialog(imported, m_host, this);
