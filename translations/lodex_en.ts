@@ -1076,6 +1076,128 @@ does not match the numbers of inputs and outputs</translation>
         <translation>Open the user manual
 Help</translation>
     </message>
+    <message>
+        <source>Ошибка инициализации</source>
+        <translation>Initialisation error</translation>
+    </message>
+    <message>
+        <source>Неправильный индекс</source>
+        <translation>Wrong index</translation>
+    </message>
+    <message>
+        <source>Число входов должно лежать в пределах 1..16</source>
+        <translation>The number of inputs must lie in 1..16</translation>
+    </message>
+    <message>
+        <source>Число выходов должно лежать в пределах 1..12</source>
+        <translation>The number of outputs must lie in 1..12</translation>
+    </message>
+    <message>
+        <source>Логическая последовательность содержит недопустимый символ</source>
+        <translation>The logic sequence holds a character that is not allowed</translation>
+    </message>
+    <message>
+        <source>Слово %1 логической последовательности (%2) больше %3 — наибольшего слова для %4 выходов</source>
+        <translation>Word %1 of the logic sequence (%2) is above %3, the largest word of %4 outputs</translation>
+    </message>
+    <message>
+        <source>Не выбраны свойства проекта!</source>
+        <translation>The project&apos;s properties are not chosen!</translation>
+    </message>
+    <message>
+        <source>Не загружена логическая последовательность!</source>
+        <translation>No logic sequence is loaded!</translation>
+    </message>
+    <message>
+        <source>Маска %1 не даёт допустимого разложения</source>
+        <translation>Mask %1 gives no valid decomposition</translation>
+    </message>
+    <message>
+        <source>Недопустимое разбиение выходов</source>
+        <translation>Invalid split of the outputs</translation>
+    </message>
+    <message>
+        <source>Возможно выделение последовательного блока с теми же входами
+<byte value="xd"/>Хотите выделить и объединить в параллельно-последовательный блок?</source>
+        <translation>A serial block with the same inputs can be extracted
+<byte value="xd"/>Do you want to extract it and merge into a parallel-serial block?</translation>
+    </message>
+    <message>
+        <source>Нет фиктивных входов!</source>
+        <translation>No fictitious inputs!</translation>
+    </message>
+    <message>
+        <source>Удалять можно только фиктивные входы</source>
+        <translation>Only fictitious inputs can be removed</translation>
+    </message>
+    <message>
+        <source>Нет входа %1</source>
+        <translation>No input %1</translation>
+    </message>
+    <message>
+        <source>количество ярусов в схеме = %1</source>
+        <translation>number of tiers in the scheme = %1</translation>
+    </message>
+    <message>
+        <source>   %1,      %2,  вес вх  %3, вес вых %4, инвер   %5
+</source>
+        <translation>   %1,      %2,  in weight  %3, out weight %4, inverted   %5
+</translation>
+    </message>
+    <message>
+        <source>%1номер #%2</source>
+        <translation>%1number #%2</translation>
+    </message>
+    <message>
+        <source>Не сходятся логические последовательности!</source>
+        <translation>The logic sequences do not match!</translation>
+    </message>
+    <message>
+        <source>Не сходятся логические последовательности!<byte value="xd"/>
+Слово %1 логической последовательности (%2) больше %3 — наибольшего слова для %4 выходов</source>
+        <translation>The logic sequences do not match!<byte value="xd"/>
+Word %1 of the logic sequence (%2) is above %3, the largest word of %4 outputs</translation>
+    </message>
+    <message>
+        <source>Ошибка при старте Visio!</source>
+        <translation>The drawing program could not be started!</translation>
+    </message>
+    <message>
+        <source>Экспорт в BLIF</source>
+        <translation>Export to BLIF</translation>
+    </message>
+    <message>
+        <source>BLIF (*.blif)|*.blif|Все файлы (*.*)|*.*||</source>
+        <translation>BLIF (*.blif)|*.blif|All files (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Экспорт в Verilog</source>
+        <translation>Export to Verilog</translation>
+    </message>
+    <message>
+        <source>Verilog (*.v)|*.v|Все файлы (*.*)|*.*||</source>
+        <translation>Verilog (*.v)|*.v|All files (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Сохранить VHDL-код</source>
+        <translation>Save VHDL code</translation>
+    </message>
+    <message>
+        <source>VHDL Design File (Xilinx) (*.vhd)|*.vhd|Все файлы (*.*)|*.*||</source>
+        <translation>VHDL Design File (Xilinx) (*.vhd)|*.vhd|All files (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>НЕСОВПАДЕНИЕ</source>
+        <translation>MISMATCH</translation>
+    </message>
+    <message>
+        <source>Выделение параллельно-последовательного блока</source>
+        <translation>Parallel-serial block extraction</translation>
+    </message>
+    <message>
+        <source>Схема1</source>
+        <translation>Scheme1</translation>
+    </message>
 </context>
 <context>
     <name>lodex::CAboutDlg</name>

@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QTimer>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -151,7 +152,7 @@ class ReasonBoxTest : public ::testing::Test {
 };
 
 struct Box {
-  QString text, details;
+  QString text, details, title;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
 };
 
@@ -160,7 +161,7 @@ Box BoxOf(const std::function<void()>& trigger) {
   EXPECT_TRUE(WithModal(trigger, [&](QWidget* w) {
     auto* shown = qobject_cast<QMessageBox*>(w);
     ASSERT_NE(shown, nullptr);
-    box = {shown->text(), shown->detailedText(), shown->icon()};
+    box = {shown->text(), shown->detailedText(), shown->windowTitle(), shown->icon()};
     shown->buttons().front()->click();
   }));
   return box;
@@ -207,6 +208,58 @@ TEST_F(ReasonBoxTest, FilesThatCannotBeOpenedOrWrittenSayWhyInRussian) {
 
   box = BoxOf([&] { frame->Document().OnSaveDocument(folder); });
   EXPECT_EQ(box.text, QString("Не удалось записать «%1»: это папка. Выберите другое имя файла.").arg(folder.c_str()));
+}
+
+// What the core says that is no refusal reads in Russian as lodex-cli prints
+// it and in English with the English setting: every phrase, and the main
+// window's boxes with their titles.
+TEST_F(ReasonBoxTest, PhrasesReadInTheInterfacesLanguage) {
+  for (int i = 0; i < kPhraseCodeCount; ++i) {
+    Phrase phrase(static_cast<PhraseCode>(i));
+    phrase.args.assign(5, "7");
+    const std::string name(PhraseCodeName(phrase.code));
+    EXPECT_EQ(WordPhrases({phrase}).toStdString(), PhraseText({phrase})) << name;
+    const InLanguage english(kEnglish);
+    const QString worded = WordPhrases({phrase});
+    EXPECT_FALSE(HasCyrillic(worded)) << name << ": " << worded.toStdString();
+    EXPECT_FALSE(worded.contains(QRegularExpression("%\\d"))) << name;
+  }
+  // The tier count of a two-input project, then a split that offers the
+  // parallel-serial block.
+  for (const char* language : {kRussian, kEnglish}) {
+    const InLanguage chosen(language);
+    auto frame = MakeFrame();
+    frame->Document().FinishNewProject({"p", 2, 1, "0001"});
+    // Two boxes, the tiers and the (empty) candidates, taken as they come.
+    QStringList boxes;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->isVisible()) {
+        boxes << box->text();
+        box->close();
+      }
+    });
+    poll.start(0);
+    frame->Action(CommandId::Optimize)->trigger();
+    poll.stop();
+    ASSERT_EQ(boxes.size(), 2);
+    const QString tiers = boxes[0];
+    frame->Document().FinishNewProject({"p", 4, 2, "0002000200031113"});
+    frame->Document().SelectBlock(1);
+    host->parallel = [](const CLogicalBlock&) { return SplitRequest{15, 1, 3, 2}; };
+    const Box offer = BoxOf([&] { frame->Action(CommandId::Parallel)->trigger(); });
+    if (language == kRussian) {
+      EXPECT_EQ(offer.title, "Выделение параллельно-последовательного блока");
+      EXPECT_EQ(offer.text,
+                "Возможно выделение последовательного блока с теми же входами\nХотите выделить и объединить в "
+                "параллельно-последовательный блок?");
+      EXPECT_EQ(tiers, "количество ярусов в схеме = 2");
+    } else {
+      EXPECT_EQ(offer.title, "Parallel-serial block extraction");
+      EXPECT_FALSE(HasCyrillic(offer.text)) << offer.text.toStdString();
+      EXPECT_EQ(tiers, "number of tiers in the scheme = 2");
+    }
+  }
 }
 
 }  // namespace

@@ -152,7 +152,7 @@ TEST(Wizard, MessagesOfPage1AndTheLengthCheckOfPage2) {
   sheet.next();
   EXPECT_EQ(sheet.currentId(), 0);
   ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text, kNoSequenceLoadedText);
+  EXPECT_EQ(MessageText(host.messages[0]), "Не загружена логическая последовательность!");
 
   // The entry buttons work only for the typed sequence, and want the counts.
   EXPECT_FALSE(Child<QPushButton>(&sheet, "Keyboard")->isEnabled());
@@ -160,7 +160,7 @@ TEST(Wizard, MessagesOfPage1AndTheLengthCheckOfPage2) {
   EXPECT_FALSE(Child<QLineEdit>(&sheet, "File")->isEnabled());
   EXPECT_FALSE(WithModal([&] { Child<QPushButton>(&sheet, "Keyboard")->click(); }, [](QWidget* w) { w->close(); }));
   ASSERT_EQ(host.messages.size(), 2u);
-  EXPECT_EQ(host.messages[1].text, kNoProjectPropertiesText);
+  EXPECT_EQ(MessageText(host.messages[1]), "Не выбраны свойства проекта!");
 
   // n = 2, m = 5: four words of two digits.
   Child<QComboBox>(&sheet, "Inputs")->setCurrentIndex(1);
@@ -183,7 +183,8 @@ TEST(Wizard, MessagesOfPage1AndTheLengthCheckOfPage2) {
   sheet.back();
   Child<QLineEdit>(&sheet, "Name")->clear();
   sheet.next();
-  EXPECT_EQ(sheet.Page2()->Text(), QString(kSequenceLengthText).remove('\r'));
+  EXPECT_EQ(sheet.Page2()->Text(),
+            "Длина логической последовательности \nне соответствует заданным параметрам входов/выходов");
   EXPECT_FALSE(FinishEnabled(sheet));
 
   // Back to the keyboard: the entry starts from the sequence so far.
