@@ -1261,11 +1261,11 @@ Word %1 of the logic sequence (%2) is above %3, the largest word of %4 outputs</
     </message>
     <message>
         <source>Меньше ярусов</source>
-        <translation>Fewer levels</translation>
+        <translation>Fewer tiers</translation>
     </message>
     <message>
         <source>Что синтез уменьшает в первую очередь: число одновыходных элементов или число ярусов</source>
-        <translation>What synthesis reduces first: the number of one-output elements or the number of levels</translation>
+        <translation>What synthesis reduces first: the number of one-output elements or the number of tiers</translation>
     </message>
     <message>
         <source>Блоков с числом входов больше %1: %2</source>
@@ -1293,7 +1293,7 @@ Word %1 of the logic sequence (%2) is above %3, the largest word of %4 outputs</
     </message>
     <message>
         <source>Блоков: %1, ярусов: %2, время: %3 с</source>
-        <translation>Blocks: %1, levels: %2, time: %3 s</translation>
+        <translation>Blocks: %1, tiers: %2, time: %3 s</translation>
     </message>
     <message>
         <source>Сколько входов может остаться у каждого логического блока после синтеза</source>
