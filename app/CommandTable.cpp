@@ -1,7 +1,7 @@
 #include "app/CommandTable.h"
 
 #include "app/LodexDoc.h"
-#include "app/Translatable.h"
+#include "model/Translatable.h"
 #include "synthesis/Tiers.h"
 
 namespace lodex {

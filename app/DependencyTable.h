@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Translatable.h"
+#include "model/Translatable.h"
 #include "synthesis/Dependency.h"
 
 namespace lodex {

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "app/Translatable.h"
 #include "app/dialogs/AnalysisDialog.h"
 #include "app/dialogs/FictDialog.h"
 #include "app/dialogs/ParallelDialog.h"
@@ -16,6 +15,7 @@
 #include "app/dialogs/ThreeInDialog.h"
 #include "model/LogicalBlock.h"
 #include "model/MessageSink.h"
+#include "model/Translatable.h"
 
 namespace lodex {
 

@@ -1,5 +1,6 @@
 #include "app/LodexDoc.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/CommandTable.h"
@@ -27,6 +28,10 @@ void CLodexDoc::Refuse(const Status& status) {
 
 MessageAnswer CLodexDoc::Report(const std::string& text, MessageButtons buttons, MessageIcon icon) {
   return m_host.Show(Message{text, kAppTitle, buttons, icon});
+}
+
+MessageAnswer CLodexDoc::Report(std::vector<Phrase> phrases, MessageButtons buttons, MessageIcon icon) {
+  return m_host.Show(Message{{}, kAppTitle, buttons, icon, std::nullopt, std::move(phrases)});
 }
 
 // --- framework steps -------------------------------------------------------
@@ -186,20 +191,19 @@ void CLodexDoc::OnFileNew() {
 
 bool CLodexDoc::FinishNewProject(const WizardResult& r) {
   CScopedMessageSink sink(m_host);
-  std::string reason;
+  std::optional<Phrase> problem;
   if (r.inputs < 1 || r.inputs > 16)
-    reason = "Число входов должно лежать в пределах 1..16";
+    problem = Phrase(PhraseCode::ProjectInputsRange);
   else if (r.outputs < 1 || r.outputs > 12)
-    reason = "Число выходов должно лежать в пределах 1..12";
+    problem = Phrase(PhraseCode::ProjectOutputsRange);
   else if (r.name.empty() || !SequenceLengthMatches(r.inputs, r.outputs, r.lp))
-    reason = kSequenceLengthText;
+    problem = Phrase(PhraseCode::SequenceLength);
+  else if (!std::all_of(r.lp.begin(), r.lp.end(), IsSequenceChar))
+    problem = Phrase(PhraseCode::SequenceInvalidChar);
   else
-    for (char c : r.lp)
-      if (!IsSequenceChar(c)) reason = "Логическая последовательность содержит недопустимый символ";
-  if (reason.empty())
-    if (const std::optional<std::string> wide = WordRangeText(r.outputs, r.lp)) reason = *wide;
-  if (!reason.empty()) {
-    Report(reason, MessageButtons::Ok, MessageIcon::Error);
+    problem = WordRangePhrase(r.outputs, r.lp);
+  if (problem) {
+    Report({*problem}, MessageButtons::Ok, MessageIcon::Error);
     return false;
   }
   DeleteContents();

@@ -142,6 +142,8 @@ class CLodexDoc {
   void RunCovering(void (*cover)(CLogicalScheme&));
   // Shows why an operation was refused, for the host to word.
   void Refuse(const Status& status);
+  MessageAnswer Report(std::vector<Phrase> phrases, MessageButtons buttons = MessageButtons::Ok,
+                       MessageIcon icon = MessageIcon::None);
   MessageAnswer Report(const std::string& text, MessageButtons buttons = MessageButtons::Ok,
                        MessageIcon icon = MessageIcon::None);
 

@@ -13,11 +13,11 @@ void CLodexDoc::OnVisio() {
   CScopedMessageSink sink(m_host);
   std::unique_ptr<CDrawingAutomation> program = m_host.CreateDrawingProgram();
   if (!program) {
-    Report(kDrawingStartFailure, MessageButtons::Ok, MessageIcon::Warning);
+    Report({Phrase(PhraseCode::DrawingStartFailure)}, MessageButtons::Ok, MessageIcon::Warning);
     return;
   }
   if (!DrawSchemeInVisio(m_scheme, m_libraryBlocks, *program))
-    Report(kDrawingStartFailure, MessageButtons::Ok, MessageIcon::Warning);
+    Report({Phrase(PhraseCode::DrawingStartFailure)}, MessageButtons::Ok, MessageIcon::Warning);
 }
 
 }  // namespace lodex

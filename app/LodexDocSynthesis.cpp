@@ -14,10 +14,8 @@
 namespace lodex {
 namespace {
 
-inline constexpr const char* kParallelSerialText =
-    "Возможно выделение последовательного блока с теми же входами\n\rХотите выделить и объединить в "
-    "параллельно-последовательный блок?";
-inline constexpr const char* kParallelSerialCaption = "Выделение параллельно-последовательного блока";
+inline constexpr const char* kParallelSerialCaption =
+    LODEX_TRANSLATE_NOOP("lodex::App", "Выделение параллельно-последовательного блока");
 
 // Blocks that the auto-synthesis treats as copies of the source: the same
 // sequence text over the same pins (the text alone could hand a choice to a
@@ -86,7 +84,7 @@ void CLodexDoc::OnSerial() {
   if (!choice) return;
   const int32_t mask = choice->mask;
   if (!EvaluateSplit(m_scheme, mask, sel)) {
-    Report("Маска " + std::to_string(mask) + " не даёт допустимого разложения", MessageButtons::Ok, MessageIcon::Error);
+    Report({Phrase(PhraseCode::MaskRejected, mask)}, MessageButtons::Ok, MessageIcon::Error);
     return;
   }
   ApplyToEqualBlocks(source, [&](int i) {
@@ -104,7 +102,7 @@ void CLodexDoc::OnParallel() {
   const std::optional<SplitRequest> request = m_host.RunParallelDialog(source);
   if (!request) return;
   if (!ValidSplitRequest(source, *request)) {
-    Report("Недопустимое разбиение выходов", MessageButtons::Ok, MessageIcon::Error);
+    Report({Phrase(PhraseCode::InvalidOutputSplit)}, MessageButtons::Ok, MessageIcon::Error);
     return;
   }
   ApplyToEqualBlocks(source, [&](int i) {
@@ -131,8 +129,12 @@ void CLodexDoc::ParallelSerialOffer(const SplitRequest& request) {
   const CLogicalBlock selected = m_scheme.GetBlock(s);
   if (request.in2 < 1 || request.in2 > AllPinsMask(selected.m_inputCount) - 1) return;  // no serial mask
   if (!EvaluateSplit(m_scheme, request.in2, s)) return;
-  if (m_host.Show(Message{kParallelSerialText, kParallelSerialCaption, MessageButtons::YesNo, MessageIcon::Question}) !=
-      MessageAnswer::Yes)
+  if (m_host.Show(Message{{},
+                          kParallelSerialCaption,
+                          MessageButtons::YesNo,
+                          MessageIcon::Question,
+                          std::nullopt,
+                          {Phrase(PhraseCode::ParallelSerialOffer)}}) != MessageAnswer::Yes)
     return;
   // Merges into the block after i only where it reads exactly the inputs of
   // the mask, as the group-2 block of the same split does.
@@ -167,7 +169,7 @@ void CLodexDoc::OnFictitious() {
   for (int i = 0; valid && i < source.m_inputCount; ++i)
     if (((request->in1 >> i) & 1) == 0 && !IsFictitiousInput(matrix, i)) valid = false;
   if (!valid) {
-    Report("Удалять можно только фиктивные входы", MessageButtons::Ok, MessageIcon::Error);
+    Report({Phrase(PhraseCode::OnlyFictitiousRemovable)}, MessageButtons::Ok, MessageIcon::Error);
     return;
   }
   ApplyToEqualBlocks(source, [&](int i) {
@@ -186,7 +188,7 @@ void CLodexDoc::OnThreeInput() {
   if (!choice) return;
   const int x = choice->input;
   if (x < 0 || x >= static_cast<int>(types.size())) {
-    Report("Нет входа " + std::to_string(x), MessageButtons::Ok, MessageIcon::Error);
+    Report({Phrase(PhraseCode::NoInputNumbered, x)}, MessageButtons::Ok, MessageIcon::Error);
     return;
   }
   const int32_t type = types[static_cast<size_t>(x)];
@@ -232,19 +234,23 @@ void CLodexDoc::OnCoverNor() { RunCovering(&CoverNor); }
 void CLodexDoc::OnOptimize() {
   CScopedMessageSink sink(m_host);
   if (m_scheme.GetBlockCount() < 2) {  // no output block to count the tiers at
-    Report("количество ярусов в схеме = 0");
+    Report({Phrase(PhraseCode::TierCount, 0)});
     return;
   }
   ComputeTiers(m_scheme);
-  Report("количество ярусов в схеме = " + std::to_string(m_scheme.m_blocks.back().m_tier));
+  Report({Phrase(PhraseCode::TierCount, m_scheme.m_blocks.back().m_tier)});
   if (!IsElementary(m_scheme)) return;
   const SubstitutionSearch found = FindSameLP(m_scheme, 2);
   if (!found.status) {
     Refuse(found.status);
     return;
   }
-  Report(found.text);
   const std::vector<CSubstitution>& list = found.candidates;
+  std::vector<Phrase> candidates;
+  for (const CSubstitution& s : list)
+    candidates.emplace_back(PhraseCode::SubstitutionCandidate, s.m_sourceBlock, s.m_targetBlock, s.m_targetInput,
+                            s.m_sourcePin, s.m_invert ? 1 : 0);
+  Report(candidates);
   for (const CSubstitution& c : list)
     if (const std::vector<int> dead = DeadBlocks(m_scheme, c); dead.size() > 2) Report(DeadSetText(dead));
   const int best = ChooseSubstitution(m_scheme, list);
@@ -252,7 +258,7 @@ void CLodexDoc::OnOptimize() {
   if (applied) {
     const CSubstitution& chosen = list[static_cast<size_t>(best)];
     const std::vector<int> dead = DeadBlocks(m_scheme, chosen);
-    Report(DeadSetText(dead) + "номер #" + std::to_string(best));
+    Report({Phrase(PhraseCode::SubstitutionChosen, DeadSetText(dead), best)});
     ApplySubstitution(m_scheme, chosen, dead);
     m_layoutDirty = true;
     SetModifiedFlag(true);
@@ -280,8 +286,12 @@ void CLodexDoc::OnAnalysis() {
   if (grid.HasMismatch()) {
     // A stored project may hold words its outputs cannot give: say so.
     const int outputs = m_scheme.GetBlock(m_scheme.GetBlockCount() - 1).m_inputCount;
-    const std::optional<std::string> wide = WordRangeText(outputs, m_scheme.m_sourceLP);
-    Report(wide ? std::string(kAnalysisMismatchText) + "\r\n" + *wide : std::string(kAnalysisMismatchText));
+    Phrase mismatch(PhraseCode::AnalysisMismatch);
+    if (std::optional<Phrase> wide = WordRangePhrase(outputs, m_scheme.m_sourceLP)) {
+      mismatch.code = PhraseCode::AnalysisMismatchWordTooLarge;  // the mismatch, then the word's facts
+      mismatch.args = std::move(wide->args);
+    }
+    Report({mismatch});
   }
   m_host.RunAnalysisDialog(grid);
 }

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Translatable.h"
 #include "model/LogicalScheme.h"
+#include "model/Translatable.h"
 
 namespace lodex {
 

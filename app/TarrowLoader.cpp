@@ -7,7 +7,7 @@
 #include <optional>
 #include <utility>
 
-#include "model/PrintableText.h"
+#include "schimport/RefusalNumber.h"
 #include "schimport/tarrow.h"
 
 namespace lodex {
@@ -18,7 +18,13 @@ using ComputeFromFile = decltype(&CalcLogicLineFromFile);
 using ComputeForOutputs = decltype(&CalcLogicLineForOutputs);
 using ListPorts = decltype(&ListOutputPorts);
 using Count = decltype(&ICount);
-using Reason = decltype(&LastRefusal);
+using Text = decltype(&LastRefusal);
+using RefusalCode = decltype(&LastRefusalCode);
+using RefusalArgument = decltype(&LastRefusalArgument);
+
+// More parts or arguments than this are no refusal of a sound library.
+constexpr int32_t kMaxRefusalParts = 64;
+constexpr int32_t kMaxRefusalArguments = 16;
 
 // Unloads the library when the computation is over, on every path.
 class LoadedLibrary {
@@ -80,18 +86,45 @@ SchematicSequence CTarrowLoader::CalcForOutputs(const std::string& path,
 namespace {
 
 // Loads the library at `libraryPath` into `library`; why it cannot be used
-// (no folder, or it does not load), or the empty text.
-std::string Load(const std::string& libraryPath, std::optional<LoadedLibrary>& library) {
-  if (libraryPath.empty())
-    return "Не удалось определить папку программы, из которой загружается библиотека импорта схем";
+// (no folder, or it does not load), or none.
+std::optional<Reason> Load(const std::string& libraryPath, std::optional<LoadedLibrary>& library) {
+  if (libraryPath.empty()) return Reason(ReasonCode::LibraryFolderUnknown);
   ::dlerror();
   library.emplace(libraryPath);
-  if (library->loaded()) return {};
-  return "Не удалось загрузить библиотеку импорта схем " + PrintableText(libraryPath) + ": " + DlError();
+  if (library->loaded()) return std::nullopt;
+  return Reason(ReasonCode::LibraryNotLoaded, {libraryPath, DlError()});
 }
 
-std::string MissingExport(const std::string& libraryPath, const char* name) {
-  return "В библиотеке импорта схем " + PrintableText(libraryPath) + " нет функции " + name;
+Reason MissingExport(const std::string& libraryPath, const char* name) {
+  return Reason(ReasonCode::LibraryFunctionMissing, {libraryPath, name});
+}
+
+// The library's one line and, where it gives them, the codes and facts of
+// its last refusal, part by part: each part but the last takes the next as
+// its last argument.
+void ReadRefusal(const LoadedLibrary& library, std::string& line, std::optional<Reason>& reason) {
+  if (void* text = library.Find("LastRefusal")) {
+    const char* why = reinterpret_cast<Text>(text)();
+    line = why ? why : "";
+  }
+  const auto code = reinterpret_cast<RefusalCode>(library.Find("LastRefusalCode"));
+  const auto argument = reinterpret_cast<RefusalArgument>(library.Find("LastRefusalArgument"));
+  if (code == nullptr || argument == nullptr) return;
+  std::vector<std::pair<ReasonCode, std::vector<ReasonArg>>> parts;
+  for (int32_t part = 0; code(part) != 0; ++part) {
+    const std::optional<ReasonCode> known = tarrow::RefusalCodeOfNumber(code(part));
+    if (!known || part == kMaxRefusalParts) return;
+    std::vector<ReasonArg> args;
+    for (const char* fact; (fact = argument(part, static_cast<int32_t>(args.size()))) != nullptr;) {
+      if (args.size() == static_cast<size_t>(kMaxRefusalArguments)) return;
+      args.emplace_back(std::string(fact));
+    }
+    parts.emplace_back(*known, std::move(args));
+  }
+  for (auto part = parts.rbegin(); part != parts.rend(); ++part) {
+    if (reason) part->second.emplace_back(std::move(*reason));
+    reason = Reason(part->first, std::move(part->second));
+  }
 }
 
 // The lines of a text the library returned.
@@ -115,11 +148,10 @@ SchematicOutputs CTarrowLoader::ListOutputs(const std::string& path) const {
   SchematicOutputs result;
   std::optional<LoadedLibrary> loaded;
   result.error = Load(m_libraryPath, loaded);
-  if (!result.error.empty()) return result;
+  if (result.error) return result;
   const LoadedLibrary& library = *loaded;
   void* list = library.Find("ListOutputPorts");
-  void* reason = library.Find("LastRefusal");
-  if (list == nullptr || reason == nullptr) {
+  if (list == nullptr || library.Find("LastRefusal") == nullptr) {
     result.error = MissingExport(m_libraryPath, list == nullptr ? "ListOutputPorts" : "LastRefusal");
     return result;
   }
@@ -128,10 +160,7 @@ SchematicOutputs CTarrowLoader::ListOutputs(const std::string& path) const {
     if (tab == std::string::npos) continue;
     result.outputs.push_back({line.substr(0, tab), std::atoi(line.c_str() + tab + 1)});
   }
-  if (result.outputs.empty()) {
-    const char* why = reinterpret_cast<Reason>(reason)();
-    result.refusal = why ? why : "";
-  }
+  if (result.outputs.empty()) ReadRefusal(library, result.refusal, result.refusalReason);
   return result;
 }
 
@@ -140,7 +169,7 @@ SchematicSequence CTarrowLoader::Run(const char* computeExport, const std::strin
   SchematicSequence result;
   std::optional<LoadedLibrary> loaded;
   result.error = Load(m_libraryPath, loaded);
-  if (!result.error.empty()) return result;
+  if (result.error) return result;
   const LoadedLibrary& library = *loaded;
   void* compute = library.Find(computeExport);
   void* inputs = library.Find("ICount");
@@ -162,14 +191,11 @@ SchematicSequence CTarrowLoader::Run(const char* computeExport, const std::strin
                      : path ? reinterpret_cast<ComputeFromFile>(compute)(path->c_str())
                             : reinterpret_cast<ComputeFromDialog>(compute)();
   result.lp = text ? text : "";
-  if (names && !result.lp.empty()) result.inputNames = Lines(reinterpret_cast<Reason>(names)());
+  if (names && !result.lp.empty()) result.inputNames = Lines(reinterpret_cast<Text>(names)());
   result.inputs = reinterpret_cast<Count>(inputs)();
   result.outputs = reinterpret_cast<Count>(outputs)();
   // Only newer libraries say why; the others leave the reason empty.
-  if (void* reason = library.Find("LastRefusal"); reason && result.lp.empty()) {
-    const char* why = reinterpret_cast<Reason>(reason)();
-    result.refusal = why ? why : "";
-  }
+  if (result.lp.empty()) ReadRefusal(library, result.refusal, result.refusalReason);
   return result;
 }
 

@@ -5,8 +5,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "model/Status.h"
 
 namespace lodex {
 
@@ -18,10 +21,15 @@ struct SchematicSequence {
   std::string lp;  // the logic sequence; empty when the schematic gave none
   int32_t inputs = 0;
   int32_t outputs = 0;
-  std::string error;  // why the library could not be used; empty when it ran
-  // Why the schematic gave no sequence, in the library's one line; empty when
-  // it gave one or the library does not say (one without LastRefusal).
+  std::optional<Reason> error;  // why the library could not be used; none when it ran
+  // Why the schematic gave no sequence, in the library's one English line;
+  // empty when it gave one or the library does not say (one without
+  // LastRefusal).
   std::string refusal;
+  // The same as a code and its facts, for the program to word; none also when
+  // the library does not give them (one without LastRefusalCode, or a code
+  // this program does not know).
+  std::optional<Reason> refusalReason;
   // The input ports the sequence is over, input k first; filled only by
   // CalcForOutputs.
   std::vector<std::string> inputNames;
@@ -36,8 +44,9 @@ struct SchematicOutput {
 // What the wizard lists for a choice of outputs.
 struct SchematicOutputs {
   std::vector<SchematicOutput> outputs;  // file order; empty when refused
-  std::string error;                     // why the library could not be used
-  std::string refusal;                   // why the schematic was refused
+  std::optional<Reason> error;           // why the library could not be used
+  std::string refusal;                   // why the schematic was refused, as above
+  std::optional<Reason> refusalReason;
 };
 
 class CTarrowLoader {
@@ -51,8 +60,9 @@ class CTarrowLoader {
   // unknown.
   const std::string& LibraryPath() const { return m_libraryPath; }
 
-  // CalcLogicLineFromSch, ICount, OCount (and LastRefusal when the library
-  // has it): the library's own dialog asks for the schematic.
+  // CalcLogicLineFromSch, ICount, OCount (and LastRefusal, LastRefusalCode
+  // and LastRefusalArgument when the library has them): the library's own
+  // dialog asks for the schematic.
   SchematicSequence CalcFromDialog() const;
   // CalcLogicLineFromFile(path), ICount, OCount.
   SchematicSequence CalcFromFile(const std::string& path) const;

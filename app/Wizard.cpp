@@ -17,8 +17,8 @@ bool IsPlaFileName(const std::string& name) {
 
 int CountSelection(int count, int items) { return count >= 1 && count <= items ? count - 1 : -1; }
 
-std::optional<std::string> KeyboardEntryRefusal(int inputSelection, int outputSelection) {
-  if (inputSelection < 0 || outputSelection < 0) return std::string(kNoProjectPropertiesText);
+std::optional<Phrase> KeyboardEntryRefusal(int inputSelection, int outputSelection) {
+  if (inputSelection < 0 || outputSelection < 0) return Phrase(PhraseCode::NoProjectProperties);
   return std::nullopt;
 }
 
@@ -42,7 +42,7 @@ WizardPage1Next NextFromPage1(int source, const std::string& fileName, const std
     next.lp = collected;
     next.advance = true;
   } else {
-    next.message = kNoSequenceLoadedText;
+    next.message = Phrase(PhraseCode::NoSequenceLoaded);
   }
   return next;
 }
@@ -52,11 +52,10 @@ bool SequenceLengthMatches(int inputs, int outputs, std::string_view lp) {
   return lp.size() == (size_t{1} << inputs) * static_cast<size_t>(WordDigitsFor(outputs));
 }
 
-std::optional<std::string> WordRangeText(int outputs, std::string_view lp) {
+std::optional<Phrase> WordRangePhrase(int outputs, std::string_view lp) {
   const std::optional<WordOutOfRange> wide = FindWordOutOfRange(lp, outputs);
   if (!wide) return std::nullopt;
-  return "Слово " + std::to_string(wide->position) + " логической последовательности (" + wide->word + ") больше " +
-         std::to_string((1 << outputs) - 1) + " — наибольшего слова для " + std::to_string(outputs) + " выходов";
+  return Phrase(PhraseCode::WordTooLarge, wide->position, wide->word, (1 << outputs) - 1, outputs);
 }
 
 std::string AllowedWordDigits(int outputs, int digit) {
@@ -69,24 +68,17 @@ std::string AllowedWordDigits(int outputs, int digit) {
 WizardPage2 BuildWizardPage2(const std::string& name, int inputs, int outputs, std::string_view lp) {
   WizardPage2 page;
   if (name.empty() || !SequenceLengthMatches(inputs, outputs, lp)) {
-    page.text = kSequenceLengthText;
+    page.problem = Phrase(PhraseCode::SequenceLength);
     return page;
   }
-  if (std::optional<std::string> wide = WordRangeText(outputs, lp)) {
-    page.text = std::move(*wide);
-    return page;
-  }
+  if ((page.problem = WordRangePhrase(outputs, lp))) return page;
   const size_t d = static_cast<size_t>(WordDigitsFor(outputs));
   page.finishEnabled = true;
-  page.text = "     Имя проекта:          " + name;
-  page.text += "\r\n     Число входов схемы:   " + std::to_string(inputs);
-  page.text += "\r\n     Число выходов схемы:  " + std::to_string(outputs);
-  page.text += "\r\n     Логическая последовательность: \r\n";
   for (size_t i = 0; i < lp.size(); ++i) {
-    if (i % (4 * d) == 0) page.text += "  ";
-    if (i > 0 && i % d == 0) page.text += ' ';
-    if (i > 0 && i % (16 * d) == 0) page.text += "\r\n  ";
-    page.text += lp[i];
+    if (i % (4 * d) == 0) page.sequence += "  ";
+    if (i > 0 && i % d == 0) page.sequence += ' ';
+    if (i > 0 && i % (16 * d) == 0) page.sequence += "\r\n  ";
+    page.sequence += lp[i];
   }
   return page;
 }
@@ -134,11 +126,6 @@ bool SequenceEntryTakes(const SequenceEntry& entry, size_t position, char c) {
   const size_t digit =
       static_cast<size_t>(std::count(entry.mask.begin(), entry.mask.begin() + static_cast<long>(position), '&'));
   return entry.digitChars[digit % entry.digitChars.size()].find(c) != std::string::npos;
-}
-
-std::string SchematicRefusalText(const std::string& refusal) {
-  if (refusal.empty()) return "Схема не дала логической последовательности; причина записана в generating.log";
-  return "Схема не дала логической последовательности: " + refusal;
 }
 
 std::string SequenceEntryResult(std::string_view text) {

@@ -8,16 +8,14 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Translatable.h"
+#include "model/Phrase.h"
 #include "model/Status.h"
+#include "model/Translatable.h"
 
 namespace lodex {
 
-inline constexpr const char* kDefaultProjectName = "Схема1";
-inline constexpr const char* kNoProjectPropertiesText = "Не выбраны свойства проекта!";
-inline constexpr const char* kNoSequenceLoadedText = "Не загружена логическая последовательность!";
-inline constexpr const char* kSequenceLengthText = LODEX_TRANSLATE_NOOP(
-    "lodex::App", "Длина логической последовательности \r\nне соответствует заданным параметрам входов/выходов");
+// The name page 1 offers, in the interface's language.
+inline constexpr const char* kDefaultProjectName = LODEX_TRANSLATE_NOOP("lodex::App", "Схема1");
 inline constexpr const char* kSequenceFileFilter = LODEX_TRANSLATE_NOOP(
     "lodex::App",
     "Файлы логической последовательности (*.lof)|*.lof|Файлы Berkeley PLA (*.pla)|*.pla|Все файлы (*.*)|*.*||");
@@ -29,14 +27,14 @@ inline constexpr int kOutputItems = 12;
 
 // "С клавиатуры": the message that stops it when a count is not chosen
 // (selections are combo indices, -1 for none), else none.
-std::optional<std::string> KeyboardEntryRefusal(int inputSelection, int outputSelection);
+std::optional<Phrase> KeyboardEntryRefusal(int inputSelection, int outputSelection);
 
 // Page 1's Next by the source choice (0 file, 1 keyboard or schematic, -1
 // none): the sequence page 2 gets, or the message that keeps page 1.
 struct WizardPage1Next {
   bool advance = false;
   std::string lp;
-  std::optional<std::string> message;
+  std::optional<Phrase> message;
   // Why a file was refused, for the host to word; page 1 stays.
   std::optional<Reason> refusal;
   // A PLA file brings its counts along: page 1 shows them.
@@ -50,9 +48,9 @@ WizardPage1Next NextFromPage1(int source, const std::string& fileName, const std
 // True when `lp` has 2^inputs words of ceil(outputs/4) characters.
 bool SequenceLengthMatches(int inputs, int outputs, std::string_view lp);
 
-// The message for the first word of `lp` that `outputs` bits cannot hold
-// (naming its position and the word), or none.
-std::optional<std::string> WordRangeText(int outputs, std::string_view lp);
+// The first word of `lp` that `outputs` bits cannot hold, as WordTooLarge
+// with its position and the word, or none.
+std::optional<Phrase> WordRangePhrase(int outputs, std::string_view lp);
 
 // The characters the sequence entry field takes at digit `digit` (0 = the
 // most significant) of a word of `outputs` bits: the hexadecimal digits up
@@ -61,12 +59,15 @@ std::string AllowedWordDigits(int outputs, int digit);
 
 struct WizardPage2 {
   bool finishEnabled = false;
-  std::string text;  // the summary, or the length message
+  // Why Finish stays off: SequenceLength or WordRangePhrase.
+  std::optional<Phrase> problem;
+  // The sequence as the summary shows it below the name and the counts:
+  // groups of four words, sixteen words a line.
+  std::string sequence;
 };
 
-// Page 2 for page 1's values: the summary with Finish enabled when the name
-// is not empty, the length matches and every word fits the outputs, else the
-// length message or WordRangeText.
+// Page 2 for page 1's values: Finish enabled when the name is not empty, the
+// length matches and every word fits the outputs.
 WizardPage2 BuildWizardPage2(const std::string& name, int inputs, int outputs, std::string_view lp);
 
 // The sequence entry dialog's contents and geometry (pixels).
@@ -89,11 +90,6 @@ SequenceEntry BuildSequenceEntry(int inputs, int digits, const std::string* impo
 // Whether the entry field takes `c` typed at `position` of its text: only
 // at a digit place of the mask, and only a character that digit allows.
 bool SequenceEntryTakes(const SequenceEntry& entry, size_t position, char c);
-
-// What the entry dialog shows when a schematic gave no sequence: the import
-// library's one-line reason, or where to read it when the library does not
-// say.
-std::string SchematicRefusalText(const std::string& refusal);
 
 // The sequence the entry dialog returns: its text without blanks, line feeds
 // and carriage returns.

@@ -185,7 +185,7 @@ void RunFictitious(const FictitiousArgs& a) {
     const int item = block.m_inputCount - 1 - k;
     const CFictDialogModel::PickResult picked = model.Pick(item);
     if (picked.message) {
-      host.Refuse(*picked.message);
+      host.Refuse(PhraseText({*picked.message}));
       return std::nullopt;
     }
     if (picked.checkedItem != item) {

@@ -29,7 +29,7 @@ SchematicSequence ImportSchematicOrRefuse(const std::string& path, const std::st
   }
   const CTarrowLoader loader;
   SchematicSequence result = names.empty() ? loader.CalcFromFile(path) : loader.CalcForOutputs(path, names);
-  if (!result.error.empty()) Refuse(result.error);
+  if (result.error) Refuse(EnglishText(*result.error));
   if (result.lp.empty())
     Refuse(result.refusal.empty()
                ? "the schematic " + PrintableText(path) + " gives no logic sequence; generating.log says why"

@@ -15,6 +15,7 @@
 
 #include "model/LogicalScheme.h"
 #include "model/Status.h"
+#include "model/Translatable.h"
 
 namespace lodex {
 
@@ -51,11 +52,13 @@ class CNetlistGenerator {
   static std::string DesignName(const std::string& title);
 
   // The save dialogs' proposals.
-  static constexpr const char* kBlifDialogTitle = "Экспорт в BLIF";
-  static constexpr const char* kBlifFilter = "BLIF (*.blif)|*.blif|Все файлы (*.*)|*.*||";
+  static constexpr const char* kBlifDialogTitle = LODEX_TRANSLATE_NOOP("lodex::App", "Экспорт в BLIF");
+  static constexpr const char* kBlifFilter =
+      LODEX_TRANSLATE_NOOP("lodex::App", "BLIF (*.blif)|*.blif|Все файлы (*.*)|*.*||");
   static constexpr const char* kBlifExtension = "blif";
-  static constexpr const char* kVerilogDialogTitle = "Экспорт в Verilog";
-  static constexpr const char* kVerilogFilter = "Verilog (*.v)|*.v|Все файлы (*.*)|*.*||";
+  static constexpr const char* kVerilogDialogTitle = LODEX_TRANSLATE_NOOP("lodex::App", "Экспорт в Verilog");
+  static constexpr const char* kVerilogFilter =
+      LODEX_TRANSLATE_NOOP("lodex::App", "Verilog (*.v)|*.v|Все файлы (*.*)|*.*||");
   static constexpr const char* kVerilogExtension = "v";
 };
 

@@ -11,6 +11,7 @@
 #include "model/FileIo.h"
 #include "model/LogicalScheme.h"
 #include "model/Status.h"
+#include "model/Translatable.h"
 
 namespace lodex {
 
@@ -51,8 +52,9 @@ class CVhdlGenerator {
   static Status Encode(const std::string& path, const std::string& text, FileOutput& file);
 
   // The save dialog's proposals.
-  static constexpr const char* kDialogTitle = "Сохранить VHDL-код";
-  static constexpr const char* kFilter = "VHDL Design File (Xilinx) (*.vhd)|*.vhd|Все файлы (*.*)|*.*||";
+  static constexpr const char* kDialogTitle = LODEX_TRANSLATE_NOOP("lodex::App", "Сохранить VHDL-код");
+  static constexpr const char* kFilter =
+      LODEX_TRANSLATE_NOOP("lodex::App", "VHDL Design File (Xilinx) (*.vhd)|*.vhd|Все файлы (*.*)|*.*||");
   static constexpr const char* kExtension = "vhd";
   static std::string ProposedFileName(const std::string& title) {
     return VhdlDesignName(VhdlTitleStem(title)) + ".vhd";

@@ -7,10 +7,6 @@
 
 namespace lodex {
 
-// The text shown when the drawing program cannot be started or cannot take
-// the drawing.
-inline constexpr const char* kDrawingStartFailure = "Ошибка при старте Visio!";
-
 // Diagram units to page inches: 100 units an inch, y turned upwards from a
 // page top at 11.6 inches.
 double PageX(int x);
@@ -19,7 +15,7 @@ double PageY(int y);
 // Draws the laid-out diagram: blocks, extra pieces, junctions, straight
 // segments, wires, weight text boxes and inversion marks. False when the
 // program cannot be started (nothing is drawn) or cannot take the finished
-// drawing; the caller reports kDrawingStartFailure.
+// drawing; the caller reports it (PhraseCode::DrawingStartFailure).
 bool DrawInVisio(const CSchemeDrawing& drawing, CDrawingAutomation& automation);
 
 // Lays the scheme out as the view would (library labels when

@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::optional<tarrow::SchSequence> result;
   if (tarrow::ReadSchematic(in, top.string(), netlist, log, &hierarchy) && tarrow::CheckNetlist(netlist, log))
     result = tarrow::EvaluateNetlist(netlist, log);
-  const std::string refusal = log.Refusal();
+  const std::string refusal = log.Refusal() ? lodex::EnglishText(*log.Refusal()) : std::string();
   file.reset();
   std::error_code ec;
   if (std::filesystem::file_size(folder.path() / "generating.log", ec) > tarrow::kMaxTraceBytes + 4096) std::abort();

@@ -1,6 +1,7 @@
 #include "model/LogicalScheme.h"
 
 #include "model/MessageSink.h"
+#include "model/Translatable.h"
 
 namespace lodex {
 namespace {
@@ -65,7 +66,12 @@ void CLogicalScheme::InitFromBlock(const CLogicalBlock& source) {
 
 void CLogicalScheme::SetBlock(int index, const CLogicalBlock& block) {
   if (index < 0 || index >= GetBlockCount()) {
-    ShowMessage({"Неправильный индекс", "Ошибка инициализации", MessageButtons::Ok, MessageIcon::Error});
+    ShowMessage({{},
+                 LODEX_TRANSLATE_NOOP("lodex::App", "Ошибка инициализации"),
+                 MessageButtons::Ok,
+                 MessageIcon::Error,
+                 std::nullopt,
+                 {Phrase(PhraseCode::WrongIndex)}});
     return;
   }
   m_blocks[static_cast<size_t>(index)] = block;

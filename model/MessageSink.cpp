@@ -26,7 +26,9 @@ CMessageSink*& Installed() {
 }  // namespace
 
 std::string MessageText(const Message& message) {
-  return message.reason && message.text.empty() ? EnglishText(*message.reason) : message.text;
+  if (!message.text.empty()) return message.text;
+  if (message.reason) return EnglishText(*message.reason);
+  return PhraseText(message.phrases);
 }
 
 CMessageSink& CurrentMessageSink() { return *Installed(); }

@@ -5,7 +5,9 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "model/Phrase.h"
 #include "model/Status.h"
 
 namespace lodex {
@@ -15,17 +17,25 @@ enum class MessageIcon { None, Error, Warning, Information, Question };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
 struct Message {
+  // A text worded already (by the program around the core, or without
+  // words); empty when the reason or the phrases say it.
   std::string text;
+  // The box's title: kAppTitle, or a text of the core marked with
+  // LODEX_TRANSLATE_NOOP, which the host translates.
   std::string caption;
   MessageButtons buttons = MessageButtons::Ok;
   MessageIcon icon = MessageIcon::None;
   // Why an operation was refused, for the host to word in its language;
   // the text is then empty.
   std::optional<Reason> reason = std::nullopt;
+  // What the program says, one phrase after another, for the host to word in
+  // its language; the text is then empty.
+  std::vector<Phrase> phrases = {};
 };
 
-// What a message says in the core's words: its text, or else its reason in
-// English (the command line's and standard error's wording).
+// What a message says in the core's words (the command line's and standard
+// error's): its text, else its reason in English, else its phrases in the
+// program's own words.
 std::string MessageText(const Message& message);
 
 class CMessageSink {

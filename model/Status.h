@@ -127,13 +127,92 @@ namespace lodex {
   X(NoLogicBlock, "the scheme has no logic block")                                                 \
   X(SequenceMisfit, "block %1 cannot be synthesised: its sequence does not fit it")                \
   X(PathLengthRange, "path length %1 is outside 1..16")                                            \
-  X(NotElementary, "the scheme has blocks with more than two inputs or more than one output")
+  X(NotElementary, "the scheme has blocks with more than two inputs or more than one output")      \
+  /* the schematic-import library as the program loads it */                                       \
+  X(LibraryFolderUnknown,                                                                          \
+    "the folder of the program, from which the schematic-import library "                          \
+    "is loaded, is unknown")                                                                       \
+  X(LibraryNotLoaded, "cannot load the schematic-import library '%1': %2")                         \
+  X(LibraryFunctionMissing, "the schematic-import library '%1' has no function %2")                \
+  LODEX_SCHEMATIC_REASONS(X)
+
+// The refusals of the schematic-import library tarrow. They cross its
+// exported interface as numbers counted from the first of them, so this list
+// only grows at its end: a code keeps its number and its arguments. A reason
+// that names another (the refusal inside a sub-schematic, the kind of a
+// storing part) has it as its last argument.
+#define LODEX_SCHEMATIC_REASONS(X)                                                               \
+  X(SchNotRegular, "the schematic %1 cannot be opened: it is not a regular file")                \
+  X(SchCannotOpen, "the schematic %1 cannot be opened")                                          \
+  X(SchOutOfResources, "the schematic could not be evaluated: the library ran out of resources") \
+  X(SchInSubSchematic, "in %1: %2")                                                              \
+  X(SchSubCannotOpen, "the file cannot be opened")                                               \
+  X(SchReadFailed, "the schematic could not be read to its end")                                 \
+  X(SchLineTooLong, "line %1 is longer than %2 characters")                                      \
+  X(SchXmlTooLarge, "the XML schematic is larger than %1 MiB")                                   \
+  X(SchXmlDamaged, "the XML schematic is damaged near byte %1")                                  \
+  X(SchTooManyNets, "the schematic expands to more than %1 nets")                                \
+  X(SchTooManyParts, "the schematic expands to more than %1 library parts")                      \
+  X(SchPortUndeclared, "the port %1 names a net that is not declared before it")                 \
+  X(SchBusPortTooWide, "the bus port %1 is wider than %2 nets")                                  \
+  X(SchPinBeforeBlock, "a pin line stands before the first block")                               \
+  X(SchPinBusTooWide, "the pin %1 of %2 or its net is a bus wider than %3 nets")                 \
+  X(SchPinWidths, "the pin %1 of %2 has %3 bits, but its net %4 has %5")                         \
+  X(SchNoSuchPin, "the block %1 (%2) has no pin %3")                                             \
+  X(SchPinNetUndeclared, "the pin %1 of %2 names the net %3, which is not declared")             \
+  X(SchUnsupportedType, "the block %1 has the type %2, which is not a supported part")           \
+  X(SchUnknownType,                                                                              \
+    "the block %1 has the type %2, which is neither a library part nor a "                       \
+    "schematic %2.sch in the folder of %3")                                                      \
+  X(SchStoringPart, "a block is a %3 (%1, %2): only combinational schematics can be imported")   \
+  X(SchFlipFlop, "flip-flop")                                                                    \
+  X(SchLatch, "latch")                                                                           \
+  X(SchCounter, "counter")                                                                       \
+  X(SchShiftRegister, "shift register")                                                          \
+  X(SchRam, "RAM")                                                                               \
+  X(SchAccumulator, "accumulator")                                                               \
+  X(SchSubCycle, "the block %1 uses %2, which is being read: the sub-schematics form a cycle")   \
+  X(SchSubTooDeep, "the block %1 uses %2 deeper than %3 levels of sub-schematics")               \
+  X(SchNetTables, "the net tables differ in length")                                             \
+  X(SchInputPortUndeclared, "an input port names no declared net")                               \
+  X(SchOutputPortUndeclared, "an output port names no declared net")                             \
+  X(SchNoOutputPort, "the schematic has no output port")                                         \
+  X(SchPinsMismatch, "the block %1 does not have the pins of %2")                                \
+  X(SchOutputPinUndeclared, "an output pin of %1 names no declared net")                         \
+  X(SchInputPinUnconnected, "the input pin %1 of %2 (%3) is not connected")                      \
+  X(SchInputPinUndeclared, "the input pin %1 of %2 names no declared net")                       \
+  X(SchConstantValue,                                                                            \
+    "the constant %1 has the value \"%2\", which is not a hexadecimal "                          \
+    "number of at most 16 digits")                                                               \
+  X(SchGateDrivesInput, "the gate %1 drives the net %2 (%3) of an input port")                   \
+  X(SchNetDrivenTwice, "the net %1 (%2) is driven by both %3 and %4")                            \
+  X(SchOutputPortNotDriven, "the output port %1 is not driven")                                  \
+  X(SchNetReadNotDriven, "the net %1 (%2) is not driven, but the block %3 reads it")             \
+  X(SchGateCycle, "the gates %1 form a cycle")                                                   \
+  X(SchNoSuchOutputPort, "the schematic has no output port %1")                                  \
+  X(SchNetNotDriven, "the net %1 is not driven")                                                 \
+  X(SchSubNetNotDriven, "a net inside a sub-schematic is not driven")                            \
+  X(SchChosenTooManyInputs, "the chosen outputs need %1 inputs; at most %2 are supported")       \
+  X(SchTooManyInputPorts,                                                                        \
+    "the schematic has %1 input ports and its outputs need %2 inputs; "                          \
+    "at most %3 are supported (choose outputs to import a part)")                                \
+  X(SchTooManyInputPortsOneNeeded,                                                               \
+    "the schematic has %1 input ports and its outputs need 1 input; "                            \
+    "at most %2 are supported (choose outputs to import a part)")
 
 enum class ReasonCode : uint16_t {
 #define LODEX_REASON_CODE(code, english) code,
   LODEX_REASONS(LODEX_REASON_CODE)
 #undef LODEX_REASON_CODE
 };
+
+// The first of the schematic-import library's codes, and how many there are.
+inline constexpr ReasonCode kFirstSchematicReason = ReasonCode::SchNotRegular;
+inline constexpr int kSchematicReasonCount = 0
+#define LODEX_REASON_COUNT(code, english) +1
+    LODEX_SCHEMATIC_REASONS(LODEX_REASON_COUNT)
+#undef LODEX_REASON_COUNT
+    ;
 
 inline constexpr int kReasonCodeCount = 0
 #define LODEX_REASON_COUNT(code, english) +1

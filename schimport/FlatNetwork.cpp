@@ -107,7 +107,7 @@ std::optional<std::vector<int32_t>> ConeOrder(const FlatNetwork& flat, const std
         }
         if (!names.empty()) break;
       }
-      LogFailure(log, "the gates " + names + " form a cycle");
+      LogFailure(log, Reason(ReasonCode::SchGateCycle, {names}));
       return std::nullopt;
     }
   }

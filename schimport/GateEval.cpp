@@ -126,7 +126,7 @@ std::optional<std::vector<SchPort>> ChosenOutputs(const SchNetlist& n, const Sch
     for (size_t i = 0; i < n.OutputPorts.size(); ++i)
       if (n.SignalNames[static_cast<size_t>(n.OutputPorts[i].net)] == name) chosen[i] = found = true;
     if (!found) {
-      LogFailure(log, "the schematic has no output port " + ShownName(name));
+      LogFailure(log, Reason(ReasonCode::SchNoSuchOutputPort, {ShownName(name)}));
       return std::nullopt;
     }
   }
@@ -169,8 +169,8 @@ std::optional<SchSequence> EvaluateNetlist(SchNetlist& n, SchLog& log, const Sch
   for (size_t net = 0; net < flat.nets; ++net) {
     if (!reached[net]) continue;
     if (!isInput[net]) {
-      LogFailure(log, net < n.SignalNames.size() ? "the net " + ShownName(n.SignalNames[net]) + " is not driven"
-                                                 : std::string("a net inside a sub-schematic is not driven"));
+      LogFailure(log, net < n.SignalNames.size() ? Reason(ReasonCode::SchNetNotDriven, {ShownName(n.SignalNames[net])})
+                                                 : Reason(ReasonCode::SchSubNetNotDriven));
       return std::nullopt;
     }
     ++needed;
@@ -179,14 +179,9 @@ std::optional<SchSequence> EvaluateNetlist(SchNetlist& n, SchLog& log, const Sch
   for (const SchPort& port : n.InputPorts)
     if (!chosen || reached[static_cast<size_t>(port.net)]) inputs.push_back(port);
   if (inputs.size() > static_cast<size_t>(kMaxInputPorts)) {
-    const std::string need = std::to_string(needed) + " input" + (needed == 1 ? "" : "s");
-    LogFailure(log, chosen ? "the chosen outputs need " + need + "; at most " + std::to_string(kMaxInputPorts) +
-                                 " are supported"
-                           : "the schematic has " + std::to_string(inputs.size()) +
-                                 " input ports and its outputs "
-                                 "need " +
-                                 need + "; at most " + std::to_string(kMaxInputPorts) +
-                                 " are supported (choose outputs to import a part)");
+    LogFailure(log, chosen        ? Reason(ReasonCode::SchChosenTooManyInputs, {needed, kMaxInputPorts})
+                    : needed == 1 ? Reason(ReasonCode::SchTooManyInputPortsOneNeeded, {inputs.size(), kMaxInputPorts})
+                                  : Reason(ReasonCode::SchTooManyInputPorts, {inputs.size(), needed, kMaxInputPorts}));
     return std::nullopt;
   }
   n.InputPorts = std::move(inputs);

@@ -348,22 +348,23 @@ std::optional<uint64_t> ParseConstantValue(std::string_view text) {
   return value;
 }
 
-const char* SequentialKind(std::string_view name) {
+std::optional<lodex::ReasonCode> SequentialKind(std::string_view name) {
   // Library families of storing parts: the prefix, then either the letters
   // and digits of their variants (fdce, ld_1, fd16re) or a width first
   // (cb4ce, sr8rle, ram16x1s).
   struct Family {
     std::string_view prefix;
-    const char* kind;
+    lodex::ReasonCode kind;
     bool widthFirst;
   };
+  using enum lodex::ReasonCode;
   static constexpr Family kFamilies[] = {
-      {"fd", "flip-flop", false},     {"fjk", "flip-flop", false},     {"ft", "flip-flop", false},
-      {"ifd", "flip-flop", false},    {"ofd", "flip-flop", false},     {"ld", "latch", false},
-      {"ild", "latch", false},        {"cb", "counter", true},         {"cc", "counter", true},
-      {"cd", "counter", true},        {"cj", "counter", true},         {"cr", "counter", true},
-      {"sr", "shift register", true}, {"srl", "shift register", true}, {"ram", "RAM", true},
-      {"acc", "accumulator", true},
+      {"fd", SchFlipFlop, false},     {"fjk", SchFlipFlop, false},     {"ft", SchFlipFlop, false},
+      {"ifd", SchFlipFlop, false},    {"ofd", SchFlipFlop, false},     {"ld", SchLatch, false},
+      {"ild", SchLatch, false},       {"cb", SchCounter, true},        {"cc", SchCounter, true},
+      {"cd", SchCounter, true},       {"cj", SchCounter, true},        {"cr", SchCounter, true},
+      {"sr", SchShiftRegister, true}, {"srl", SchShiftRegister, true}, {"ram", SchRam, true},
+      {"acc", SchAccumulator, true},
   };
   const std::string type = Lower(name);
   for (const Family& f : kFamilies) {
@@ -373,7 +374,7 @@ const char* SequentialKind(std::string_view name) {
     const std::string_view allowed = f.widthFirst ? "0123456789abcdefghijklmnopqrstuvwxyz_" : "0123456789_ceprs";
     if (tail.find_first_not_of(allowed) == std::string_view::npos) return f.kind;
   }
-  return nullptr;
+  return std::nullopt;
 }
 
 }  // namespace tarrow

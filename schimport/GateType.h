@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/Status.h"
+
 namespace tarrow {
 
 enum class GateOp { And, Or, Xor, Buf, Gnd, Vcc, Const, Mux, Decode, Equal, Compare, Add, AddSub };
@@ -59,8 +61,9 @@ void ComputeGateWords(const GateType& gate, uint64_t constant, const uint64_t* c
 // most 16.
 std::optional<uint64_t> ParseConstantValue(std::string_view text);
 
-// What kind of storing part a library type name is ("flip-flop", "latch",
-// "counter", "shift register", "RAM", ...), or null for any other name.
-const char* SequentialKind(std::string_view type);
+// What kind of storing part a library type name is (the reason code that
+// names it: SchFlipFlop, SchLatch, SchCounter, SchShiftRegister, SchRam,
+// SchAccumulator), or none for any other name.
+std::optional<lodex::ReasonCode> SequentialKind(std::string_view type);
 
 }  // namespace tarrow

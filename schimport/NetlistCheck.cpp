@@ -14,9 +14,7 @@ constexpr int kInputPort = -2;
 
 bool InRange(const SchNetlist& n, int32_t net) { return net >= 0 && static_cast<size_t>(net) < n.SignalNames.size(); }
 
-std::string NetText(const SchNetlist& n, int32_t net) {
-  return std::to_string(net) + " (" + ShownName(n.SignalNames[static_cast<size_t>(net)]) + ")";
-}
+std::string NetName(const SchNetlist& n, int32_t net) { return ShownName(n.SignalNames[static_cast<size_t>(net)]); }
 
 const SchNetlist* SubOf(const SchNetlist& n, const SchBlock& b) {
   if (b.Sub < 0 || static_cast<size_t>(b.Sub) >= n.Subs.size()) return nullptr;
@@ -27,24 +25,22 @@ bool CheckBlock(const SchNetlist& n, const SchBlock& b, SchLog& log) {
   const std::string name = ShownName(b.Name);
   const std::optional<GateType> gate = ParseGateType(b.Type);
   const SchNetlist* sub = SubOf(n, b);
-  if (!gate && !sub)
-    return LogFailure(log,
-                      "the block " + name + " has the type " + ShownName(b.Type) + ", which is not a supported part");
+  if (!gate && !sub) return LogFailure(log, Reason(ReasonCode::SchUnsupportedType, {name, ShownName(b.Type)}));
   const size_t outputs = gate ? gate->outputNames.size() : sub->OutputPorts.size();
   const std::vector<std::string> inputs = InputPinNames(n, b);
   if (b.Inputs.size() != inputs.size() || b.Outputs.size() != outputs)
-    return LogFailure(log, "the block " + name + " does not have the pins of " + ShownName(b.Type));
+    return LogFailure(log, Reason(ReasonCode::SchPinsMismatch, {name, ShownName(b.Type)}));
   for (int32_t net : b.Outputs)
     if (net != kUnconnected && !InRange(n, net))
-      return LogFailure(log, "an output pin of " + name + " names no declared net");
+      return LogFailure(log, Reason(ReasonCode::SchOutputPinUndeclared, {name}));
   for (size_t pin = 0; pin < b.Inputs.size(); ++pin) {
-    const std::string what = "the input pin " + ShownName(inputs[pin]) + " of " + name;
-    if (b.Inputs[pin] == kUnconnected) return LogFailure(log, what + " (" + ShownName(b.Type) + ") is not connected");
-    if (!InRange(n, b.Inputs[pin])) return LogFailure(log, what + " names no declared net");
+    const std::string pinName = ShownName(inputs[pin]);
+    if (b.Inputs[pin] == kUnconnected)
+      return LogFailure(log, Reason(ReasonCode::SchInputPinUnconnected, {pinName, name, ShownName(b.Type)}));
+    if (!InRange(n, b.Inputs[pin])) return LogFailure(log, Reason(ReasonCode::SchInputPinUndeclared, {pinName, name}));
   }
   if (gate && gate->op == GateOp::Const && !ParseConstantValue(b.Value))
-    return LogFailure(log, "the constant " + name + " has the value \"" + ShownName(b.Value) +
-                               "\", which is not a hexadecimal number of at most 16 digits");
+    return LogFailure(log, Reason(ReasonCode::SchConstantValue, {name, ShownName(b.Value)}));
   return true;
 }
 
@@ -56,9 +52,7 @@ bool CheckCone(const SchNetlist& n, const std::vector<int>& driver, SchLog& log)
   std::vector<size_t> pending;
   for (const SchPort& port : n.OutputPorts) {
     const int d = driver[static_cast<size_t>(port.net)];
-    if (d == kNoDriver)
-      return LogFailure(
-          log, "the output port " + ShownName(n.SignalNames[static_cast<size_t>(port.net)]) + " is not driven");
+    if (d == kNoDriver) return LogFailure(log, Reason(ReasonCode::SchOutputPortNotDriven, {NetName(n, port.net)}));
     if (d >= 0 && !seen[static_cast<size_t>(d)]) {
       seen[static_cast<size_t>(d)] = 1;
       pending.push_back(static_cast<size_t>(d));
@@ -70,8 +64,7 @@ bool CheckCone(const SchNetlist& n, const std::vector<int>& driver, SchLog& log)
     for (int32_t net : b.Inputs) {
       const int from = driver[static_cast<size_t>(net)];
       if (from == kNoDriver)
-        return LogFailure(
-            log, "the net " + NetText(n, net) + " is not driven, but the block " + ShownName(b.Name) + " reads it");
+        return LogFailure(log, Reason(ReasonCode::SchNetReadNotDriven, {net, NetName(n, net), ShownName(b.Name)}));
       if (from >= 0 && !seen[static_cast<size_t>(from)]) {
         seen[static_cast<size_t>(from)] = 1;
         pending.push_back(static_cast<size_t>(from));
@@ -92,12 +85,12 @@ std::vector<std::string> InputPinNames(const SchNetlist& n, const SchBlock& b) {
 }
 
 bool CheckNetlist(const SchNetlist& n, SchLog& log, CheckScope scope) {
-  if (n.SignalValues.size() != n.SignalNames.size()) return LogFailure(log, "the net tables differ in length");
+  if (n.SignalValues.size() != n.SignalNames.size()) return LogFailure(log, Reason(ReasonCode::SchNetTables));
   for (const SchPort& port : n.InputPorts)
-    if (!InRange(n, port.net)) return LogFailure(log, "an input port names no declared net");
+    if (!InRange(n, port.net)) return LogFailure(log, Reason(ReasonCode::SchInputPortUndeclared));
   for (const SchPort& port : n.OutputPorts)
-    if (!InRange(n, port.net)) return LogFailure(log, "an output port names no declared net");
-  if (scope == CheckScope::Top && n.OutputPorts.empty()) return LogFailure(log, "the schematic has no output port");
+    if (!InRange(n, port.net)) return LogFailure(log, Reason(ReasonCode::SchOutputPortUndeclared));
+  if (scope == CheckScope::Top && n.OutputPorts.empty()) return LogFailure(log, Reason(ReasonCode::SchNoOutputPort));
 
   // The block that computes each net.
   std::vector<int> driver(n.SignalNames.size(), kNoDriver);
@@ -109,11 +102,11 @@ bool CheckNetlist(const SchNetlist& n, SchLog& log, CheckScope scope) {
       if (out == kUnconnected) continue;
       int& d = driver[static_cast<size_t>(out)];
       if (d == kInputPort)
-        return LogFailure(log,
-                          "the gate " + ShownName(b.Name) + " drives the net " + NetText(n, out) + " of an input port");
+        return LogFailure(log, Reason(ReasonCode::SchGateDrivesInput, {ShownName(b.Name), out, NetName(n, out)}));
       if (d >= 0)
-        return LogFailure(log, "the net " + NetText(n, out) + " is driven by both " +
-                                   ShownName(n.Blocks[static_cast<size_t>(d)].Name) + " and " + ShownName(b.Name));
+        return LogFailure(
+            log, Reason(ReasonCode::SchNetDrivenTwice,
+                        {out, NetName(n, out), ShownName(n.Blocks[static_cast<size_t>(d)].Name), ShownName(b.Name)}));
       d = static_cast<int>(i);
     }
   }

@@ -22,7 +22,7 @@ namespace {
 
 // Opens, reads and checks the schematic at `path` with the sub-schematics
 // beside it, traced to `log`; false with the reason in `refusal`.
-bool ReadChecked(const std::string& path, SchNetlist& netlist, SchLog& log, std::string* refusal) {
+bool ReadChecked(const std::string& path, SchNetlist& netlist, SchLog& log, std::optional<Reason>* refusal) {
   std::ifstream in(path, std::ios::binary);
   std::error_code ec;
   std::filesystem::path full = std::filesystem::absolute(path, ec);
@@ -36,23 +36,24 @@ bool ReadChecked(const std::string& path, SchNetlist& netlist, SchLog& log, std:
 
 // Refuses what cannot be opened (a pipe or device before it is opened:
 // opening it could wait forever).
-bool Openable(const std::string& path, std::string* refusal) {
+bool Openable(const std::string& path, std::optional<Reason>* refusal) {
   if (path.empty()) return false;
-  std::string reason;
+  std::optional<Reason> reason;
   std::error_code ec;
   if (std::filesystem::exists(path, ec) && !lodex::CheckRegularFile(path))
-    reason = "the schematic " + ShownName(path) + " cannot be opened: it is not a regular file";
+    reason = Reason(ReasonCode::SchNotRegular, {ShownName(path)});
   else if (!std::ifstream(path, std::ios::binary))
-    reason = "the schematic " + ShownName(path) + " cannot be opened";
-  if (reason.empty()) return true;
-  if (refusal) *refusal = reason;
+    reason = Reason(ReasonCode::SchCannotOpen, {ShownName(path)});
+  if (!reason) return true;
+  if (refusal) *refusal = std::move(reason);
   return false;
 }
 
 }  // namespace
 
-std::optional<SchSequence> CalcLogicLine(const std::string& path, std::string* refusal, const SchSelection* selection) {
-  if (refusal) refusal->clear();
+std::optional<SchSequence> CalcLogicLine(const std::string& path, std::optional<Reason>* refusal,
+                                         const SchSelection* selection) {
+  if (refusal) refusal->reset();
   if (!Openable(path, refusal)) return std::nullopt;
   std::unique_ptr<SchFileLog> file = OpenTraceFile();
   SchNullLog none;
@@ -64,8 +65,8 @@ std::optional<SchSequence> CalcLogicLine(const std::string& path, std::string* r
   return result;
 }
 
-std::optional<std::vector<SchOutputCone>> ListOutputs(const std::string& path, std::string* refusal) {
-  if (refusal) refusal->clear();
+std::optional<std::vector<SchOutputCone>> ListOutputs(const std::string& path, std::optional<Reason>* refusal) {
+  if (refusal) refusal->reset();
   if (!Openable(path, refusal)) return std::nullopt;
   SchNullLog log;
   SchNetlist netlist;

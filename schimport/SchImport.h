@@ -23,13 +23,14 @@ std::unique_ptr<SchFileLog> OpenTraceFile();
 // beside it, for the outputs `selection` names (all without one). Nothing
 // when the file cannot be opened (no trace is written then; a pipe or device
 // is refused before it is opened) or the schematic is refused; `refusal`,
-// when given, then receives the reason in one line (empty for no file name).
-std::optional<SchSequence> CalcLogicLine(const std::string& path, std::string* refusal = nullptr,
+// when given, then receives the reason (none for no file name).
+std::optional<SchSequence> CalcLogicLine(const std::string& path, std::optional<Reason>* refusal = nullptr,
                                          const SchSelection* selection = nullptr);
 
 // The output ports of the schematic at `path`, each with the number of
 // input ports it depends on, for a choice of outputs; untraced. Nothing,
 // with the reason, as CalcLogicLine refuses.
-std::optional<std::vector<SchOutputCone>> ListOutputs(const std::string& path, std::string* refusal = nullptr);
+std::optional<std::vector<SchOutputCone>> ListOutputs(const std::string& path,
+                                                      std::optional<Reason>* refusal = nullptr);
 
 }  // namespace tarrow

@@ -212,8 +212,7 @@ class Builder {
     const std::optional<BusRange> bus = ParseBus(name);
     if (net < 0 || !bus) {
       m_log.Line(what + std::to_string(net) + "   *" + name + "*");
-      if (net < 0)
-        return LogFailure(m_log, "the port " + ShownName(name) + " names a net that is not declared before it");
+      if (net < 0) return LogFailure(m_log, Reason(ReasonCode::SchPortUndeclared, {ShownName(name)}));
       // One bit of a bus, A(3), is ordered by its index like a member of a bus port.
       const std::optional<BusMember> member = ParseMember(name);
       ports.push_back(SchPort{net, member ? member->index : -1});
@@ -221,8 +220,7 @@ class Builder {
     }
     // A bus port stands for its member nets, in index order.
     if (bus->hi() - bus->lo() >= kMaxBusWidth)
-      return LogFailure(m_log,
-                        "the bus port " + ShownName(name) + " is wider than " + std::to_string(kMaxBusWidth) + " nets");
+      return LogFailure(m_log, Reason(ReasonCode::SchBusPortTooWide, {ShownName(name), kMaxBusWidth}));
     if (m_net.SignalNames.size() + static_cast<size_t>(bus->hi() - bus->lo()) >= kMaxNets)
       return LogFailure(m_log, TooManyNets());
     for (int i = bus->lo(); i <= bus->hi(); ++i) {
@@ -238,7 +236,7 @@ class Builder {
   bool BeginBlock(const std::string& name, const std::string& type) {
     if (m_failed) {
       if (!m_sequential && !ParseGateType(type))
-        if (const char* kind = SequentialKind(type)) m_sequential = SequentialRefusal(kind, type, name);
+        if (const std::optional<ReasonCode> kind = SequentialKind(type)) m_sequential = StoringPart(*kind, type, name);
       return true;
     }
     SchBlock block;
@@ -262,13 +260,13 @@ class Builder {
         const SchNetlist& n = m_net.Subs[static_cast<size_t>(sub)]->Netlist;
         for (const SchPort& p : n.InputPorts) m_inputs.push_back(n.SignalNames[static_cast<size_t>(p.net)]);
         for (const SchPort& p : n.OutputPorts) m_outputs.push_back(n.SignalNames[static_cast<size_t>(p.net)]);
-      } else if (const char* kind = SequentialKind(type)) {
-        m_pending = SequentialRefusal(kind, type, name);
+      } else if (const std::optional<ReasonCode> kind = SequentialKind(type)) {
+        m_pending = StoringPart(*kind, type, name);
+      } else if (m_hierarchy) {
+        m_pending = Reason(ReasonCode::SchUnknownType,
+                           {ShownName(name), ShownName(type), ShownName(m_path.filename().string())});
       } else {
-        m_pending = "the block " + ShownName(name) + " has the type " + ShownName(type) +
-                    (m_hierarchy ? ", which is neither a library part nor a schematic " + ShownName(type) +
-                                       ".sch in the folder of " + ShownName(m_path.filename().string())
-                                 : ", which is not a supported part");
+        m_pending = Reason(ReasonCode::SchUnsupportedType, {ShownName(name), ShownName(type)});
       }
     }
     block.Inputs.assign(m_inputs.size(), kUnconnected);
@@ -282,11 +280,11 @@ class Builder {
     if (m_failed) return true;
     if (m_tooMany) return LogFailure(m_log, TooManyNets());
     if (!m_open) {
-      if (m_net.Blocks.empty()) return LogFailure(m_log, "a pin line stands before the first block");
+      if (m_net.Blocks.empty()) return LogFailure(m_log, Reason(ReasonCode::SchPinBeforeBlock));
       return true;  // outside a block: not a pin of an instance
     }
     SchBlock& block = m_net.Blocks.back();
-    const std::string shownPin = ShownName(pinName) + " of " + ShownName(block.Name);
+    const std::string shownPin = ShownName(pinName), shownBlock = ShownName(block.Name);
     if (netName.empty()) {
       const int k = FindPin(m_inputs, pinName);
       m_log.Line(k >= 0 ? "In(" + std::to_string(k) + "): -1   **" : "Out: -1   **");
@@ -297,16 +295,15 @@ class Builder {
     std::optional<std::vector<std::string>> pins = Expand(pinName);
     const std::optional<std::vector<std::string>> nets = Expand(netName);
     if (!pins || !nets)
-      return LogFailure(
-          m_log, "the pin " + shownPin + " or its net is a bus wider than " + std::to_string(kMaxBusWidth) + " nets");
+      return LogFailure(m_log, Reason(ReasonCode::SchPinBusTooWide, {shownPin, shownBlock, kMaxBusWidth}));
     if (pins->size() == 1 && nets->size() > 1) {
       // A one-word pin on a bus: pin P on X(3:0) is P(3:0).
       pins->clear();
       for (auto i = static_cast<int>(nets->size()) - 1; i >= 0; --i) pins->push_back(MemberName(pinName, i));
     }
     if (pins->size() != nets->size())
-      return LogFailure(m_log, "the pin " + shownPin + " has " + std::to_string(pins->size()) + " bits, but its net " +
-                                   ShownName(netName) + " has " + std::to_string(nets->size()));
+      return LogFailure(m_log, Reason(ReasonCode::SchPinWidths,
+                                      {shownPin, shownBlock, pins->size(), ShownName(netName), nets->size()}));
     for (size_t i = 0; i < pins->size(); ++i) {
       const std::string& member = (*nets)[i];
       const int32_t net = Find(member);
@@ -314,8 +311,8 @@ class Builder {
       const bool input = k >= 0;
       if (!input) k = FindPin(m_outputs, (*pins)[i], m_anyWidth);
       if (k < 0)
-        return LogFailure(m_log, "the block " + ShownName(block.Name) + " (" + ShownName(block.Type) + ") has no pin " +
-                                     ShownName((*pins)[i]));
+        return LogFailure(m_log,
+                          Reason(ReasonCode::SchNoSuchPin, {shownBlock, ShownName(block.Type), ShownName((*pins)[i])}));
       if (input) {
         m_log.Line("In(" + std::to_string(k) + "): " + std::to_string(net) + "   *" + member + "*");
         block.Inputs[static_cast<size_t>(k)] = net;
@@ -324,8 +321,8 @@ class Builder {
         block.Outputs[static_cast<size_t>(k)] = net;
       }
       if (net < 0)
-        return LogFailure(m_log, "the pin " + ShownName((*pins)[i]) + " of " + ShownName(block.Name) +
-                                     " names the net " + ShownName(member) + ", which is not declared");
+        return LogFailure(
+            m_log, Reason(ReasonCode::SchPinNetUndeclared, {ShownName((*pins)[i]), shownBlock, ShownName(member)}));
     }
     return true;
   }
@@ -349,8 +346,7 @@ class Builder {
                                   return unknown;
                                 }),
                  blocks.end());
-    if (CountGates(m_net) > kMaxGates)
-      return LogFailure(m_log, "the schematic expands to more than " + std::to_string(kMaxGates) + " library parts");
+    if (CountGates(m_net) > kMaxGates) return LogFailure(m_log, Reason(ReasonCode::SchTooManyParts, {kMaxGates}));
     if (CountNets(m_net) > kMaxNets) return LogFailure(m_log, TooManyNets());
     return true;
   }
@@ -358,13 +354,10 @@ class Builder {
  private:
   static constexpr int kRefused = -2;
 
-  static std::string TooManyNets() {
-    return "the schematic expands to more than " + std::to_string(kMaxNets) + " nets";
-  }
+  static Reason TooManyNets() { return Reason(ReasonCode::SchTooManyNets, {kMaxNets}); }
 
-  static std::string SequentialRefusal(const char* kind, const std::string& type, const std::string& name) {
-    return std::string("a block is a ") + kind + " (" + ShownName(type) + ", " + ShownName(name) +
-           "): only combinational schematics can be imported";
+  static Reason StoringPart(ReasonCode kind, const std::string& type, const std::string& name) {
+    return Reason(ReasonCode::SchStoringPart, {ShownName(type), ShownName(name), Reason(kind)});
   }
 
   int32_t Declare(const std::string& name) {
@@ -410,23 +403,21 @@ class Builder {
     for (size_t i = 0; i < m_net.Subs.size(); ++i)
       if (m_subKeys[i] == key) return static_cast<int>(i);
     if (std::find(m_hierarchy->open.begin(), m_hierarchy->open.end(), key) != m_hierarchy->open.end()) {
-      LogFailure(m_log, "the block " + ShownName(block) + " uses " + shownFile +
-                            ", which is being read: the sub-schematics form a cycle");
+      LogFailure(m_log, Reason(ReasonCode::SchSubCycle, {ShownName(block), shownFile}));
       return kRefused;
     }
     if (m_hierarchy->open.size() >= kMaxDepth) {
-      LogFailure(m_log, "the block " + ShownName(block) + " uses " + shownFile + " deeper than " +
-                            std::to_string(kMaxDepth) + " levels of sub-schematics");
+      LogFailure(m_log, Reason(ReasonCode::SchSubTooDeep, {ShownName(block), shownFile, kMaxDepth}));
       return kRefused;
     }
     std::shared_ptr<const SchSub>& sub = m_hierarchy->read[key];
     if (!sub) {
       auto read = std::make_shared<SchSub>();
       read->File = file->filename().string();
-      SchPrefixLog log(m_log, "in " + shownFile + ": ");
+      SchSubLog log(m_log, shownFile);
       std::ifstream in(*file, std::ios::binary);
       if (!in) {
-        LogFailure(log, "the file cannot be opened");
+        LogFailure(log, Reason(ReasonCode::SchSubCannotOpen));
         return kRefused;
       }
       if (!ReadSchematic(in, key.string(), read->Netlist, log, m_hierarchy) ||
@@ -454,11 +445,11 @@ class Builder {
   bool m_open = false;
   std::vector<std::string> m_inputs;
   std::vector<std::string> m_outputs;
-  std::optional<std::string> m_pending;
+  std::optional<Reason> m_pending;
   bool m_anyWidth = false;
   bool m_failed = false;
-  bool m_tooMany = false;                   // more nets were declared than kMaxNets
-  std::optional<std::string> m_sequential;  // met after a refusal
+  bool m_tooMany = false;              // more nets were declared than kMaxNets
+  std::optional<Reason> m_sequential;  // met after a refusal
 };
 
 // The words of a text line; a word in double quotes may hold blanks.
@@ -535,7 +526,7 @@ class XmlScanner {
       if (Skip("<!--", "-->") || Skip("<![CDATA[", "]]>") || Skip("<?", "?>") || Skip("<!", ">")) continue;
       if (!Tag()) {
         m_b.Fail();
-        return LogFailure(m_log, "the XML schematic is damaged near byte " + std::to_string(lt));
+        return LogFailure(m_log, Reason(ReasonCode::SchXmlDamaged, {lt}));
       }
       if (!Handle()) m_b.Fail();
     }
@@ -720,7 +711,7 @@ bool ReadSchematic(std::istream& in, const std::string& fullPath, SchNetlist& ne
     char chunk[4096];
     for (std::streamsize got; (got = buf.sgetn(chunk, sizeof chunk)) > 0;) {
       if (text.size() + static_cast<size_t>(got) > kMaxXmlSize)
-        return LogFailure(log, "the XML schematic is larger than " + std::to_string(kMaxXmlSize >> 20) + " MiB");
+        return LogFailure(log, Reason(ReasonCode::SchXmlTooLarge, {kMaxXmlSize >> 20}));
       text.append(chunk, static_cast<size_t>(got));
     }
     if (!XmlScanner(text, builder, log).Scan()) return builder.Finish();
@@ -731,12 +722,11 @@ bool ReadSchematic(std::istream& in, const std::string& fullPath, SchNetlist& ne
       const LineRead read = ReadLine(buf, in, line);
       if (read == LineRead::End) break;
       if (read == LineRead::TooLong)
-        return LogFailure(log, "line " + std::to_string(number) + " is longer than " + std::to_string(kMaxLineLength) +
-                                   " characters");
+        return LogFailure(log, Reason(ReasonCode::SchLineTooLong, {number, kMaxLineLength}));
       if (!scanner.Scan(line)) builder.Fail();
     }
   }
-  if (in.bad()) return LogFailure(log, "the schematic could not be read to its end");
+  if (in.bad()) return LogFailure(log, Reason(ReasonCode::SchReadFailed));
   if (!builder.Finish()) return false;
   log.Line(kSeparator);
   return true;

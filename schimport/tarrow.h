@@ -42,6 +42,23 @@ TARROW_EXPORT int32_t OCount(void);
  * other exports: a caller looks it up and does without it when it is missing. */
 TARROW_EXPORT const char* LastRefusal(void);
 
+/* The reason of the last refusal as codes and facts, for a caller that words
+ * it in its own language. Part 0 is the reason LastRefusal words; a reason
+ * that names another (the refusal inside a sub-schematic, the kind of a
+ * storing part) has it as its last argument, which is the next part.
+ *
+ * LastRefusalCode(part): the part's code, 0 past the last part (so 0 for
+ * part 0 when LastRefusal is empty). Codes are numbers from 1 that keep their
+ * meaning and their arguments in every later library, which only adds codes:
+ * a caller that does not know a code uses LastRefusal.
+ * LastRefusalArgument(part, index): the part's argument `index` (from 0) as
+ * text, null past its last text argument. Owned by the library like the
+ * result.
+ *
+ * Newer than LastRefusal: a caller does without them when they are missing. */
+TARROW_EXPORT int32_t LastRefusalCode(int32_t part);
+TARROW_EXPORT const char* LastRefusalArgument(int32_t part, int32_t index);
+
 /* The same for the outputs named in `outputs` (output port net names
  * separated by commas; all outputs when empty): the project of those
  * outputs over only the input ports they depend on. Newer than the others,

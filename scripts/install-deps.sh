@@ -45,6 +45,9 @@ test     clang libclang-rt-dev clang-format
 test     ghdl berkeley-abc yosys
 # drawing tests: Visio XML reader, SVG renderer, fonts for rendering
 test     libvisio-tools librsvg2-bin libxml2-utils fonts-dejavu-core fonts-liberation
+# screenshots of real windows under Xvfb (docs/screenshots, the manual's
+# pictures): driving the window, taking and scaling the picture, its palette
+test     xdotool imagemagick pngquant
 EOF
 
 missing=()

@@ -12,7 +12,7 @@
 
 Texts are those of tr(), QT_TR_NOOP, QT_TRANSLATE_NOOP and
 QCoreApplication::translate in ui/, and the core's LODEX_TRANSLATE_NOOP in
-app/ (app/Translatable.h).
+model/, export/ and app/ (model/Translatable.h).
 """
 import argparse
 import os
@@ -25,7 +25,7 @@ import xml.etree.ElementTree as ET
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 TS = os.path.join(ROOT, "translations", "lodex_en.ts")
-SOURCES = ["app", "ui"]
+SOURCES = ["model", "export", "app", "ui"]
 
 
 def run_lupdate(lupdate, ts):

@@ -120,12 +120,7 @@ SubstitutionSearch FindSameLP(CLogicalScheme& scheme, int pathLength) {
   std::vector<Words> columns;
   for (int p = 0; p < inputs; ++p) columns.push_back(OutputColumn(scheme, 0, p));
 
-  auto add = [&](const CSubstitution& s) {
-    search.candidates.push_back(s);
-    search.text += "   " + std::to_string(s.m_sourceBlock) + ",      " + std::to_string(s.m_targetBlock) +
-                   ",  вес вх  " + std::to_string(s.m_targetInput) + ", вес вых " + std::to_string(s.m_sourcePin) +
-                   ", инвер   " + std::to_string(s.m_invert ? 1 : 0) + "\n";
-  };
+  auto add = [&](const CSubstitution& s) { search.candidates.push_back(s); };
 
   for (int o = 1; o < count - 1; ++o) {
     if (scheme.GetBlock(o).m_tier <= pathLength) continue;

@@ -74,9 +74,6 @@ struct SubstitutionSearch {
   // Not ok when the scheme cannot be simulated or is not elementary.
   Status status = Status::Ok();
   std::vector<CSubstitution> candidates;  // in the order found
-  // One line per candidate, "   %i,      %i,  вес вх  %i, вес вых %i, инвер   %i\n"
-  // (empty when there is none): the text of the candidate message box.
-  std::string text;
 };
 
 // Searches every path of `pathLength` steps from every block deeper than

@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>блок %1 («%2»)</source>
-        <translation>block %1 ("%2")</translation>
+        <translation>block %1 (&quot;%2&quot;)</translation>
     </message>
     <message>
         <source>блок «%1»</source>
-        <translation>block "%1"</translation>
+        <translation>block &quot;%1&quot;</translation>
     </message>
     <message>
         <source>заголовок, %1</source>
@@ -73,47 +73,47 @@
     </message>
     <message>
         <source>Не удалось записать «%1»: это папка. Выберите другое имя файла.</source>
-        <translation>Cannot write "%1": it is a folder. Choose another file name.</translation>
+        <translation>Cannot write &quot;%1&quot;: it is a folder. Choose another file name.</translation>
     </message>
     <message>
         <source>Не удалось записать файл «%1» в папку «%3»: %2.</source>
-        <translation>Cannot write the file "%1" to the folder "%3": %2.</translation>
+        <translation>Cannot write the file &quot;%1&quot; to the folder &quot;%3&quot;: %2.</translation>
     </message>
     <message>
         <source>Файл «%1» нельзя записать дважды: «%2» — тот же самый файл. Выберите другое имя.</source>
-        <translation>The file "%1" cannot be written twice: "%2" is the same file. Choose another name.</translation>
+        <translation>The file &quot;%1&quot; cannot be written twice: &quot;%2&quot; is the same file. Choose another name.</translation>
     </message>
     <message>
         <source>Не удалось записать файл «%1» в папку «%2»: в тексте есть символ, которого нет в кодировке «Windows-1251».</source>
-        <translation>Cannot write the file "%1" to the folder "%2": the text holds a character that the "Windows-1251" encoding does not have.</translation>
+        <translation>Cannot write the file &quot;%1&quot; to the folder &quot;%2&quot;: the text holds a character that the &quot;Windows-1251&quot; encoding does not have.</translation>
     </message>
     <message>
         <source>Не удалось открыть файл «%1»: %2.</source>
-        <translation>Cannot open the file "%1": %2.</translation>
+        <translation>Cannot open the file &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Не удалось открыть «%1»: это папка, а не файл.</source>
-        <translation>Cannot open "%1": it is a folder, not a file.</translation>
+        <translation>Cannot open &quot;%1&quot;: it is a folder, not a file.</translation>
     </message>
     <message>
         <source>Не удалось открыть «%1»: это не обычный файл.</source>
-        <translation>Cannot open "%1": it is not a regular file.</translation>
+        <translation>Cannot open &quot;%1&quot;: it is not a regular file.</translation>
     </message>
     <message>
         <source>Не удалось прочитать файл «%1»: %2.</source>
-        <translation>Cannot read the file "%1": %2.</translation>
+        <translation>Cannot read the file &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Файл «%1» слишком велик (больше %2 байт) и, видимо, выбран по ошибке.</source>
-        <translation>The file "%1" is too large (more than %2 bytes) and was probably chosen by mistake.</translation>
+        <translation>The file &quot;%1&quot; is too large (more than %2 bytes) and was probably chosen by mistake.</translation>
     </message>
     <message>
         <source>Файл «%1» не является файлом схемы Lodex или повреждён.</source>
-        <translation>The file "%1" is not a Lodex scheme file or is damaged.</translation>
+        <translation>The file &quot;%1&quot; is not a Lodex scheme file or is damaged.</translation>
     </message>
     <message>
         <source>Не удалось сохранить схему в файл «%1»: %2.</source>
-        <translation>Cannot save the scheme to the file "%1": %2.</translation>
+        <translation>Cannot save the scheme to the file &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>файл обрывается на поле: %1</source>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>%1: текст нельзя сохранить в кодировке «Windows-1251»</source>
-        <translation>%1: the text cannot be stored in the "Windows-1251" encoding</translation>
+        <translation>%1: the text cannot be stored in the &quot;Windows-1251&quot; encoding</translation>
     </message>
     <message>
         <source>%1: текст слишком длинный</source>
@@ -161,15 +161,15 @@
     </message>
     <message>
         <source>%1: в схеме должны быть входной блок «I» и выходной блок «O»</source>
-        <translation>%1: a scheme needs the input block "I" and the output block "O"</translation>
+        <translation>%1: a scheme needs the input block &quot;I&quot; and the output block &quot;O&quot;</translation>
     </message>
     <message>
         <source>%1: первым должен стоять входной блок «I»</source>
-        <translation>%1: the first block must be the input block "I"</translation>
+        <translation>%1: the first block must be the input block &quot;I&quot;</translation>
     </message>
     <message>
         <source>%1: последним должен стоять выходной блок «O»</source>
-        <translation>%1: the last block must be the output block "O"</translation>
+        <translation>%1: the last block must be the output block &quot;O&quot;</translation>
     </message>
     <message>
         <source>%1: у входного блока есть входы</source>
@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>%1: символ %2 последовательности — не шестнадцатеричная цифра и не «*»</source>
-        <translation>%1: character %2 of the sequence is not a hexadecimal digit or "*"</translation>
+        <translation>%1: character %2 of the sequence is not a hexadecimal digit or &quot;*&quot;</translation>
     </message>
     <message>
         <source>заголовок: в исходной последовательности %1 символов, а нужно %2</source>
@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>заголовок: в исходной последовательности есть символ, отличный от шестнадцатеричной цифры и «*»</source>
-        <translation>header: the source sequence holds a character that is not a hexadecimal digit or "*"</translation>
+        <translation>header: the source sequence holds a character that is not a hexadecimal digit or &quot;*&quot;</translation>
     </message>
     <message>
         <source>%1: пустой идентификатор</source>
@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>%1: вход %2 ссылается на неизвестный блок «%3»</source>
-        <translation>%1: input %2 refers to an unknown block "%3"</translation>
+        <translation>%1: input %2 refers to an unknown block &quot;%3&quot;</translation>
     </message>
     <message>
         <source>%1: вход %2 ссылается на выходной блок</source>
@@ -229,23 +229,23 @@
     </message>
     <message>
         <source>%1: вход %2 ссылается на блок «%3» с индексом %4, который стоит не после него</source>
-        <translation>%1: input %2 refers to block "%3" at index %4, which is not after it</translation>
+        <translation>%1: input %2 refers to block &quot;%3&quot; at index %4, which is not after it</translation>
     </message>
     <message>
         <source>%1: вход %2 берёт выход %3 блока «%4», а у того выходов %5</source>
-        <translation>%1: input %2 takes output %3 of block "%4", which has %5 outputs</translation>
+        <translation>%1: input %2 takes output %3 of block &quot;%4&quot;, which has %5 outputs</translation>
     </message>
     <message>
         <source>Файл «%1» не является таблицей истинности в формате «PLA» или повреждён.</source>
-        <translation>The file "%1" is not a truth table in the "PLA" format or is damaged.</translation>
+        <translation>The file &quot;%1&quot; is not a truth table in the &quot;PLA&quot; format or is damaged.</translation>
     </message>
     <message>
         <source>строка %1: «%2» не может быть значением входа в кубе</source>
-        <translation>line %1: "%2" cannot be an input value in a cube</translation>
+        <translation>line %1: &quot;%2&quot; cannot be an input value in a cube</translation>
     </message>
     <message>
         <source>строка %1: «%2» не может быть значением выхода в кубе</source>
-        <translation>line %1: "%2" cannot be an output value in a cube</translation>
+        <translation>line %1: &quot;%2&quot; cannot be an output value in a cube</translation>
     </message>
     <message>
         <source>строка %1: в кубе нужно %2 символов входов и %3 символов выходов, а не %4</source>
@@ -253,15 +253,15 @@
     </message>
     <message>
         <source>строка %1: куб стоит раньше строк «.i» и «.o»</source>
-        <translation>line %1: a cube comes before the ".i" and ".o" lines</translation>
+        <translation>line %1: a cube comes before the &quot;.i&quot; and &quot;.o&quot; lines</translation>
     </message>
     <message>
         <source>строка %1: «%2» задано дважды</source>
-        <translation>line %1: "%2" is given twice</translation>
+        <translation>line %1: &quot;%2&quot; is given twice</translation>
     </message>
     <message>
         <source>строка %1: после «%2» нужно одно число</source>
-        <translation>line %1: "%2" must be followed by one number</translation>
+        <translation>line %1: &quot;%2&quot; must be followed by one number</translation>
     </message>
     <message>
         <source>строка %1: число входов должно лежать в пределах 1..%2, а не %3</source>
@@ -273,15 +273,15 @@
     </message>
     <message>
         <source>строка %1: после «.type» должно стоять «f», «fd», «fr», «fdr», «r» или «dr»</source>
-        <translation>line %1: ".type" must be followed by "f", "fd", "fr", "fdr", "r" or "dr"</translation>
+        <translation>line %1: &quot;.type&quot; must be followed by &quot;f&quot;, &quot;fd&quot;, &quot;fr&quot;, &quot;fdr&quot;, &quot;r&quot; or &quot;dr&quot;</translation>
     </message>
     <message>
         <source>строка %1: ключевое слово «%2» (%3) не поддерживается</source>
-        <translation>line %1: the keyword "%2" (%3) is not supported</translation>
+        <translation>line %1: the keyword &quot;%2&quot; (%3) is not supported</translation>
     </message>
     <message>
         <source>строка %1: ключевое слово «%2» не поддерживается</source>
-        <translation>line %1: the keyword "%2" is not supported</translation>
+        <translation>line %1: the keyword &quot;%2&quot; is not supported</translation>
     </message>
     <message>
         <source>фаза выходов</source>
@@ -305,23 +305,23 @@
     </message>
     <message>
         <source>в файле нет строки «.i»</source>
-        <translation>the file has no ".i" line</translation>
+        <translation>the file has no &quot;.i&quot; line</translation>
     </message>
     <message>
         <source>в файле нет строки «.o»</source>
-        <translation>the file has no ".o" line</translation>
+        <translation>the file has no &quot;.o&quot; line</translation>
     </message>
     <message>
         <source>строка %1: «.ilb» называет %2 входов, а не %3</source>
-        <translation>line %1: ".ilb" names %2 inputs, not %3</translation>
+        <translation>line %1: &quot;.ilb&quot; names %2 inputs, not %3</translation>
     </message>
     <message>
         <source>строка %1: «.ob» называет %2 выходов, а не %3</source>
-        <translation>line %1: ".ob" names %2 outputs, not %3</translation>
+        <translation>line %1: &quot;.ob&quot; names %2 outputs, not %3</translation>
     </message>
     <message>
         <source>строка %1: «.p» объявляет %2 кубов, а в файле их %3</source>
-        <translation>line %1: ".p" announces %2 cubes, but the file has %3</translation>
+        <translation>line %1: &quot;.p&quot; announces %2 cubes, but the file has %3</translation>
     </message>
     <message>
         <source>строки %1 и %2 задают выходу %3 на наборе %4 и 1, и 0</source>
@@ -337,7 +337,7 @@
     </message>
     <message>
         <source>%1: вход %2 ссылается на несуществующий блок «%3».</source>
-        <translation>%1: input %2 refers to a nonexistent block "%3".</translation>
+        <translation>%1: input %2 refers to a nonexistent block &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>%1: вход %2 читает выходной блок.</source>
@@ -361,15 +361,15 @@
     </message>
     <message>
         <source>У блока «%1» выходов %2, а нужен один.</source>
-        <translation>Block "%1" has %2 outputs, but one is needed.</translation>
+        <translation>Block &quot;%1&quot; has %2 outputs, but one is needed.</translation>
     </message>
     <message>
         <source>У блока «%1» нет входа %2.</source>
-        <translation>Block "%1" has no input %2.</translation>
+        <translation>Block &quot;%1&quot; has no input %2.</translation>
     </message>
     <message>
         <source>Выход блока «%1» зависит от входа %2: этот вход не фиктивный.</source>
-        <translation>The output of block "%1" depends on input %2: this input is not redundant.</translation>
+        <translation>The output of block &quot;%1&quot; depends on input %2: this input is not redundant.</translation>
     </message>
     <message>
         <source>Тип селектора %1 вне пределов 1..5.</source>
@@ -377,7 +377,7 @@
     </message>
     <message>
         <source>Тип селектора %1 не подходит для входа %2 блока «%3».</source>
-        <translation>Selector type %1 does not fit input %2 of block "%3".</translation>
+        <translation>Selector type %1 does not fit input %2 of block &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>Прервано.</source>
@@ -389,7 +389,7 @@
     </message>
     <message>
         <source>Блок «%1» не удаётся привести к %2 входам.</source>
-        <translation>Block "%1" cannot be brought to %2 inputs.</translation>
+        <translation>Block &quot;%1&quot; cannot be brought to %2 inputs.</translation>
     </message>
     <message>
         <source>Число входов блока должно лежать в пределах %1..%2, а не %3.</source>
@@ -401,7 +401,7 @@
     </message>
     <message>
         <source>Блок «%1» нельзя синтезировать: его последовательность не подходит к его входам.</source>
-        <translation>Block "%1" cannot be synthesised: its sequence does not fit its inputs.</translation>
+        <translation>Block &quot;%1&quot; cannot be synthesised: its sequence does not fit its inputs.</translation>
     </message>
     <message>
         <source>Длина пути %1 вне пределов 1..16.</source>
@@ -482,6 +482,214 @@
     <message>
         <source>ошибка системы %1</source>
         <translation>system error %1</translation>
+    </message>
+    <message>
+        <source>Не удалось определить папку программы, из которой загружается библиотека импорта схем.</source>
+        <translation>Cannot tell the program&apos;s folder, from which the schematic-import library is loaded.</translation>
+    </message>
+    <message>
+        <source>Не удалось загрузить библиотеку импорта схем «%1»: она должна лежать в папке программы.</source>
+        <translation>Cannot load the schematic-import library &quot;%1&quot;: it must lie in the program&apos;s folder.</translation>
+    </message>
+    <message>
+        <source>В библиотеке импорта схем «%1» нет функции «%2»: видимо, библиотека от другой версии программы.</source>
+        <translation>The schematic-import library &quot;%1&quot; has no function &quot;%2&quot;: it seems to come from another version of the program.</translation>
+    </message>
+    <message>
+        <source>схему «%1» не удаётся открыть: это не обычный файл</source>
+        <translation>the schematic &quot;%1&quot; cannot be opened: it is not a regular file</translation>
+    </message>
+    <message>
+        <source>схему «%1» не удаётся открыть</source>
+        <translation>the schematic &quot;%1&quot; cannot be opened</translation>
+    </message>
+    <message>
+        <source>схему не удалось вычислить: библиотеке не хватило памяти</source>
+        <translation>the schematic could not be evaluated: the library ran out of memory</translation>
+    </message>
+    <message>
+        <source>в подсхеме «%1»: %2</source>
+        <translation>in the sub-schematic &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>файл не удаётся открыть</source>
+        <translation>the file cannot be opened</translation>
+    </message>
+    <message>
+        <source>схему не удалось прочитать до конца</source>
+        <translation>the schematic could not be read to its end</translation>
+    </message>
+    <message>
+        <source>строка %1 длиннее %2 символов</source>
+        <translation>line %1 is longer than %2 characters</translation>
+    </message>
+    <message>
+        <source>схема в формате «XML» больше %1 МиБ</source>
+        <translation>the XML schematic is larger than %1 MiB</translation>
+    </message>
+    <message>
+        <source>схема в формате «XML» повреждена около байта %1</source>
+        <translation>the XML schematic is damaged near byte %1</translation>
+    </message>
+    <message>
+        <source>в развёрнутой схеме больше %1 цепей</source>
+        <translation>the expanded schematic has more than %1 nets</translation>
+    </message>
+    <message>
+        <source>в развёрнутой схеме больше %1 библиотечных элементов</source>
+        <translation>the expanded schematic has more than %1 library parts</translation>
+    </message>
+    <message>
+        <source>порт «%1» ссылается на цепь, которая не объявлена до него</source>
+        <translation>the port &quot;%1&quot; names a net that is not declared before it</translation>
+    </message>
+    <message>
+        <source>порт-шина «%1» шире %2 цепей</source>
+        <translation>the bus port &quot;%1&quot; is wider than %2 nets</translation>
+    </message>
+    <message>
+        <source>строка «PIN» стоит раньше первого блока</source>
+        <translation>a &quot;PIN&quot; line stands before the first block</translation>
+    </message>
+    <message>
+        <source>вывод «%1» блока «%2» или его цепь — шина шире %3 цепей</source>
+        <translation>the pin &quot;%1&quot; of block &quot;%2&quot; or its net is a bus wider than %3 nets</translation>
+    </message>
+    <message>
+        <source>разрядов у вывода «%1» блока «%2»: %3, а у его цепи «%4»: %5</source>
+        <translation>the pin &quot;%1&quot; of block &quot;%2&quot; has %3 bits, but its net &quot;%4&quot; has %5</translation>
+    </message>
+    <message>
+        <source>у блока «%1» («%2») нет вывода «%3»</source>
+        <translation>the block &quot;%1&quot; (&quot;%2&quot;) has no pin &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>вывод «%1» блока «%2» ссылается на необъявленную цепь «%3»</source>
+        <translation>the pin &quot;%1&quot; of block &quot;%2&quot; names the undeclared net &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>блок «%1» имеет тип «%2», который не поддерживается</source>
+        <translation>the block &quot;%1&quot; has the type &quot;%2&quot;, which is not supported</translation>
+    </message>
+    <message>
+        <source>блок «%1» имеет тип «%2»: это не библиотечный элемент, и схемы «%2.sch» нет в папке схемы «%3»</source>
+        <translation>the block &quot;%1&quot; has the type &quot;%2&quot;: it is no library part, and there is no schematic &quot;%2.sch&quot; in the folder of &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>блок «%2» типа «%1» — %3, а импортировать можно только комбинационные схемы</source>
+        <translation>the block &quot;%2&quot; of type &quot;%1&quot; is %3, and only combinational schematics can be imported</translation>
+    </message>
+    <message>
+        <source>триггер</source>
+        <translation>a flip-flop</translation>
+    </message>
+    <message>
+        <source>защёлка</source>
+        <translation>a latch</translation>
+    </message>
+    <message>
+        <source>счётчик</source>
+        <translation>a counter</translation>
+    </message>
+    <message>
+        <source>сдвиговый регистр</source>
+        <translation>a shift register</translation>
+    </message>
+    <message>
+        <source>память (ОЗУ)</source>
+        <translation>a memory (RAM)</translation>
+    </message>
+    <message>
+        <source>аккумулятор</source>
+        <translation>an accumulator</translation>
+    </message>
+    <message>
+        <source>блок «%1» использует схему «%2», которая уже читается: подсхемы образуют цикл</source>
+        <translation>the block &quot;%1&quot; uses the schematic &quot;%2&quot;, which is being read: the sub-schematics form a cycle</translation>
+    </message>
+    <message>
+        <source>блок «%1» использует схему «%2» глубже %3 уровней вложенности</source>
+        <translation>the block &quot;%1&quot; uses the schematic &quot;%2&quot; deeper than %3 levels of sub-schematics</translation>
+    </message>
+    <message>
+        <source>таблицы цепей разной длины</source>
+        <translation>the net tables differ in length</translation>
+    </message>
+    <message>
+        <source>входной порт ссылается на необъявленную цепь</source>
+        <translation>an input port names an undeclared net</translation>
+    </message>
+    <message>
+        <source>выходной порт ссылается на необъявленную цепь</source>
+        <translation>an output port names an undeclared net</translation>
+    </message>
+    <message>
+        <source>в схеме нет выходного порта</source>
+        <translation>the schematic has no output port</translation>
+    </message>
+    <message>
+        <source>выводы блока «%1» не совпадают с выводами «%2»</source>
+        <translation>the pins of block &quot;%1&quot; differ from those of &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>выходной вывод блока «%1» ссылается на необъявленную цепь</source>
+        <translation>an output pin of block &quot;%1&quot; names an undeclared net</translation>
+    </message>
+    <message>
+        <source>входной вывод «%1» блока «%2» («%3») не подключён</source>
+        <translation>the input pin &quot;%1&quot; of block &quot;%2&quot; (&quot;%3&quot;) is not connected</translation>
+    </message>
+    <message>
+        <source>входной вывод «%1» блока «%2» ссылается на необъявленную цепь</source>
+        <translation>the input pin &quot;%1&quot; of block &quot;%2&quot; names an undeclared net</translation>
+    </message>
+    <message>
+        <source>у константы «%1» значение «%2» — не шестнадцатеричное число не длиннее 16 цифр</source>
+        <translation>the constant &quot;%1&quot; has the value &quot;%2&quot;, which is no hexadecimal number of at most 16 digits</translation>
+    </message>
+    <message>
+        <source>элемент «%1» задаёт значение цепи %2 («%3») входного порта</source>
+        <translation>the gate &quot;%1&quot; drives the net %2 (&quot;%3&quot;) of an input port</translation>
+    </message>
+    <message>
+        <source>значение цепи %1 («%2») задают два элемента: «%3» и «%4»</source>
+        <translation>the net %1 (&quot;%2&quot;) is driven by two gates: &quot;%3&quot; and &quot;%4&quot;</translation>
+    </message>
+    <message>
+        <source>значение выходного порта «%1» ничем не задано</source>
+        <translation>nothing drives the output port &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>значение цепи %1 («%2») ничем не задано, а блок «%3» её читает</source>
+        <translation>nothing drives the net %1 (&quot;%2&quot;), yet the block &quot;%3&quot; reads it</translation>
+    </message>
+    <message>
+        <source>элементы «%1» образуют петлю</source>
+        <translation>the gates &quot;%1&quot; form a loop</translation>
+    </message>
+    <message>
+        <source>в схеме нет выходного порта «%1»</source>
+        <translation>the schematic has no output port &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>значение цепи «%1» ничем не задано</source>
+        <translation>nothing drives the net &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>значение цепи внутри подсхемы ничем не задано</source>
+        <translation>nothing drives a net inside a sub-schematic</translation>
+    </message>
+    <message>
+        <source>выбранным выходам нужно входов: %1, а поддерживается не больше %2</source>
+        <translation>the chosen outputs need %1 inputs, and at most %2 are supported</translation>
+    </message>
+    <message>
+        <source>входных портов в схеме: %1, её выходам нужно входов: %2, а поддерживается не больше %3 (выберите выходы, чтобы импортировать часть схемы)</source>
+        <translation>the schematic has %1 input ports, its outputs need %2 inputs, and at most %3 are supported (choose outputs to import a part of it)</translation>
+    </message>
+    <message>
+        <source>входных портов в схеме: %1, её выходам нужен один вход, а поддерживается не больше %2 (выберите выходы, чтобы импортировать часть схемы)</source>
+        <translation>the schematic has %1 input ports, its outputs need one input, and at most %2 are supported (choose outputs to import a part of it)</translation>
     </message>
 </context>
 <context>
@@ -868,6 +1076,128 @@ does not match the numbers of inputs and outputs</translation>
         <translation>Open the user manual
 Help</translation>
     </message>
+    <message>
+        <source>Ошибка инициализации</source>
+        <translation>Initialisation error</translation>
+    </message>
+    <message>
+        <source>Неправильный индекс</source>
+        <translation>Wrong index</translation>
+    </message>
+    <message>
+        <source>Число входов должно лежать в пределах 1..16</source>
+        <translation>The number of inputs must lie in 1..16</translation>
+    </message>
+    <message>
+        <source>Число выходов должно лежать в пределах 1..12</source>
+        <translation>The number of outputs must lie in 1..12</translation>
+    </message>
+    <message>
+        <source>Логическая последовательность содержит недопустимый символ</source>
+        <translation>The logic sequence holds a character that is not allowed</translation>
+    </message>
+    <message>
+        <source>Слово %1 логической последовательности (%2) больше %3 — наибольшего слова для %4 выходов</source>
+        <translation>Word %1 of the logic sequence (%2) is above %3, the largest word of %4 outputs</translation>
+    </message>
+    <message>
+        <source>Не выбраны свойства проекта!</source>
+        <translation>The project&apos;s properties are not chosen!</translation>
+    </message>
+    <message>
+        <source>Не загружена логическая последовательность!</source>
+        <translation>No logic sequence is loaded!</translation>
+    </message>
+    <message>
+        <source>Маска %1 не даёт допустимого разложения</source>
+        <translation>Mask %1 gives no valid decomposition</translation>
+    </message>
+    <message>
+        <source>Недопустимое разбиение выходов</source>
+        <translation>Invalid split of the outputs</translation>
+    </message>
+    <message>
+        <source>Возможно выделение последовательного блока с теми же входами
+<byte value="xd"/>Хотите выделить и объединить в параллельно-последовательный блок?</source>
+        <translation>A serial block with the same inputs can be extracted
+<byte value="xd"/>Do you want to extract it and merge into a parallel-serial block?</translation>
+    </message>
+    <message>
+        <source>Нет фиктивных входов!</source>
+        <translation>No fictitious inputs!</translation>
+    </message>
+    <message>
+        <source>Удалять можно только фиктивные входы</source>
+        <translation>Only fictitious inputs can be removed</translation>
+    </message>
+    <message>
+        <source>Нет входа %1</source>
+        <translation>No input %1</translation>
+    </message>
+    <message>
+        <source>количество ярусов в схеме = %1</source>
+        <translation>number of tiers in the scheme = %1</translation>
+    </message>
+    <message>
+        <source>   %1,      %2,  вес вх  %3, вес вых %4, инвер   %5
+</source>
+        <translation>   %1,      %2,  in weight  %3, out weight %4, inverted   %5
+</translation>
+    </message>
+    <message>
+        <source>%1номер #%2</source>
+        <translation>%1number #%2</translation>
+    </message>
+    <message>
+        <source>Не сходятся логические последовательности!</source>
+        <translation>The logic sequences do not match!</translation>
+    </message>
+    <message>
+        <source>Не сходятся логические последовательности!<byte value="xd"/>
+Слово %1 логической последовательности (%2) больше %3 — наибольшего слова для %4 выходов</source>
+        <translation>The logic sequences do not match!<byte value="xd"/>
+Word %1 of the logic sequence (%2) is above %3, the largest word of %4 outputs</translation>
+    </message>
+    <message>
+        <source>Ошибка при старте Visio!</source>
+        <translation>The drawing program could not be started!</translation>
+    </message>
+    <message>
+        <source>Экспорт в BLIF</source>
+        <translation>Export to BLIF</translation>
+    </message>
+    <message>
+        <source>BLIF (*.blif)|*.blif|Все файлы (*.*)|*.*||</source>
+        <translation>BLIF (*.blif)|*.blif|All files (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Экспорт в Verilog</source>
+        <translation>Export to Verilog</translation>
+    </message>
+    <message>
+        <source>Verilog (*.v)|*.v|Все файлы (*.*)|*.*||</source>
+        <translation>Verilog (*.v)|*.v|All files (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Сохранить VHDL-код</source>
+        <translation>Save VHDL code</translation>
+    </message>
+    <message>
+        <source>VHDL Design File (Xilinx) (*.vhd)|*.vhd|Все файлы (*.*)|*.*||</source>
+        <translation>VHDL Design File (Xilinx) (*.vhd)|*.vhd|All files (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>НЕСОВПАДЕНИЕ</source>
+        <translation>MISMATCH</translation>
+    </message>
+    <message>
+        <source>Выделение параллельно-последовательного блока</source>
+        <translation>Parallel-serial block extraction</translation>
+    </message>
+    <message>
+        <source>Схема1</source>
+        <translation>Scheme1</translation>
+    </message>
 </context>
 <context>
     <name>lodex::CAboutDlg</name>
@@ -931,11 +1261,11 @@ Help</translation>
     </message>
     <message>
         <source>Меньше ярусов</source>
-        <translation>Fewer levels</translation>
+        <translation>Fewer tiers</translation>
     </message>
     <message>
         <source>Что синтез уменьшает в первую очередь: число одновыходных элементов или число ярусов</source>
-        <translation>What synthesis reduces first: the number of one-output elements or the number of levels</translation>
+        <translation>What synthesis reduces first: the number of one-output elements or the number of tiers</translation>
     </message>
     <message>
         <source>Блоков с числом входов больше %1: %2</source>
@@ -963,7 +1293,7 @@ Help</translation>
     </message>
     <message>
         <source>Блоков: %1, ярусов: %2, время: %3 с</source>
-        <translation>Blocks: %1, levels: %2, time: %3 s</translation>
+        <translation>Blocks: %1, tiers: %2, time: %3 s</translation>
     </message>
     <message>
         <source>Сколько входов может остаться у каждого логического блока после синтеза</source>
@@ -1118,6 +1448,16 @@ tier %3; inputs: %4, outputs: %5</translation>
     <message>
         <source>Последовательность введена не полностью: не хватает слов - %1.</source>
         <translation>The sequence is incomplete: words missing: %1.</translation>
+    </message>
+    <message>
+        <source>Схема не дала логической последовательности:
+%1</source>
+        <translation>The schematic gave no logic sequence:
+%1</translation>
+    </message>
+    <message>
+        <source>Схема не дала логической последовательности; причина записана в generating.log</source>
+        <translation>The schematic gave no logic sequence; the reason is written in generating.log</translation>
     </message>
 </context>
 <context>

@@ -5,12 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "model/Translatable.h"
+
 namespace lodex {
 
-inline constexpr const char* kAnalysisMismatchText = "Не сходятся логические последовательности!";
-// The verdicts of column 0.
+// The verdicts of column 0 (lodex-cli prints them as they stand).
 inline constexpr const char* kAnalysisRowOk = "OK";
-inline constexpr const char* kAnalysisRowMismatch = "НЕСОВПАДЕНИЕ";
+inline constexpr const char* kAnalysisRowMismatch = LODEX_TRANSLATE_NOOP("lodex::App", "НЕСОВПАДЕНИЕ");
 
 // The grid: 11 columns; row 0 is the header. Column 0 holds the verdict,
 // column 1 the row number, columns 2-5 the source words, column 6 stays

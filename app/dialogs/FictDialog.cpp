@@ -36,7 +36,7 @@ CFictDialogModel::PickResult CFictDialogModel::Pick(int item) {
   m_choice.in1 = (int32_t{1} << m_inputs) - 1;
   if (!m_found) {
     m_okEnabled = false;
-    result.message = kNoFictitiousText;
+    result.message = Phrase(PhraseCode::NoFictitiousInputs);
     return result;
   }
   if (item < 0 || item >= m_inputs) return result;

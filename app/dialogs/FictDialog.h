@@ -9,11 +9,10 @@
 #include <vector>
 
 #include "model/LogicalBlock.h"
+#include "model/Phrase.h"
 #include "synthesis/Dependency.h"
 
 namespace lodex {
-
-inline constexpr const char* kNoFictitiousText = "Нет фиктивных входов!";
 
 struct FictGridRow {
   std::string label;  // "In%d" with the input's weight
@@ -35,8 +34,8 @@ class CFictDialogModel {
   bool FictitiousFound() const { return m_found; }
 
   struct PickResult {
-    int checkedItem = -1;                // the only item that keeps a mark
-    std::optional<std::string> message;  // a message box to show first
+    int checkedItem = -1;           // the only item that keeps a mark
+    std::optional<Phrase> message;  // a message box to show first
   };
   // A pick of item t: marks it when its input is fictitious; without any
   // fictitious input the pick only produces the message.

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Translatable.h"
 #include "model/LogicalScheme.h"
+#include "model/Translatable.h"
 #include "synthesis/Serial.h"
 #include "synthesis/SerialSearch.h"
 

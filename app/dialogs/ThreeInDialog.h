@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Translatable.h"
+#include "model/Translatable.h"
 
 namespace lodex {
 

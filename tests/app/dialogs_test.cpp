@@ -110,7 +110,7 @@ TEST(FictDialog, GridPickRuleAndMessage) {
   EXPECT_FALSE(none.FictitiousFound());
   r = none.Pick(2);
   EXPECT_EQ(r.checkedItem, -1);
-  EXPECT_EQ(r.message, std::string(kNoFictitiousText));
+  EXPECT_EQ(r.message, Phrase(PhraseCode::NoFictitiousInputs));
   EXPECT_FALSE(none.OkEnabled());
 }
 
@@ -181,13 +181,12 @@ TEST(Wizard, LengthCheckAndSummary) {
   EXPECT_FALSE(SequenceLengthMatches(2, 5, "0102"));
   const WizardPage2 page = BuildWizardPage2(kDefaultProjectName, 2, 5, "01020304");
   EXPECT_TRUE(page.finishEnabled);
-  EXPECT_EQ(page.text,
-            "     Имя проекта:          Схема1\r\n     Число входов схемы:   2\r\n     Число выходов схемы:  5"
-            "\r\n     Логическая последовательность: \r\n  01 02 03 04");
+  EXPECT_FALSE(page.problem);
+  EXPECT_EQ(page.sequence, "  01 02 03 04");
   EXPECT_FALSE(BuildWizardPage2("", 2, 5, "01020304").finishEnabled);
-  EXPECT_EQ(BuildWizardPage2("", 2, 5, "01020304").text, kSequenceLengthText);
+  EXPECT_EQ(BuildWizardPage2("", 2, 5, "01020304").problem, Phrase(PhraseCode::SequenceLength));
   // 16 words a line, groups of four.
-  const std::string text = BuildWizardPage2("p", 5, 1, std::string(32, '1')).text;
+  const std::string text = BuildWizardPage2("p", 5, 1, std::string(32, '1')).sequence;
   EXPECT_NE(text.find("  1 1 1 1   1 1 1 1   1 1 1 1   1 1 1 1   \r\n  1 1"), std::string::npos);
 }
 
@@ -196,7 +195,9 @@ TEST(Wizard, LengthCheckAndSummary) {
 TEST(Wizard, WordsTheOutputsCannotHoldAreRefused) {
   const WizardPage2 page = BuildWizardPage2("p", 4, 2, "012332101122330F");
   EXPECT_FALSE(page.finishEnabled);
-  EXPECT_EQ(page.text, "Слово 15 логической последовательности (F) больше 3 — наибольшего слова для 2 выходов");
+  ASSERT_TRUE(page.problem);
+  EXPECT_EQ(PhraseText({*page.problem}),
+            "Слово 15 логической последовательности (F) больше 3 — наибольшего слова для 2 выходов");
   EXPECT_TRUE(BuildWizardPage2("p", 4, 2, "0123321011223303").finishEnabled);
   EXPECT_EQ(AllowedWordDigits(2, 0), "0123*");
   EXPECT_EQ(AllowedWordDigits(1, 0), "01*");
@@ -212,21 +213,15 @@ TEST(Wizard, WordsTheOutputsCannotHoldAreRefused) {
   EXPECT_TRUE(SequenceEntryTakes(BuildSequenceEntry(2, 2, nullptr), 3, '9'));
 }
 
-TEST(Wizard, SchematicRefusalTextNamesTheReasonOrTheTrace) {
-  EXPECT_EQ(SchematicRefusalText("the schematic has no output port"),
-            "Схема не дала логической последовательности: the schematic has no output port");
-  EXPECT_EQ(SchematicRefusalText(""), "Схема не дала логической последовательности; причина записана в generating.log");
-}
-
 TEST(Wizard, PageOneChecks) {
-  EXPECT_EQ(KeyboardEntryRefusal(-1, 0), std::string(kNoProjectPropertiesText));
+  EXPECT_EQ(KeyboardEntryRefusal(-1, 0), Phrase(PhraseCode::NoProjectProperties));
   EXPECT_FALSE(KeyboardEntryRefusal(2, 1));
   EXPECT_EQ(CountSelection(3, kInputItems), 2);
   EXPECT_EQ(CountSelection(13, kOutputItems), -1);
   EXPECT_EQ(CountSelection(0, kOutputItems), -1);
   const WizardPage1Next none = NextFromPage1(-1, "", "0110");
   EXPECT_FALSE(none.advance);
-  EXPECT_EQ(none.message, std::string(kNoSequenceLoadedText));
+  EXPECT_EQ(none.message, Phrase(PhraseCode::NoSequenceLoaded));
   EXPECT_EQ(NextFromPage1(1, "", "0110").lp, "0110");
   const WizardPage1Next file = NextFromPage1(0, std::string(LODEX_SOURCE_DIR) + "/examples/full-adder.lof", "x");
   EXPECT_TRUE(file.advance);

@@ -310,7 +310,7 @@ TEST_F(DocumentTest, NewProjectRefusesASequenceOfTheWrongLength) {
   NewProject({"p", 3, 1, "0001"});
   EXPECT_TRUE(doc.Scheme().IsEmpty());
   ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_NE(host.messages[0].text.find("Длина логической последовательности"), std::string::npos);
+  EXPECT_NE(MessageText(host.messages[0]).find("Длина логической последовательности"), std::string::npos);
 }
 
 TEST_F(DocumentTest, SaveSequenceWritesTheFileOrReportsTheFailure) {
@@ -436,7 +436,7 @@ TEST_F(DocumentTest, AnalysisMismatchShowsTheMessageBeforeTheGrid) {
   Load(s);
   doc.OnCommand(CommandId::Analysis);
   ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text, kAnalysisMismatchText);
+  EXPECT_EQ(MessageText(host.messages[0]), "Не сходятся логические последовательности!");
   EXPECT_EQ(host.messages[0].caption, kAppTitle);
   EXPECT_EQ(host.analysisRows, (std::vector<std::string>{"НЕСОВПАДЕНИЕ"}));
 }
@@ -447,7 +447,7 @@ TEST_F(DocumentTest, WordsAboveTheOutputsAreRefusedNewButExplainedStored) {
   NewProject({"p", 4, 2, "012332101122330F"});
   EXPECT_TRUE(doc.Scheme().IsEmpty());
   ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_NE(host.messages[0].text.find("Слово 15"), std::string::npos) << host.messages[0].text;
+  EXPECT_NE(MessageText(host.messages[0]).find("Слово 15"), std::string::npos) << MessageText(host.messages[0]);
 
   host.messages.clear();
   ASSERT_TRUE(SaveSchemeFile(Path("wide.shc"), CLogicalScheme(4, 2, "Bl_1", "012332101122330F")).ok());
@@ -456,9 +456,9 @@ TEST_F(DocumentTest, WordsAboveTheOutputsAreRefusedNewButExplainedStored) {
   ASSERT_EQ(doc.Scheme().GetBlockCount(), 3);
   doc.OnCommand(CommandId::Analysis);
   ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text, std::string(kAnalysisMismatchText) +
-                                       "\r\nСлово 15 логической последовательности (F) больше 3 — наибольшего "
-                                       "слова для 2 выходов");
+  EXPECT_EQ(MessageText(host.messages[0]),
+            "Не сходятся логические последовательности!\r\nСлово 15 логической последовательности (F) больше 3 — "
+            "наибольшего слова для 2 выходов");
 }
 
 // Opening (or dropping) a pipe is refused by the reader at once.
@@ -479,8 +479,8 @@ TEST_F(DocumentTest, OptimisationReportsTheTiers) {
   NewProject({"p", 2, 1, "0001"});
   doc.OnCommand(CommandId::Optimize);
   ASSERT_GE(host.messages.size(), 2u);
-  EXPECT_EQ(host.messages[0].text, "количество ярусов в схеме = 2");
-  EXPECT_EQ(host.messages[1].text, "");  // the empty candidate list
+  EXPECT_EQ(MessageText(host.messages[0]), "количество ярусов в схеме = 2");
+  EXPECT_EQ(MessageText(host.messages[1]), "");  // the empty candidate list
   EXPECT_EQ(doc.History().size(), 1u);
   EXPECT_EQ(doc.Scheme().GetBlock(0).m_lp, "0123");
 }

@@ -98,7 +98,7 @@ TEST(SchCli, ALibraryOutsideTheProgramsFolderIsNeverUsed) {
   std::filesystem::copy_file(kBin + "/libtarrow.so", cwd.path() / "libtarrow.so");
   const std::string copy = (program.path() / "lodex-cli").string();
   const std::string message =
-      "lodex-cli: Не удалось загрузить библиотеку импорта схем " + (program.path() / "libtarrow.so").string() + ": ";
+      "lodex-cli: cannot load the schematic-import library '" + (program.path() / "libtarrow.so").string() + "': ";
   Outcome o = RunProgram(copy, {"new", "--sch", kExamples + "full-adder.sch", "-o", "x.shc"},
                          "LD_LIBRARY_PATH=" + Quote(cwd.path().string() + ":" + kBin));
   EXPECT_EQ(o.status, 2);

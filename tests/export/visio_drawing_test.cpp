@@ -115,7 +115,7 @@ TEST(VisioDrawing, AProgramThatCannotStartOrTakeTheDrawingIsReported) {
     host.messages.clear();
     EXPECT_TRUE(doc.OnCommand(CommandId::Visio));
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, "Ошибка при старте Visio!");
+    EXPECT_EQ(MessageText(host.messages[0]), "Ошибка при старте Visio!");
     EXPECT_EQ(host.messages[0].caption, "Lodex");
     EXPECT_EQ(host.messages[0].buttons, MessageButtons::Ok);
   }

@@ -30,6 +30,21 @@ class CTempDir {
   std::filesystem::path m_path;
 };
 
+// A temporary folder that is the current directory while the object lives,
+// for what writes there (the schematic library's trace).
+class CInTempDir {
+ public:
+  CInTempDir() : m_previous(std::filesystem::current_path()) { std::filesystem::current_path(m_dir.Path()); }
+  ~CInTempDir() { std::filesystem::current_path(m_previous); }
+  CInTempDir(const CInTempDir&) = delete;
+  CInTempDir& operator=(const CInTempDir&) = delete;
+  std::string File(const std::string& name) const { return m_dir.File(name); }
+
+ private:
+  CTempDir m_dir;
+  std::filesystem::path m_previous;
+};
+
 inline std::string ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

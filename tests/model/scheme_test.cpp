@@ -77,7 +77,7 @@ TEST(SchemeEdit, SetInsertFind) {
   s.SetBlock(-1, CLogicalBlock{});
   EXPECT_EQ(s, before);
   ASSERT_EQ(sink.messages.size(), 2u);
-  EXPECT_EQ(sink.messages[0].text, "Неправильный индекс");
+  EXPECT_EQ(MessageText(sink.messages[0]), "Неправильный индекс");
   EXPECT_EQ(sink.messages[0].caption, "Ошибка инициализации");
   EXPECT_EQ(sink.messages[0].icon, MessageIcon::Error);
 

@@ -17,6 +17,8 @@ class Library {
     iCount = reinterpret_cast<decltype(iCount)>(::dlsym(m_handle, "ICount"));
     oCount = reinterpret_cast<decltype(oCount)>(::dlsym(m_handle, "OCount"));
     lastRefusal = reinterpret_cast<decltype(lastRefusal)>(::dlsym(m_handle, "LastRefusal"));
+    refusalCode = reinterpret_cast<decltype(refusalCode)>(::dlsym(m_handle, "LastRefusalCode"));
+    refusalArgument = reinterpret_cast<decltype(refusalArgument)>(::dlsym(m_handle, "LastRefusalArgument"));
   }
   ~Library() {
     if (m_handle) ::dlclose(m_handle);
@@ -24,7 +26,9 @@ class Library {
   Library(const Library&) = delete;
   Library& operator=(const Library&) = delete;
 
-  bool complete() const { return m_handle && fromSch && fromFile && iCount && oCount && lastRefusal; }
+  bool complete() const {
+    return m_handle && fromSch && fromFile && iCount && oCount && lastRefusal && refusalCode && refusalArgument;
+  }
   void* Find(const char* name) const { return ::dlsym(m_handle, name); }
 
   decltype(&CalcLogicLineFromSch) fromSch = nullptr;
@@ -32,6 +36,8 @@ class Library {
   decltype(&ICount) iCount = nullptr;
   decltype(&OCount) oCount = nullptr;
   decltype(&LastRefusal) lastRefusal = nullptr;
+  decltype(&LastRefusalCode) refusalCode = nullptr;
+  decltype(&LastRefusalArgument) refusalArgument = nullptr;
 
  private:
   void* m_handle;

@@ -94,6 +94,18 @@ TEST_F(LibraryTest, ComputesAFileAndKeepsTheCountsUntilTheNextSuccess) {
   EXPECT_EQ(lib.lastRefusal(), reason);
   EXPECT_THAT(ReadFile(dir.path() / "generating.log"), HasSubstr("\nError: " + reason + "\n"));
   EXPECT_EQ(lib.oCount(), 1);
+  // The same as codes and facts: the storing part's type and name, then its
+  // kind as the next part. The numbers are the interface's and never change.
+  EXPECT_EQ(lib.refusalCode(0), 21);
+  EXPECT_STREQ(lib.refusalArgument(0, 0), "fd");
+  EXPECT_STREQ(lib.refusalArgument(0, 1), "XLXI_7");
+  EXPECT_EQ(lib.refusalArgument(0, 2), nullptr);
+  EXPECT_EQ(lib.refusalCode(1), 22);
+  EXPECT_EQ(lib.refusalArgument(1, 0), nullptr);
+  EXPECT_EQ(lib.refusalCode(2), 0);
+  EXPECT_EQ(lib.refusalCode(-1), 0);
+  EXPECT_EQ(lib.refusalArgument(5, 0), nullptr);
+  EXPECT_EQ(lib.refusalArgument(0, -1), nullptr);
 
   // A block named with an escape sequence: the reason and the trace show it escaped.
   const std::string hostile = dir.Write("esc.sch",
@@ -105,6 +117,7 @@ TEST_F(LibraryTest, ComputesAFileAndKeepsTheCountsUntilTheNextSuccess) {
 
   EXPECT_STREQ(lib.fromFile(path.c_str()), "0001");
   EXPECT_STREQ(lib.lastRefusal(), "");
+  EXPECT_EQ(lib.refusalCode(0), 0);
 }
 
 TEST_F(LibraryTest, ASecondHandleSharesTheLoadedState) {

@@ -21,6 +21,9 @@ using testing::Schematic;
 using testing::TempDir;
 using testing::Text;
 
+// A refusal in the library's English words; empty for none.
+std::string Why(const std::optional<Reason>& refusal) { return refusal ? lodex::EnglishText(*refusal) : ""; }
+
 // prefix + k, appended piece by piece: a literal + temporary string makes
 // GCC 12 warn falsely (-Wrestrict) at -O3.
 std::string Named(const char* prefix, int k) {
@@ -126,13 +129,15 @@ TEST(GateNetwork, TheTraceFileStopsAtItsCap) {
     const std::string line(1000, 'x');
     for (int i = 0; i < 20000 && log->Tracing(); ++i) log->Line(line);
     EXPECT_FALSE(log->Tracing());
-    log->Refuse("the reason");
+    log->Refuse(Reason(ReasonCode::SchNetTables));
   }
   const std::string trace = testing::ReadFile("generating.log");
   EXPECT_LE(trace.size(), kMaxTraceBytes + 200);
   EXPECT_GE(trace.size(), kMaxTraceBytes - 2000);
-  EXPECT_NE(trace.find("\n... the trace is longer than 16 MiB: the rest is left out\nError: the reason\n"),
-            std::string::npos);
+  EXPECT_NE(
+      trace.find(
+          "\n... the trace is longer than 16 MiB: the rest is left out\nError: the net tables differ in length\n"),
+      std::string::npos);
 }
 
 // A carry-lookahead adder of two bits: the lookahead block reads p and g
@@ -169,9 +174,9 @@ TEST(GateNetwork, BlocksThatFeedEachOtherWithoutALoopEvaluate) {
       "BEGIN BLOCK XLXI_2 bit\nPIN A A1\nPIN B B1\nPIN C C1\nPIN P P1\nPIN G G1\nPIN S S1\nEND BLOCK\n"
       "BEGIN BLOCK XLXI_3 cla\nPIN P0 P0\nPIN G0 G0\nPIN P1 P1\nPIN G1 G1\nPIN CI CI\nPIN C1 C1\nPIN CO S2\n"
       "END BLOCK\n");
-  std::string refusal;
+  std::optional<Reason> refusal;
   const std::optional<SchSequence> sum = CalcLogicLine(top, &refusal);
-  ASSERT_TRUE(sum) << refusal;
+  ASSERT_TRUE(sum) << Why(refusal);
   // Inputs A0 A1 B0 B1 CI by bits 0..4; outputs S0 S1 S2, S0 the highest of three bits.
   std::string expected;
   for (unsigned c = 0; c < 32; ++c) {
@@ -190,9 +195,9 @@ TEST(GateNetwork, ALoopBetweenGatesIsNamedDownTheHierarchy) {
   const std::string top = dir.Write("top.sch",
                                     "SIGNAL A\nSIGNAL B\nSIGNAL F\nPORT Input A\nPORT Input B\nPORT Output F\n"
                                     "BEGIN BLOCK U7 latch\nPIN S A\nPIN R B\nPIN Q F\nEND BLOCK\n");
-  std::string refusal;
+  std::optional<Reason> refusal;
   EXPECT_FALSE(CalcLogicLine(top, &refusal));
-  EXPECT_EQ(refusal, "the gates U7/XLXI_2, U7/XLXI_1 form a cycle");
+  EXPECT_EQ(Why(refusal), "the gates U7/XLXI_2, U7/XLXI_1 form a cycle");
 }
 
 // 20 inputs; F0 needs A3 and A17, F1 the parity of all.
@@ -217,25 +222,25 @@ std::string WideSchematic() {
 TEST(GateNetwork, ChosenOutputsBringOnlyTheInputsTheyNeed) {
   TempDir dir;
   const std::string path = dir.Write("wide.sch", WideSchematic());
-  std::string refusal;
+  std::optional<Reason> refusal;
   EXPECT_FALSE(CalcLogicLine(path, &refusal));
-  EXPECT_EQ(refusal,
+  EXPECT_EQ(Why(refusal),
             "the schematic has 20 input ports and its outputs need 20 inputs; at most 16 are supported (choose "
             "outputs to import a part)");
   const SchSelection f0{{"F0"}};
   const std::optional<SchSequence> part = CalcLogicLine(path, &refusal, &f0);
-  ASSERT_TRUE(part) << refusal;
+  ASSERT_TRUE(part) << Why(refusal);
   EXPECT_EQ(part->text, "0001");
   EXPECT_THAT(part->inputNames, ::testing::ElementsAre("A3", "A17"));
   const SchSelection both{{"F1", "F0"}};
   EXPECT_FALSE(CalcLogicLine(path, &refusal, &both));
-  EXPECT_EQ(refusal, "the chosen outputs need 20 inputs; at most 16 are supported");
+  EXPECT_EQ(Why(refusal), "the chosen outputs need 20 inputs; at most 16 are supported");
   const SchSelection none{{"F9"}};
   EXPECT_FALSE(CalcLogicLine(path, &refusal, &none));
-  EXPECT_EQ(refusal, "the schematic has no output port F9");
+  EXPECT_EQ(Why(refusal), "the schematic has no output port F9");
 
   const auto cones = ListOutputs(path, &refusal);
-  ASSERT_TRUE(cones) << refusal;
+  ASSERT_TRUE(cones) << Why(refusal);
   ASSERT_EQ(cones->size(), 2u);
   EXPECT_EQ((*cones)[0].name, "F0");
   EXPECT_EQ((*cones)[0].inputs, 2);
@@ -281,9 +286,9 @@ TEST(GateNetwork, EveryUseOfASubSchematicCountsTowardTheCap) {
   std::string top = "SIGNAL A\nSIGNAL F\nPORT Input A\nPORT Output F\n";
   for (int i = 0; i < 70000; ++i) top += Named("BEGIN BLOCK U", i) + " wire\nPIN A A\nEND BLOCK\n";
   top += "BEGIN BLOCK G inv\nPIN I A\nPIN O F\nEND BLOCK\n";
-  std::string refusal;
+  std::optional<Reason> refusal;
   EXPECT_FALSE(CalcLogicLine(dir.Write("many.sch", top), &refusal));
-  EXPECT_EQ(refusal, "the schematic expands to more than 65536 library parts");
+  EXPECT_EQ(Why(refusal), "the schematic expands to more than 65536 library parts");
 }
 
 }  // namespace

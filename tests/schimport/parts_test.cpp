@@ -214,14 +214,16 @@ TEST(LibraryParts, ConstantsAndStoringParts) {
   EXPECT_EQ(ParseConstantValue("ffffffffffffffff"), ~uint64_t{0});
   for (const char* bad : {"", "0x1", "G", "11111111111111111"}) EXPECT_FALSE(ParseConstantValue(bad)) << bad;
 
-  EXPECT_STREQ(SequentialKind("fd"), "flip-flop");
-  EXPECT_STREQ(SequentialKind("FDCE_1"), "flip-flop");
-  EXPECT_STREQ(SequentialKind("ldc"), "latch");
-  EXPECT_STREQ(SequentialKind("cb4ce"), "counter");
-  EXPECT_STREQ(SequentialKind("sr8rle"), "shift register");
-  EXPECT_STREQ(SequentialKind("ram16x1s"), "RAM");
+  using enum lodex::ReasonCode;
+  EXPECT_EQ(SequentialKind("fd"), SchFlipFlop);
+  EXPECT_EQ(SequentialKind("FDCE_1"), SchFlipFlop);
+  EXPECT_EQ(SequentialKind("ldc"), SchLatch);
+  EXPECT_EQ(SequentialKind("cb4ce"), SchCounter);
+  EXPECT_EQ(SequentialKind("sr8rle"), SchShiftRegister);
+  EXPECT_EQ(SequentialKind("ram16x1s"), SchRam);
+  EXPECT_EQ(SequentialKind("acc16"), SchAccumulator);
   for (const char* other : {"FDivider", "sr_latch", "cbx", "ram", "and2", "adder4"})
-    EXPECT_EQ(SequentialKind(other), nullptr) << other;
+    EXPECT_EQ(SequentialKind(other), std::nullopt) << other;
 }
 
 }  // namespace

@@ -58,7 +58,7 @@ TEST(AnalysisDialog, MarksTheDifferingRowsAndSaysSoOnce) {
   EXPECT_FALSE(dialog.Grid()->model()->index(2, 9).data(Qt::BackgroundRole).isValid());
 
   ASSERT_EQ(sink.messages.size(), 1u);
-  EXPECT_EQ(sink.messages[0].text, kAnalysisMismatchText);
+  EXPECT_EQ(MessageText(sink.messages[0]), "Не сходятся логические последовательности!");
   EXPECT_EQ(sink.messages[0].buttons, MessageButtons::Ok);
   dialog.hide();
   dialog.show();

@@ -47,18 +47,7 @@ bool FinishEnabled(const CWizSheet& sheet) { return sheet.button(QWizard::Finish
 
 // The library writes its trace into the current directory: a folder of the
 // test's own.
-class InTempDir {
- public:
-  InTempDir() : m_previous(std::filesystem::current_path()) { std::filesystem::current_path(m_dir.Path()); }
-  ~InTempDir() { std::filesystem::current_path(m_previous); }
-  InTempDir(const InTempDir&) = delete;
-  InTempDir& operator=(const InTempDir&) = delete;
-  std::string File(const std::string& name) const { return m_dir.File(name); }
-
- private:
-  testing::CTempDir m_dir;
-  std::filesystem::path m_previous;
-};
+using InTempDir = testing::CInTempDir;
 
 TEST(SequenceEntryDialog, DigitsTheOutputsCannotHoldAreNotTaken) {
   CScriptedHost host;
@@ -163,7 +152,7 @@ TEST(Wizard, MessagesOfPage1AndTheLengthCheckOfPage2) {
   sheet.next();
   EXPECT_EQ(sheet.currentId(), 0);
   ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text, kNoSequenceLoadedText);
+  EXPECT_EQ(MessageText(host.messages[0]), "Не загружена логическая последовательность!");
 
   // The entry buttons work only for the typed sequence, and want the counts.
   EXPECT_FALSE(Child<QPushButton>(&sheet, "Keyboard")->isEnabled());
@@ -171,7 +160,7 @@ TEST(Wizard, MessagesOfPage1AndTheLengthCheckOfPage2) {
   EXPECT_FALSE(Child<QLineEdit>(&sheet, "File")->isEnabled());
   EXPECT_FALSE(WithModal([&] { Child<QPushButton>(&sheet, "Keyboard")->click(); }, [](QWidget* w) { w->close(); }));
   ASSERT_EQ(host.messages.size(), 2u);
-  EXPECT_EQ(host.messages[1].text, kNoProjectPropertiesText);
+  EXPECT_EQ(MessageText(host.messages[1]), "Не выбраны свойства проекта!");
 
   // n = 2, m = 5: four words of two digits.
   Child<QComboBox>(&sheet, "Inputs")->setCurrentIndex(1);
@@ -194,7 +183,8 @@ TEST(Wizard, MessagesOfPage1AndTheLengthCheckOfPage2) {
   sheet.back();
   Child<QLineEdit>(&sheet, "Name")->clear();
   sheet.next();
-  EXPECT_EQ(sheet.Page2()->Text(), QString(kSequenceLengthText).remove('\r'));
+  EXPECT_EQ(sheet.Page2()->Text(),
+            "Длина логической последовательности \nне соответствует заданным параметрам входов/выходов");
   EXPECT_FALSE(FinishEnabled(sheet));
 
   // Back to the keyboard: the entry starts from the sequence so far.
@@ -417,8 +407,8 @@ TEST(Wizard, ARefusedSchematicShowsTheLibrarysReason) {
                           qobject_cast<QDialog*>(w)->reject();
                         }));
   EXPECT_EQ(shown.toStdString(),
-            "Схема не дала логической последовательности: a block is a latch (ld, XLXI_2): only combinational "
-            "schematics can be imported");
+            "Схема не дала логической последовательности:\nБлок «XLXI_2» типа «ld» — защёлка, а импортировать можно "
+            "только комбинационные схемы");
   EXPECT_EQ(sheet.Page1()->Sequence(), "");
 }
 
@@ -436,13 +426,15 @@ TEST(Wizard, AnUnusableLibraryIsReportedAndGivesNoSequence) {
   page->SetTarrowFolder(dir.File("none"));
   EXPECT_FALSE(WithModal([&] { page->ImportSchematic(adder); }, noDialog));
   ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text.rfind("Не удалось загрузить библиотеку импорта схем", 0), 0u);
+  ASSERT_TRUE(host.messages[0].reason);
+  EXPECT_EQ(host.messages[0].reason->code(), ReasonCode::LibraryNotLoaded);
   EXPECT_EQ(page->Sequence(), "");
 
   page->SetTarrowFolder(LODEX_TARROW_STUB_DIR);
   EXPECT_FALSE(WithModal([&] { page->ImportSchematic(adder); }, noDialog));
   ASSERT_EQ(host.messages.size(), 2u);
-  EXPECT_NE(host.messages[1].text.find("нет функции CalcLogicLineFromFile"), std::string::npos);
+  EXPECT_EQ(MessageText(host.messages[1]), "the schematic-import library '" + std::string(LODEX_TARROW_STUB_DIR) +
+                                               "/libtarrow.so' has no function CalcLogicLineFromFile");
 }
 
 TEST(Wizard, NewInTheMainWindowBuildsTheThreeBlockScheme) {

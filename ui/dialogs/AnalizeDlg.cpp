@@ -13,6 +13,7 @@
 #include "ui/widgets/GridView.h"
 #include "ui/widgets/HelpDesk.h"
 #include "ui/widgets/Icons.h"
+#include "ui/widgets/Language.h"
 #include "ui/widgets/TextGridModel.h"
 
 namespace lodex {
@@ -71,8 +72,11 @@ CAnalizeDlg::CAnalizeDlg(const CAnalysisGrid& grid, CMessageSink& sink, QWidget*
     headers << (c == 0 ? tr("Сравнение") : c == 1 ? tr("Строка N") : offset.isEmpty() ? QString() : "4N+" + offset);
   }
   m_model = new CTextGridModel(
-      [&grid](int row, int column) { return QString::fromStdString(grid.Cell(row + 1, column)); }, grid.Rows() - 1,
-      CAnalysisGrid::kColumns, headers, [this](int row) { return IsMarked(row + 1); }, this);
+      [&grid](int row, int column) {
+        // The verdicts in the interface language; the words stay as computed.
+        return column == 0 ? AppText(grid.Cell(row + 1, 0)) : QString::fromStdString(grid.Cell(row + 1, column));
+      },
+      grid.Rows() - 1, CAnalysisGrid::kColumns, headers, [this](int row) { return IsMarked(row + 1); }, this);
   m_view->setObjectName("AnalysisGrid");
   m_view->setToolTip(tr("Исходная и полученная последовательности по комбинациям входов; несовпадения выделены"));
   m_view->setModel(m_model);
@@ -80,7 +84,7 @@ CAnalizeDlg::CAnalizeDlg(const CAnalysisGrid& grid, CMessageSink& sink, QWidget*
 
   QFont bold = m_view->font();
   bold.setBold(true);
-  const int column0 = QFontMetrics(bold).horizontalAdvance(kAnalysisRowMismatch) + 12;
+  const int column0 = QFontMetrics(bold).horizontalAdvance(AppText(kAnalysisRowMismatch)) + 12;
   for (int c = 0; c < CAnalysisGrid::kColumns; ++c)
     m_view->setColumnWidth(c, CAnalysisGrid::ColumnWidth(c, kColumn0Units) * column0 / kColumn0Units);
 
@@ -114,7 +118,8 @@ void CAnalizeDlg::showEvent(QShowEvent* event) {
 }
 
 void CAnalizeDlg::ShowMismatchMessage() {
-  m_sink.Show(Message{kAnalysisMismatchText, kAppTitle, MessageButtons::Ok, MessageIcon::Warning});
+  m_sink.Show(Message{
+      {}, kAppTitle, MessageButtons::Ok, MessageIcon::Warning, std::nullopt, {Phrase(PhraseCode::AnalysisMismatch)}});
 }
 
 }  // namespace lodex

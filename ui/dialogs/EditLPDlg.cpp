@@ -13,6 +13,7 @@
 #include "ui/widgets/HelpDesk.h"
 #include "ui/widgets/Icons.h"
 #include "ui/widgets/SequenceEdit.h"
+#include "ui/window/ReasonText.h"
 
 namespace lodex {
 
@@ -39,8 +40,16 @@ CEditLPDlg::CEditLPDlg(const SchematicSequence& imported, CMessageSink& sink, QW
   }
   if (imported.lp.empty()) {
     m_missing->setWordWrap(true);
-    m_missing->setText(QString::fromStdString(SchematicRefusalText(imported.refusal)));
+    m_missing->setText(RefusalText(imported));
   }
+}
+
+QString CEditLPDlg::RefusalText(const SchematicSequence& imported) {
+  // The library's English line stands in for a reason it gives no code for.
+  const QString refused = tr("Схема не дала логической последовательности:\n%1");
+  if (imported.refusalReason) return refused.arg(WordReason(*imported.refusalReason).text);
+  if (!imported.refusal.empty()) return refused.arg(QString::fromStdString(PrintableText(imported.refusal)));
+  return tr("Схема не дала логической последовательности; причина записана в generating.log");
 }
 
 void CEditLPDlg::Build(const std::string& digits) {

@@ -40,6 +40,11 @@ class CEditLPDlg : public QDialog {
   // become a project.
   void accept() override;
 
+  // What the dialog says when a schematic gave no sequence: the library's
+  // reason in the interface's language (its English line when it gives no
+  // code), or where to read the reason when it does not say.
+  static QString RefusalText(const SchematicSequence& imported);
+
  private:
   void Build(const std::string& digits);
   void ShowMissing();

@@ -14,6 +14,7 @@
 #include "ui/widgets/DialogButtons.h"
 #include "ui/widgets/GridView.h"
 #include "ui/widgets/HelpDesk.h"
+#include "ui/widgets/Language.h"
 #include "ui/widgets/TextGridModel.h"
 
 namespace lodex {
@@ -79,7 +80,7 @@ void CFictDlg::OnPick(int item) {
     m_inputs->item(t)->setCheckState(t == result.checkedItem ? Qt::Checked : Qt::Unchecked);
   m_ok->setEnabled(m_model.OkEnabled());
   if (result.message) {
-    QMessageBox box(QMessageBox::NoIcon, kAppTitle, QString::fromStdString(*result.message), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, kAppTitle, WordPhrases({*result.message}), QMessageBox::Ok, this);
     box.button(QMessageBox::Ok)->setText("OK");
     box.exec();
   }

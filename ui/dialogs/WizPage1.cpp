@@ -18,6 +18,7 @@
 #include "ui/dialogs/EditLPDlg.h"
 #include "ui/dialogs/OutputChoiceDlg.h"
 #include "ui/widgets/HelpDesk.h"
+#include "ui/widgets/Language.h"
 
 namespace lodex {
 namespace {
@@ -142,8 +143,8 @@ void CWizPage1::OnSourceChosen() {
   m_schematic->setEnabled(source == 1);
 }
 
-void CWizPage1::Tell(const std::string& text) {
-  m_host.Show(Message{text, kAppTitle, MessageButtons::Ok, MessageIcon::Warning});
+void CWizPage1::Tell(const Phrase& phrase) {
+  m_host.Show(Message{{}, kAppTitle, MessageButtons::Ok, MessageIcon::Warning, std::nullopt, {phrase}});
 }
 
 void CWizPage1::OnBrowse() {
@@ -152,8 +153,7 @@ void CWizPage1::OnBrowse() {
 }
 
 void CWizPage1::OnKeyboard() {
-  if (const std::optional<std::string> refusal =
-          KeyboardEntryRefusal(m_inputs->currentIndex(), m_outputs->currentIndex())) {
+  if (const std::optional<Phrase> refusal = KeyboardEntryRefusal(m_inputs->currentIndex(), m_outputs->currentIndex())) {
     Tell(*refusal);
     return;
   }
@@ -171,15 +171,15 @@ void CWizPage1::ImportSchematic(const std::string& path) {
   // made of; it is then built over only the inputs they depend on.
   const SchematicOutputs ports = loader.ListOutputs(path);
   std::optional<std::vector<std::string>> chosen;
-  if (ports.error.empty() && ports.outputs.size() > 1) {
+  if (!ports.error && ports.outputs.size() > 1) {
     COutputChoiceDlg choice(ports.outputs, this);
     if (choice.exec() != QDialog::Accepted) return;
     if (!choice.AllChosen()) chosen = choice.Chosen();
   }
   const SchematicSequence imported = chosen ? loader.CalcForOutputs(path, *chosen) : loader.CalcFromFile(path);
-  if (!imported.error.empty()) {
+  if (imported.error) {
     m_lp.clear();
-    Tell(imported.error);
+    m_host.Show(Message{{}, kAppTitle, MessageButtons::Ok, MessageIcon::Warning, *imported.error});
     return;
   }
   CEditLPDlg dialog(imported, m_host, this);
@@ -191,8 +191,12 @@ void CWizPage1::ImportSchematic(const std::string& path) {
 
 bool CWizPage1::validatePage() {
   const WizardPage1Next next = NextFromPage1(Source(), m_file->text().toStdString(), m_lp);
-  if (next.message || next.refusal) {
-    m_host.Show(Message{next.message.value_or(""), kAppTitle, MessageButtons::Ok, MessageIcon::Warning, next.refusal});
+  if (next.message) {
+    Tell(*next.message);
+    return false;
+  }
+  if (next.refusal) {
+    m_host.Show(Message{{}, kAppTitle, MessageButtons::Ok, MessageIcon::Warning, next.refusal});
     return false;
   }
   m_lp = next.lp;

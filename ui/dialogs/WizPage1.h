@@ -62,7 +62,7 @@ class CWizPage1 : public QWizardPage {
  private:
   void OnSourceChosen();
   void OnBrowse();
-  void Tell(const std::string& text);
+  void Tell(const Phrase& phrase);
 
   CDocumentHost& m_host;
   std::string m_lp;

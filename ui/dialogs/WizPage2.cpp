@@ -33,22 +33,24 @@ QString CWizPage2::Text() const { return m_text->toPlainText(); }
 
 void CWizPage2::initializePage() {
   const WizardPage2 page = BuildWizardPage2(m_page1.Name(), m_page1.Inputs(), m_page1.Outputs(), m_page1.Sequence());
-  QString text = page.text == kSequenceLengthText ? AppText(kSequenceLengthText) : QString::fromStdString(page.text);
-  text.remove('\r');
-  if (page.finishEnabled) {
-    // The summary's first four lines in the interface language, the values
-    // aligned after the longest label; the sequence below stays as built.
-    QStringList lines = text.split('\n');
+  QString text;
+  if (page.problem) {
+    text = WordPhrases({*page.problem});
+  } else {
+    // The name and the counts with their values aligned after the longest
+    // label, then the sequence as built.
+    QStringList lines;
     const QString labels[] = {tr("Имя проекта:"), tr("Число входов схемы:"), tr("Число выходов схемы:")};
     const QString values[] = {QString::fromStdString(m_page1.Name()), QString::number(m_page1.Inputs()),
                               QString::number(m_page1.Outputs())};
     qsizetype width = 0;
     for (const QString& label : labels) width = std::max(width, label.size());
     const QString indent(5, ' ');
-    for (int i = 0; i < 3 && i < lines.size(); ++i) lines[i] = indent + labels[i].leftJustified(width + 2) + values[i];
-    if (lines.size() > 3) lines[3] = indent + tr("Логическая последовательность:") + ' ';
+    for (int i = 0; i < 3; ++i) lines << indent + labels[i].leftJustified(width + 2) + values[i];
+    lines << indent + tr("Логическая последовательность:") + ' ' << QString::fromStdString(page.sequence);
     text = lines.join('\n');
   }
+  text.remove('\r');
   m_text->setPlainText(text);
   m_complete = page.finishEnabled;
   emit completeChanged();

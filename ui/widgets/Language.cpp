@@ -7,7 +7,9 @@
 #include <QTranslator>
 #include <string>
 
-#include "app/Translatable.h"
+#include "model/PrintableText.h"
+#include "model/Status.h"
+#include "model/Translatable.h"
 
 namespace lodex {
 namespace {
@@ -65,5 +67,15 @@ bool InstallLanguage(const QString& language) {
 QString AppText(const char* text) { return QCoreApplication::translate(kAppTextContext, text); }
 
 QString AppText(const std::string& text) { return AppText(text.c_str()); }
+
+QString WordPhrases(const std::vector<Phrase>& phrases) {
+  QString text;
+  for (const Phrase& phrase : phrases) {
+    std::vector<std::string> facts;
+    for (const std::string& fact : phrase.args) facts.push_back(PrintableText(fact));
+    text += QString::fromStdString(FillPlaceholders(AppText(PhraseWording(phrase.code)).toStdString(), facts));
+  }
+  return text;
+}
 
 }  // namespace lodex

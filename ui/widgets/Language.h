@@ -6,6 +6,9 @@
 #include <QString>
 #include <QStringList>
 #include <string>
+#include <vector>
+
+#include "model/Phrase.h"
 
 class QSettings;
 
@@ -33,5 +36,8 @@ bool InstallLanguage(const QString& language);
 QString AppText(const char* text);
 // The same for a text kept in UTF-8 in a std::string (file dialog titles).
 QString AppText(const std::string& text);
+// What the core says as phrases, in the interface language, one after
+// another.
+QString WordPhrases(const std::vector<Phrase>& phrases);
 
 }  // namespace lodex

@@ -128,9 +128,11 @@ MessageAnswer CQtHost::Show(const Message& message) {
     ReasonWording worded = WordReason(*message.reason);
     text = std::move(worded.text);
     details = std::move(worded.details);
+  } else if (text.isEmpty()) {
+    text = WordPhrases(message.phrases);
   }
   text.remove('\r');  // "\n\r" breaks one line, as the Windows message box did
-  QMessageBox box(BoxIcon(message.icon), message.caption.empty() ? kAppTitle : FromUtf8(message.caption), text,
+  QMessageBox box(BoxIcon(message.icon), AppText(message.caption.empty() ? kAppTitle : message.caption.c_str()), text,
                   QMessageBox::NoButton, DialogParent());
   if (!details.isEmpty()) box.setDetailedText(details);
   const std::vector<BoxButton> buttons = Buttons(message.buttons);
@@ -190,7 +192,7 @@ void CQtHost::RunAnalysisDialog(const CAnalysisGrid& grid) {
 
 std::optional<WizardResult> CQtHost::RunNewProjectWizard() {
   CWizSheet sheet(*this, DialogParent());
-  sheet.Page1()->SetName(kDefaultProjectName);
+  sheet.Page1()->SetName(AppText(kDefaultProjectName).toStdString());
   if (sheet.exec() != QDialog::Accepted) return std::nullopt;
   return sheet.Result();
 }

@@ -182,6 +182,96 @@ Entry EntryOf(ReasonCode code) {
     case NotElementary:
       return Entry{
           QT_TRANSLATE_NOOP("Reason", "В схеме есть блоки более чем с двумя входами или более чем с одним выходом.")};
+    case LibraryFolderUnknown:
+      return Entry{QT_TRANSLATE_NOOP(
+          "Reason", "Не удалось определить папку программы, из которой загружается библиотека импорта схем.")};
+    case LibraryNotLoaded:
+      return Entry{QT_TRANSLATE_NOOP(
+          "Reason", "Не удалось загрузить библиотеку импорта схем «%1»: она должна лежать в папке программы.")};
+    case LibraryFunctionMissing:
+      return Entry{QT_TRANSLATE_NOOP(
+          "Reason", "В библиотеке импорта схем «%1» нет функции «%2»: видимо, библиотека от другой версии программы.")};
+    case SchNotRegular: return Entry{QT_TRANSLATE_NOOP("Reason", "схему «%1» не удаётся открыть: это не обычный файл")};
+    case SchCannotOpen: return Entry{QT_TRANSLATE_NOOP("Reason", "схему «%1» не удаётся открыть")};
+    case SchOutOfResources:
+      return Entry{QT_TRANSLATE_NOOP("Reason", "схему не удалось вычислить: библиотеке не хватило памяти")};
+    case SchInSubSchematic: return Entry{QT_TRANSLATE_NOOP("Reason", "в подсхеме «%1»: %2")};
+    case SchSubCannotOpen: return Entry{QT_TRANSLATE_NOOP("Reason", "файл не удаётся открыть")};
+    case SchReadFailed: return Entry{QT_TRANSLATE_NOOP("Reason", "схему не удалось прочитать до конца")};
+    case SchLineTooLong: return Entry{QT_TRANSLATE_NOOP("Reason", "строка %1 длиннее %2 символов")};
+    case SchXmlTooLarge: return Entry{QT_TRANSLATE_NOOP("Reason", "схема в формате «XML» больше %1 МиБ")};
+    case SchXmlDamaged: return Entry{QT_TRANSLATE_NOOP("Reason", "схема в формате «XML» повреждена около байта %1")};
+    case SchTooManyNets: return Entry{QT_TRANSLATE_NOOP("Reason", "в развёрнутой схеме больше %1 цепей")};
+    case SchTooManyParts:
+      return Entry{QT_TRANSLATE_NOOP("Reason", "в развёрнутой схеме больше %1 библиотечных элементов")};
+    case SchPortUndeclared:
+      return Entry{QT_TRANSLATE_NOOP("Reason", "порт «%1» ссылается на цепь, которая не объявлена до него")};
+    case SchBusPortTooWide: return Entry{QT_TRANSLATE_NOOP("Reason", "порт-шина «%1» шире %2 цепей")};
+    case SchPinBeforeBlock: return Entry{QT_TRANSLATE_NOOP("Reason", "строка «PIN» стоит раньше первого блока")};
+    case SchPinBusTooWide:
+      return Entry{QT_TRANSLATE_NOOP("Reason", "вывод «%1» блока «%2» или его цепь — шина шире %3 цепей")};
+    case SchPinWidths:
+      return Entry{QT_TRANSLATE_NOOP("Reason", "разрядов у вывода «%1» блока «%2»: %3, а у его цепи «%4»: %5")};
+    case SchNoSuchPin: return Entry{QT_TRANSLATE_NOOP("Reason", "у блока «%1» («%2») нет вывода «%3»")};
+    case SchPinNetUndeclared:
+      return Entry{QT_TRANSLATE_NOOP("Reason", "вывод «%1» блока «%2» ссылается на необъявленную цепь «%3»")};
+    case SchUnsupportedType:
+      return Entry{QT_TRANSLATE_NOOP("Reason", "блок «%1» имеет тип «%2», который не поддерживается")};
+    case SchUnknownType:
+      return Entry{QT_TRANSLATE_NOOP(
+          "Reason", "блок «%1» имеет тип «%2»: это не библиотечный элемент, и схемы «%2.sch» нет в папке схемы «%3»")};
+    case SchStoringPart:
+      return Entry{
+          QT_TRANSLATE_NOOP("Reason", "блок «%2» типа «%1» — %3, а импортировать можно только комбинационные схемы")};
+    case SchFlipFlop: return Entry{QT_TRANSLATE_NOOP("Reason", "триггер")};
+    case SchLatch: return Entry{QT_TRANSLATE_NOOP("Reason", "защёлка")};
+    case SchCounter: return Entry{QT_TRANSLATE_NOOP("Reason", "счётчик")};
+    case SchShiftRegister: return Entry{QT_TRANSLATE_NOOP("Reason", "сдвиговый регистр")};
+    case SchRam: return Entry{QT_TRANSLATE_NOOP("Reason", "память (ОЗУ)")};
+    case SchAccumulator: return Entry{QT_TRANSLATE_NOOP("Reason", "аккумулятор")};
+    case SchSubCycle:
+      return Entry{
+          QT_TRANSLATE_NOOP("Reason", "блок «%1» использует схему «%2», которая уже читается: подсхемы образуют цикл")};
+    case SchSubTooDeep:
+      return Entry{QT_TRANSLATE_NOOP("Reason", "блок «%1» использует схему «%2» глубже %3 уровней вложенности")};
+    case SchNetTables: return Entry{QT_TRANSLATE_NOOP("Reason", "таблицы цепей разной длины")};
+    case SchInputPortUndeclared:
+      return Entry{QT_TRANSLATE_NOOP("Reason", "входной порт ссылается на необъявленную цепь")};
+    case SchOutputPortUndeclared:
+      return Entry{QT_TRANSLATE_NOOP("Reason", "выходной порт ссылается на необъявленную цепь")};
+    case SchNoOutputPort: return Entry{QT_TRANSLATE_NOOP("Reason", "в схеме нет выходного порта")};
+    case SchPinsMismatch: return Entry{QT_TRANSLATE_NOOP("Reason", "выводы блока «%1» не совпадают с выводами «%2»")};
+    case SchOutputPinUndeclared:
+      return Entry{QT_TRANSLATE_NOOP("Reason", "выходной вывод блока «%1» ссылается на необъявленную цепь")};
+    case SchInputPinUnconnected:
+      return Entry{QT_TRANSLATE_NOOP("Reason", "входной вывод «%1» блока «%2» («%3») не подключён")};
+    case SchInputPinUndeclared:
+      return Entry{QT_TRANSLATE_NOOP("Reason", "входной вывод «%1» блока «%2» ссылается на необъявленную цепь")};
+    case SchConstantValue:
+      return Entry{QT_TRANSLATE_NOOP("Reason",
+                                     "у константы «%1» значение «%2» — не шестнадцатеричное число не длиннее 16 цифр")};
+    case SchGateDrivesInput:
+      return Entry{QT_TRANSLATE_NOOP("Reason", "элемент «%1» задаёт значение цепи %2 («%3») входного порта")};
+    case SchNetDrivenTwice:
+      return Entry{QT_TRANSLATE_NOOP("Reason", "значение цепи %1 («%2») задают два элемента: «%3» и «%4»")};
+    case SchOutputPortNotDriven:
+      return Entry{QT_TRANSLATE_NOOP("Reason", "значение выходного порта «%1» ничем не задано")};
+    case SchNetReadNotDriven:
+      return Entry{QT_TRANSLATE_NOOP("Reason", "значение цепи %1 («%2») ничем не задано, а блок «%3» её читает")};
+    case SchGateCycle: return Entry{QT_TRANSLATE_NOOP("Reason", "элементы «%1» образуют петлю")};
+    case SchNoSuchOutputPort: return Entry{QT_TRANSLATE_NOOP("Reason", "в схеме нет выходного порта «%1»")};
+    case SchNetNotDriven: return Entry{QT_TRANSLATE_NOOP("Reason", "значение цепи «%1» ничем не задано")};
+    case SchSubNetNotDriven: return Entry{QT_TRANSLATE_NOOP("Reason", "значение цепи внутри подсхемы ничем не задано")};
+    case SchChosenTooManyInputs:
+      return Entry{QT_TRANSLATE_NOOP("Reason", "выбранным выходам нужно входов: %1, а поддерживается не больше %2")};
+    case SchTooManyInputPorts:
+      return Entry{QT_TRANSLATE_NOOP("Reason",
+                                     "входных портов в схеме: %1, её выходам нужно входов: %2, а поддерживается не "
+                                     "больше %3 (выберите выходы, чтобы импортировать часть схемы)")};
+    case SchTooManyInputPortsOneNeeded:
+      return Entry{QT_TRANSLATE_NOOP("Reason",
+                                     "входных портов в схеме: %1, её выходам нужен один вход, а поддерживается не "
+                                     "больше %2 (выберите выходы, чтобы импортировать часть схемы)")};
   }
   return Entry{QT_TRANSLATE_NOOP("Reason", "Операция не выполнена.")};
 }
@@ -239,7 +329,10 @@ void Word(const Reason& reason, QString& text, QStringList& details) {
     const bool shown = used.count(i + 1) != 0;
     QString value;
     switch (arg.kind) {
-      case ReasonArg::Kind::Text: value = QString::fromStdString(PrintableText(arg.text)); break;
+      case ReasonArg::Kind::Text:
+        value = QString::fromStdString(PrintableText(arg.text));
+        if (!shown) details << value;  // a technical fact, such as the loader's own text
+        break;
       case ReasonArg::Kind::System:
         value = SystemErrorText(arg.system);
         if (!shown || SystemErrorSource(arg.system) == nullptr)
