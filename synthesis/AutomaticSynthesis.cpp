@@ -538,7 +538,7 @@ std::vector<std::vector<int>> PoolOrders(const CLogicalScheme& scheme, int k, in
   return orders;
 }
 
-// Synthesises `work` one way and finishes it; false, with `work` unfinished,
+// Synthesises `work` one way and finishes it; none, with `work` unfinished,
 // when the pool synthesis ran out of `budget`.
 std::optional<Status> RunWay(CLogicalScheme& work, int k, const Way& way, const std::function<bool(int)>& progress,
                              uint64_t& budget) {
@@ -583,10 +583,11 @@ AutomaticSynthesisResult RunAutomaticSynthesis(CLogicalScheme& scheme, const Aut
     }
   }
 
-  // A small project is synthesised several ways (each objective's ranking of
-  // the trials, one and two levels of look-ahead, and the pool synthesis with
-  // three orders of the outputs) and the best result for the objective kept;
-  // a larger one once.
+  // A small project is synthesised several ways (both engines, each
+  // objective's ranking of the trials, one and two levels of look-ahead, the
+  // pool synthesis with up to three orders of the outputs) and the best
+  // result for the objective kept; a medium one by each engine once, a
+  // larger one block by block.
   uint64_t size = 0;
   for (int b = 1; b < scheme.GetBlockCount() - 1; ++b)
     size += static_cast<uint64_t>(scheme.GetBlock(b).m_outputCount) << scheme.GetBlock(b).m_inputCount;
