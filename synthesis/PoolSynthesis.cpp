@@ -588,7 +588,10 @@ class CPoolSynthesiser {
   // many of them as possible carried by a bound signal or a signal of the
   // pool that is constant on every class.
   Coding Code(const Local& f, uint32_t mask) {
-    const auto [rowClass, classes] = Classes(f, mask);
+    // Named, not bound: the lambdas below capture them.
+    const std::pair<std::vector<int32_t>, int> split = Classes(f, mask);
+    const std::vector<int32_t>& rowClass = split.first;
+    const int classes = split.second;
     const int r = SplitOutputs(classes);
     std::vector<int> bound;
     for (int p = 0; p < f.Width(); ++p)
