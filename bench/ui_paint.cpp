@@ -1,8 +1,8 @@
-// The scheme view, the sequence pane and the block inspector on real
+// The scheme view, the sequence pane and the block properties pane on real
 // widgets: a repaint must fit in a frame (16 ms), also for a synthesised
 // scheme of over a thousand blocks; opening the largest project, 16 inputs
 // and 12 outputs with 4,096 lines in each list, must feel immediate
-// (200 ms); the inspector must follow a selection within 50 ms.
+// (200 ms); the block properties pane must follow a selection within 50 ms.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -21,7 +21,7 @@
 #include "synthesis/AutomaticSynthesis.h"
 #include "ui/UiTestHost.h"
 #include "ui/widgets/QPainterCanvas.h"
-#include "ui/window/BlockInspector.h"
+#include "ui/window/BlockProperties.h"
 #include "ui/window/OutputBar.h"
 
 namespace lodex {
@@ -118,10 +118,10 @@ void BM_OpenLargestProject(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenLargestProject)->Unit(benchmark::kMillisecond);
 
-// The inspector following a selection that moves between two blocks of
+// The block properties pane following a selection that moves between two blocks of
 // `inputs` inputs and two outputs with random functions: connections,
 // table, formulas (up to 8 inputs) and map (up to 6), laid out and painted.
-void BM_InspectSelectedBlock(benchmark::State& state) {
+void BM_ShowSelectedBlock(benchmark::State& state) {
   const int inputs = static_cast<int>(state.range(0));
   std::mt19937 rng(static_cast<unsigned>(inputs));
   const auto randomBlock = [&](const std::string& id) {
@@ -133,20 +133,20 @@ void BM_InspectSelectedBlock(benchmark::State& state) {
   };
   const CLogicalScheme scheme =
       testing::MakeScheme(inputs, {randomBlock("B1"), randomBlock("B2")}, {{0, "B1"}, {1, "B2"}});
-  CBlockInspector inspector;
-  inspector.resize(330, 700);
-  inspector.show();
+  CBlockProperties properties;
+  properties.resize(330, 700);
+  properties.show();
   int index = 1;
   for (auto _ : state) {
-    inspector.ShowBlock(scheme, index);
+    properties.ShowBlock(scheme, index);
     QApplication::processEvents();
-    inspector.repaint();
+    properties.repaint();
     index = 3 - index;
   }
   state.counters["rows"] = static_cast<double>(size_t{1} << inputs);
-  state.counters["formulas"] = static_cast<double>(inspector.FormulaLines().size());
+  state.counters["formulas"] = static_cast<double>(properties.FormulaLines().size());
 }
-BENCHMARK(BM_InspectSelectedBlock)->ArgName("inputs")->Arg(4)->Arg(6)->Arg(8)->Arg(16)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShowSelectedBlock)->ArgName("inputs")->Arg(4)->Arg(6)->Arg(8)->Arg(16)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace lodex

@@ -1309,7 +1309,7 @@ Word %1 of the logic sequence (%2) is above %3, the largest word of %4 outputs</
     </message>
 </context>
 <context>
-    <name>lodex::CBlockInspector</name>
+    <name>lodex::CBlockProperties</name>
     <message>
         <source>Свойства блока</source>
         <translation>Block Properties</translation>

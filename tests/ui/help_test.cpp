@@ -33,7 +33,7 @@
 #include "ui/widgets/HelpDesk.h"
 #include "ui/widgets/HelpWindow.h"
 #include "ui/widgets/Icons.h"
-#include "ui/window/BlockInspector.h"
+#include "ui/window/BlockProperties.h"
 #include "ui/window/MainFrm.h"
 
 static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -176,10 +176,10 @@ TEST_F(HelpTest, HelpMenuOpensTheManualAtItsStartInTheLanguageGiven) {
   // F1 in a pane of the main window opens that pane's section.
   m_frame.ShowWithSavedPosition();
   m_frame.HelpDesk()->SetLanguage("en");
-  QTest::keyClick(m_frame.Inspector()->widget(), Qt::Key_F1);
-  EXPECT_EQ(Manual()->Topic(), help::kInspector);
+  QTest::keyClick(m_frame.Properties()->widget(), Qt::Key_F1);
+  EXPECT_EQ(Manual()->Topic(), help::kBlockProperties);
   EXPECT_EQ(Manual()->Language(), "en");
-  EXPECT_TRUE(Manual()->Browser()->toPlainText().contains("The block inspector"));
+  EXPECT_TRUE(Manual()->Browser()->toPlainText().contains("Block Properties"));
   m_frame.hide();
 }
 

@@ -24,10 +24,10 @@ bool IsHelpKey(const QEvent* event) {
 const QStringList& HelpTopics() {
   using namespace help;
   static const QStringList topics = {
-      kContents,         kSequence,        kWizard,     kWizardCheck,  kSequenceEntry, kSchematic,
-      kSchematicOutputs, kMainWindow,      kNavigation, kSequencePane, kInspector,     kSerial,
-      kParallel,         kDependencyTable, kFictitious, kThreeInput,   kAutoSynthesis, kCovering,
-      kOptimisation,     kAnalysis,        kSettings,   kExport,       kChecking,      kAbout};
+      kContents,         kSequence,        kWizard,     kWizardCheck,  kSequenceEntry,   kSchematic,
+      kSchematicOutputs, kMainWindow,      kNavigation, kSequencePane, kBlockProperties, kSerial,
+      kParallel,         kDependencyTable, kFictitious, kThreeInput,   kAutoSynthesis,   kCovering,
+      kOptimisation,     kAnalysis,        kSettings,   kExport,       kChecking,        kAbout};
   return topics;
 }
 

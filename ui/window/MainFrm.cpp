@@ -26,7 +26,7 @@
 #include "ui/widgets/HelpDesk.h"
 #include "ui/widgets/Icons.h"
 #include "ui/widgets/Language.h"
-#include "ui/window/BlockInspector.h"
+#include "ui/window/BlockProperties.h"
 #include "ui/window/Lodex.h"
 #include "ui/window/LodexView.h"
 #include "ui/window/OutputBar.h"
@@ -42,7 +42,7 @@ constexpr const char* kWindowPositionKey = "Window Position";
 constexpr const char* kRecentGroup = "Recent File List";
 
 constexpr int kOutputBarHeight = 150;
-constexpr int kInspectorWidth = 330;
+constexpr int kPropertiesWidth = 330;
 
 // The host translates a file dialog's title and filter in the core's context.
 const FileDialogRequest kSaveImageDialog{
@@ -80,13 +80,13 @@ CMainFrame::CMainFrame(std::unique_ptr<CQtHost> host, const QString& settingsFil
   m_overview = new COverviewBar(*m_view, this);
   addDockWidget(Qt::RightDockWidgetArea, m_overview);
   m_overview->hide();
-  m_inspector = new CBlockInspector(this);
-  addDockWidget(Qt::RightDockWidgetArea, m_inspector);
+  m_properties = new CBlockProperties(this);
+  addDockWidget(Qt::RightDockWidgetArea, m_properties);
   m_help = new CHelpDesk(this, InterfaceLanguage());
   SetHelpTopic(m_view, help::kMainWindow);
   SetHelpTopic(m_outputBar, help::kSequencePane);
   SetHelpTopic(m_overview, help::kNavigation);
-  SetHelpTopic(m_inspector, help::kInspector);
+  SetHelpTopic(m_properties, help::kBlockProperties);
 
   CreateActions();
   CreateToolBar();
@@ -121,7 +121,7 @@ CMainFrame::~CMainFrame() {
   // The view and the pane go before the document they show.
   m_host->Attach(nullptr);
   delete m_overview;  // it draws the view's diagram
-  delete m_inspector;
+  delete m_properties;
   delete m_view;
   delete m_outputBar;
 }
@@ -240,9 +240,9 @@ void CMainFrame::CreateMenus() {
   QAction* overviewToggle = m_overview->toggleViewAction();
   overviewToggle->setStatusTip(tr("Показать или скрыть обзор всей схемы"));
   view->addAction(overviewToggle);
-  QAction* inspectorToggle = m_inspector->toggleViewAction();
-  inspectorToggle->setStatusTip(tr("Показать или скрыть свойства выбранного блока"));
-  view->addAction(inspectorToggle);
+  QAction* propertiesToggle = m_properties->toggleViewAction();
+  propertiesToggle->setStatusTip(tr("Показать или скрыть свойства выбранного блока"));
+  view->addAction(propertiesToggle);
   view->addSeparator();
   QAction* reset = view->addAction(tr("&Сбросить расположение панелей"));
   reset->setStatusTip(tr("Вернуть панели на их исходные места"));
@@ -280,7 +280,7 @@ void CMainFrame::RunCommand(CommandId id) {
 void CMainFrame::OnDocumentUpdated() {
   if (m_view) m_view->OnUpdate();
   if (m_outputBar) m_outputBar->FollowSelection(m_doc->SelectedLogicBlock());
-  if (m_inspector) m_inspector->ShowBlock(m_doc->Scheme(), m_doc->SelectedLogicBlock());
+  if (m_properties) m_properties->ShowBlock(m_doc->Scheme(), m_doc->SelectedLogicBlock());
   RefreshCommands();
 }
 
@@ -395,7 +395,7 @@ void CMainFrame::ShowWithSavedPosition() {
   show();
   if (!restored) {
     resizeDocks({m_outputBar}, {kOutputBarHeight}, Qt::Vertical);
-    resizeDocks({m_inspector}, {kInspectorWidth}, Qt::Horizontal);
+    resizeDocks({m_properties}, {kPropertiesWidth}, Qt::Horizontal);
   }
 }
 
@@ -403,9 +403,9 @@ void CMainFrame::ResetLayout() {
   restoreState(m_defaultLayout);
   m_toolBar->show();
   m_outputBar->show();
-  m_inspector->show();
+  m_properties->show();
   resizeDocks({m_outputBar}, {kOutputBarHeight}, Qt::Vertical);
-  resizeDocks({m_inspector}, {kInspectorWidth}, Qt::Horizontal);
+  resizeDocks({m_properties}, {kPropertiesWidth}, Qt::Horizontal);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -23,7 +23,7 @@ class QToolBar;
 
 namespace lodex {
 
-class CBlockInspector;
+class CBlockProperties;
 class CHelpDesk;
 class CLodexView;
 class COutputBar;
@@ -47,7 +47,7 @@ class CMainFrame : public QMainWindow {
   CLodexView* View() const { return m_view; }
   COutputBar* OutputBar() const { return m_outputBar; }
   COverviewBar* OverviewBar() const { return m_overview; }
-  CBlockInspector* Inspector() const { return m_inspector; }
+  CBlockProperties* Properties() const { return m_properties; }
   QToolBar* ToolBar() const { return m_toolBar; }
   // F1 and Помощь › Справка; the manual's language is set on it
   // (SetLanguage("en")), Russian unless told.
@@ -101,7 +101,7 @@ class CMainFrame : public QMainWindow {
   CLodexView* m_view = nullptr;
   COutputBar* m_outputBar = nullptr;
   COverviewBar* m_overview = nullptr;
-  CBlockInspector* m_inspector = nullptr;
+  CBlockProperties* m_properties = nullptr;
   QToolBar* m_toolBar = nullptr;
   CHelpDesk* m_help = nullptr;
   QLabel* m_zoomLabel = nullptr;

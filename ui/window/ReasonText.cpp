@@ -26,6 +26,8 @@ struct Entry {
 // Without a default, the compiler refuses a code that has no text.
 Entry EntryOf(ReasonCode code) {
   using enum ReasonCode;
+  // Each text stays whole on its line, as the translation tools read it.
+  // clang-format off
   switch (code) {
     case BlockIndex: return Entry{QT_TRANSLATE_NOOP("Reason", "блок %1")};
     case BlockNamed: return Entry{QT_TRANSLATE_NOOP("Reason", "блок %1 («%2»)")};
@@ -49,21 +51,15 @@ Entry EntryOf(ReasonCode code) {
     case WriteFailed:
       return Entry{QT_TRANSLATE_NOOP("Reason", "Не удалось записать файл «%1» в папку «%3»: %2."), true};
     case WriteTwice:
-      return Entry{QT_TRANSLATE_NOOP(
-          "Reason", "Файл «%1» нельзя записать дважды: «%2» — тот же самый файл. Выберите другое имя.")};
+      return Entry{QT_TRANSLATE_NOOP("Reason", "Файл «%1» нельзя записать дважды: «%2» — тот же самый файл. Выберите другое имя.")};
     case WriteNotCp1251:
-      return Entry{QT_TRANSLATE_NOOP(
-                       "Reason",
-                       "Не удалось записать файл «%1» в папку «%2»: в тексте есть символ, которого нет в кодировке "
-                       "«Windows-1251»."),
-                   true};
+      return Entry{QT_TRANSLATE_NOOP("Reason", "Не удалось записать файл «%1» в папку «%2»: в тексте есть символ, которого нет в кодировке «Windows-1251»."), true};
     case OpenFailed: return Entry{QT_TRANSLATE_NOOP("Reason", "Не удалось открыть файл «%1»: %2.")};
     case OpenFolder: return Entry{QT_TRANSLATE_NOOP("Reason", "Не удалось открыть «%1»: это папка, а не файл.")};
     case OpenNotRegular: return Entry{QT_TRANSLATE_NOOP("Reason", "Не удалось открыть «%1»: это не обычный файл.")};
     case ReadFailed: return Entry{QT_TRANSLATE_NOOP("Reason", "Не удалось прочитать файл «%1»: %2.")};
     case FileTooLarge:
-      return Entry{
-          QT_TRANSLATE_NOOP("Reason", "Файл «%1» слишком велик (больше %2 байт) и, видимо, выбран по ошибке.")};
+      return Entry{ QT_TRANSLATE_NOOP("Reason", "Файл «%1» слишком велик (больше %2 байт) и, видимо, выбран по ошибке.")};
     case SchemeDamaged:
       return Entry{QT_TRANSLATE_NOOP("Reason", "Файл «%1» не является файлом схемы Lodex или повреждён.")};
     case SchemeNotSaved: return Entry{QT_TRANSLATE_NOOP("Reason", "Не удалось сохранить схему в файл «%1»: %2.")};
@@ -94,13 +90,11 @@ Entry EntryOf(ReasonCode code) {
       return Entry{QT_TRANSLATE_NOOP("Reason", "%1: число цифр слова %2 не подходит для %3 выходов (нужно %4)")};
     case SequenceLength: return Entry{QT_TRANSLATE_NOOP("Reason", "%1: в последовательности %2 символов, а нужно %3")};
     case SequenceChar:
-      return Entry{
-          QT_TRANSLATE_NOOP("Reason", "%1: символ %2 последовательности — не шестнадцатеричная цифра и не «*»")};
+      return Entry{ QT_TRANSLATE_NOOP("Reason", "%1: символ %2 последовательности — не шестнадцатеричная цифра и не «*»")};
     case SourceLength:
       return Entry{QT_TRANSLATE_NOOP("Reason", "заголовок: в исходной последовательности %1 символов, а нужно %2")};
     case SourceChar:
-      return Entry{QT_TRANSLATE_NOOP(
-          "Reason", "заголовок: в исходной последовательности есть символ, отличный от шестнадцатеричной цифры и «*»")};
+      return Entry{QT_TRANSLATE_NOOP("Reason", "заголовок: в исходной последовательности есть символ, отличный от шестнадцатеричной цифры и «*»")};
     case EmptyIdentifier: return Entry{QT_TRANSLATE_NOOP("Reason", "%1: пустой идентификатор")};
     case RepeatedIdentifier: return Entry{QT_TRANSLATE_NOOP("Reason", "%1: идентификатор повторяет блок %2")};
     case IdentifierAboveCounter:
@@ -110,20 +104,17 @@ Entry EntryOf(ReasonCode code) {
     case LinkUnknown: return Entry{QT_TRANSLATE_NOOP("Reason", "%1: вход %2 ссылается на неизвестный блок «%3»")};
     case LinkToOutput: return Entry{QT_TRANSLATE_NOOP("Reason", "%1: вход %2 ссылается на выходной блок")};
     case LinkBackward:
-      return Entry{
-          QT_TRANSLATE_NOOP("Reason", "%1: вход %2 ссылается на блок «%3» с индексом %4, который стоит не после него")};
+      return Entry{ QT_TRANSLATE_NOOP("Reason", "%1: вход %2 ссылается на блок «%3» с индексом %4, который стоит не после него")};
     case LinkPin:
       return Entry{QT_TRANSLATE_NOOP("Reason", "%1: вход %2 берёт выход %3 блока «%4», а у того выходов %5")};
     case PlaDamaged:
-      return Entry{
-          QT_TRANSLATE_NOOP("Reason", "Файл «%1» не является таблицей истинности в формате «PLA» или повреждён.")};
+      return Entry{ QT_TRANSLATE_NOOP("Reason", "Файл «%1» не является таблицей истинности в формате «PLA» или повреждён.")};
     case PlaInputValue:
       return Entry{QT_TRANSLATE_NOOP("Reason", "строка %1: «%2» не может быть значением входа в кубе")};
     case PlaOutputValue:
       return Entry{QT_TRANSLATE_NOOP("Reason", "строка %1: «%2» не может быть значением выхода в кубе")};
     case PlaCubeWidth:
-      return Entry{
-          QT_TRANSLATE_NOOP("Reason", "строка %1: в кубе нужно %2 символов входов и %3 символов выходов, а не %4")};
+      return Entry{ QT_TRANSLATE_NOOP("Reason", "строка %1: в кубе нужно %2 символов входов и %3 символов выходов, а не %4")};
     case PlaCubeFirst: return Entry{QT_TRANSLATE_NOOP("Reason", "строка %1: куб стоит раньше строк «.i» и «.o»")};
     case PlaTwice: return Entry{QT_TRANSLATE_NOOP("Reason", "строка %1: «%2» задано дважды")};
     case PlaNumber: return Entry{QT_TRANSLATE_NOOP("Reason", "строка %1: после «%2» нужно одно число")};
@@ -132,8 +123,7 @@ Entry EntryOf(ReasonCode code) {
     case PlaOutputCount:
       return Entry{QT_TRANSLATE_NOOP("Reason", "строка %1: число выходов должно лежать в пределах 1..%2, а не %3")};
     case PlaType:
-      return Entry{
-          QT_TRANSLATE_NOOP("Reason", "строка %1: после «.type» должно стоять «f», «fd», «fr», «fdr», «r» или «dr»")};
+      return Entry{ QT_TRANSLATE_NOOP("Reason", "строка %1: после «.type» должно стоять «f», «fd», «fr», «fdr», «r» или «dr»")};
     case PlaDialect: return Entry{QT_TRANSLATE_NOOP("Reason", "строка %1: ключевое слово «%2» (%3) не поддерживается")};
     case PlaKeyword: return Entry{QT_TRANSLATE_NOOP("Reason", "строка %1: ключевое слово «%2» не поддерживается")};
     case PlaPhase: return Entry{QT_TRANSLATE_NOOP("Reason", "фаза выходов")};
@@ -159,8 +149,7 @@ Entry EntryOf(ReasonCode code) {
     case SimTooManyInputs:
       return Entry{QT_TRANSLATE_NOOP("Reason", "%1: входов %2 — слишком много для моделирования.")};
     case SimWordCount:
-      return Entry{
-          QT_TRANSLATE_NOOP("Reason", "%1: в последовательности %2 допустимых слов, а для %3 входов нужно %4.")};
+      return Entry{ QT_TRANSLATE_NOOP("Reason", "%1: в последовательности %2 допустимых слов, а для %3 входов нужно %4.")};
     case NotLogicBlock: return Entry{QT_TRANSLATE_NOOP("Reason", "Блок %1 не является логическим блоком.")};
     case NotOneOutput: return Entry{QT_TRANSLATE_NOOP("Reason", "У блока «%1» выходов %2, а нужен один.")};
     case NoSuchInput: return Entry{QT_TRANSLATE_NOOP("Reason", "У блока «%1» нет входа %2.")};
@@ -176,21 +165,16 @@ Entry EntryOf(ReasonCode code) {
       return Entry{QT_TRANSLATE_NOOP("Reason", "Число входов блока должно лежать в пределах %1..%2, а не %3.")};
     case NoLogicBlock: return Entry{QT_TRANSLATE_NOOP("Reason", "В схеме нет логического блока.")};
     case SequenceMisfit:
-      return Entry{QT_TRANSLATE_NOOP(
-          "Reason", "Блок «%1» нельзя синтезировать: его последовательность не подходит к его входам.")};
+      return Entry{QT_TRANSLATE_NOOP("Reason", "Блок «%1» нельзя синтезировать: его последовательность не подходит к его входам.")};
     case PathLengthRange: return Entry{QT_TRANSLATE_NOOP("Reason", "Длина пути %1 вне пределов 1..16.")};
     case NotElementary:
-      return Entry{
-          QT_TRANSLATE_NOOP("Reason", "В схеме есть блоки более чем с двумя входами или более чем с одним выходом.")};
+      return Entry{ QT_TRANSLATE_NOOP("Reason", "В схеме есть блоки более чем с двумя входами или более чем с одним выходом.")};
     case LibraryFolderUnknown:
-      return Entry{QT_TRANSLATE_NOOP(
-          "Reason", "Не удалось определить папку программы, из которой загружается библиотека импорта схем.")};
+      return Entry{QT_TRANSLATE_NOOP("Reason", "Не удалось определить папку программы, из которой загружается библиотека импорта схем.")};
     case LibraryNotLoaded:
-      return Entry{QT_TRANSLATE_NOOP(
-          "Reason", "Не удалось загрузить библиотеку импорта схем «%1»: она должна лежать в папке программы.")};
+      return Entry{QT_TRANSLATE_NOOP("Reason", "Не удалось загрузить библиотеку импорта схем «%1»: она должна лежать в папке программы.")};
     case LibraryFunctionMissing:
-      return Entry{QT_TRANSLATE_NOOP(
-          "Reason", "В библиотеке импорта схем «%1» нет функции «%2»: видимо, библиотека от другой версии программы.")};
+      return Entry{QT_TRANSLATE_NOOP("Reason", "В библиотеке импорта схем «%1» нет функции «%2»: видимо, библиотека от другой версии программы.")};
     case SchNotRegular: return Entry{QT_TRANSLATE_NOOP("Reason", "схему «%1» не удаётся открыть: это не обычный файл")};
     case SchCannotOpen: return Entry{QT_TRANSLATE_NOOP("Reason", "схему «%1» не удаётся открыть")};
     case SchOutOfResources:
@@ -218,11 +202,9 @@ Entry EntryOf(ReasonCode code) {
     case SchUnsupportedType:
       return Entry{QT_TRANSLATE_NOOP("Reason", "блок «%1» имеет тип «%2», который не поддерживается")};
     case SchUnknownType:
-      return Entry{QT_TRANSLATE_NOOP(
-          "Reason", "блок «%1» имеет тип «%2»: это не библиотечный элемент, и схемы «%2.sch» нет в папке схемы «%3»")};
+      return Entry{QT_TRANSLATE_NOOP("Reason", "блок «%1» имеет тип «%2»: это не библиотечный элемент, и схемы «%2.sch» нет в папке схемы «%3»")};
     case SchStoringPart:
-      return Entry{
-          QT_TRANSLATE_NOOP("Reason", "блок «%2» типа «%1» — %3, а импортировать можно только комбинационные схемы")};
+      return Entry{ QT_TRANSLATE_NOOP("Reason", "блок «%2» типа «%1» — %3, а импортировать можно только комбинационные схемы")};
     case SchFlipFlop: return Entry{QT_TRANSLATE_NOOP("Reason", "триггер")};
     case SchLatch: return Entry{QT_TRANSLATE_NOOP("Reason", "защёлка")};
     case SchCounter: return Entry{QT_TRANSLATE_NOOP("Reason", "счётчик")};
@@ -230,8 +212,7 @@ Entry EntryOf(ReasonCode code) {
     case SchRam: return Entry{QT_TRANSLATE_NOOP("Reason", "память (ОЗУ)")};
     case SchAccumulator: return Entry{QT_TRANSLATE_NOOP("Reason", "аккумулятор")};
     case SchSubCycle:
-      return Entry{
-          QT_TRANSLATE_NOOP("Reason", "блок «%1» использует схему «%2», которая уже читается: подсхемы образуют цикл")};
+      return Entry{ QT_TRANSLATE_NOOP("Reason", "блок «%1» использует схему «%2», которая уже читается: подсхемы образуют цикл")};
     case SchSubTooDeep:
       return Entry{QT_TRANSLATE_NOOP("Reason", "блок «%1» использует схему «%2» глубже %3 уровней вложенности")};
     case SchNetTables: return Entry{QT_TRANSLATE_NOOP("Reason", "таблицы цепей разной длины")};
@@ -248,8 +229,7 @@ Entry EntryOf(ReasonCode code) {
     case SchInputPinUndeclared:
       return Entry{QT_TRANSLATE_NOOP("Reason", "входной вывод «%1» блока «%2» ссылается на необъявленную цепь")};
     case SchConstantValue:
-      return Entry{QT_TRANSLATE_NOOP("Reason",
-                                     "у константы «%1» значение «%2» — не шестнадцатеричное число не длиннее 16 цифр")};
+      return Entry{QT_TRANSLATE_NOOP("Reason", "у константы «%1» значение «%2» — не шестнадцатеричное число не длиннее 16 цифр")};
     case SchGateDrivesInput:
       return Entry{QT_TRANSLATE_NOOP("Reason", "элемент «%1» задаёт значение цепи %2 («%3») входного порта")};
     case SchNetDrivenTwice:
@@ -265,14 +245,11 @@ Entry EntryOf(ReasonCode code) {
     case SchChosenTooManyInputs:
       return Entry{QT_TRANSLATE_NOOP("Reason", "выбранным выходам нужно входов: %1, а поддерживается не больше %2")};
     case SchTooManyInputPorts:
-      return Entry{QT_TRANSLATE_NOOP("Reason",
-                                     "входных портов в схеме: %1, её выходам нужно входов: %2, а поддерживается не "
-                                     "больше %3 (выберите выходы, чтобы импортировать часть схемы)")};
+      return Entry{QT_TRANSLATE_NOOP("Reason", "входных портов в схеме: %1, её выходам нужно входов: %2, а поддерживается не больше %3 (выберите выходы, чтобы импортировать часть схемы)")};
     case SchTooManyInputPortsOneNeeded:
-      return Entry{QT_TRANSLATE_NOOP("Reason",
-                                     "входных портов в схеме: %1, её выходам нужен один вход, а поддерживается не "
-                                     "больше %2 (выберите выходы, чтобы импортировать часть схемы)")};
+      return Entry{QT_TRANSLATE_NOOP("Reason", "входных портов в схеме: %1, её выходам нужен один вход, а поддерживается не больше %2 (выберите выходы, чтобы импортировать часть схемы)")};
   }
+  // clang-format on
   return Entry{QT_TRANSLATE_NOOP("Reason", "Операция не выполнена.")};
 }
 

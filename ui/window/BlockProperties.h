@@ -24,10 +24,10 @@ class CGridView;
 class CKarnaughMapView;
 class CTextGridModel;
 
-class CBlockInspector : public QDockWidget {
+class CBlockProperties : public QDockWidget {
   Q_OBJECT
  public:
-  explicit CBlockInspector(QWidget* parent = nullptr);
+  explicit CBlockProperties(QWidget* parent = nullptr);
 
   // Shows logic block `index` of `scheme` (anything else: no block). The
   // table and formulas are worked out again only when the block's function

@@ -1,4 +1,4 @@
-#include "ui/window/BlockInspector.h"
+#include "ui/window/BlockProperties.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -34,8 +34,8 @@ QString BlockName(const CLogicalBlock& block) {
 
 }  // namespace
 
-CBlockInspector::CBlockInspector(QWidget* parent) : QDockWidget(tr("Свойства блока"), parent) {
-  setObjectName("BlockInspector");
+CBlockProperties::CBlockProperties(QWidget* parent) : QDockWidget(tr("Свойства блока"), parent) {
+  setObjectName("BlockProperties");
   auto* body = new QWidget(this);
   auto* layout = new QVBoxLayout(body);
   layout->setContentsMargins(4, 4, 4, 4);
@@ -58,8 +58,7 @@ CBlockInspector::CBlockInspector(QWidget* parent) : QDockWidget(tr("Свойст
 
   m_table = new CGridView(m_tabs);
   m_table->setToolTip(
-      tr("Входы x0, x1, … и выходы y0, y1, … для каждой комбинации входов; "
-         "строки с неопределённым словом выделены"));
+      tr("Входы x0, x1, … и выходы y0, y1, … для каждой комбинации входов; строки с неопределённым словом выделены"));
   m_tabs->addTab(m_table, tr("Таблица истинности"));
 
   auto* function = new QWidget(m_tabs);
@@ -106,7 +105,7 @@ CBlockInspector::CBlockInspector(QWidget* parent) : QDockWidget(tr("Свойст
   ShowBlock({}, -1);
 }
 
-void CBlockInspector::ShowBlock(const CLogicalScheme& scheme, int index) {
+void CBlockProperties::ShowBlock(const CLogicalScheme& scheme, int index) {
   const bool logic = index >= 1 && index < scheme.GetBlockCount() - 1;
   m_index = logic ? index : -1;
   if (!logic) {
@@ -149,7 +148,7 @@ void CBlockInspector::ShowBlock(const CLogicalScheme& scheme, int index) {
   if (isVisible()) ShowFunction();
 }
 
-void CBlockInspector::ShowConnections(const CLogicalScheme& scheme) {
+void CBlockProperties::ShowConnections(const CLogicalScheme& scheme) {
   const CLogicalBlock& block = scheme.GetBlock(m_index);
   m_connections->clear();
   auto* inputs = new QTreeWidgetItem(m_connections, {tr("Входы")});
@@ -177,7 +176,7 @@ void CBlockInspector::ShowConnections(const CLogicalScheme& scheme) {
   m_connections->expandAll();
 }
 
-void CBlockInspector::ShowFunction() {
+void CBlockProperties::ShowFunction() {
   m_functionShown = true;
   if (m_index < 0) return;
   const int n = m_block.m_inputCount, m = m_block.m_outputCount;
@@ -224,7 +223,7 @@ void CBlockInspector::ShowFunction() {
   ShowMap();
 }
 
-void CBlockInspector::ShowMap() {
+void CBlockProperties::ShowMap() {
   const int output = m_mapOutput->currentIndex();
   const bool drawable = m_index >= 0 && m_block.m_inputCount <= kMaxKarnaughInputs && output >= 0 &&
                         static_cast<size_t>(output) < m_formulaCovers.size();
@@ -242,9 +241,9 @@ void CBlockInspector::ShowMap() {
   m_map->show();
 }
 
-QString CBlockInspector::Header() const { return m_header->text(); }
+QString CBlockProperties::Header() const { return m_header->text(); }
 
-QStringList CBlockInspector::Connections() const {
+QStringList CBlockProperties::Connections() const {
   QStringList lines;
   for (int top = 0; top < m_connections->topLevelItemCount(); ++top) {
     const QTreeWidgetItem* group = m_connections->topLevelItem(top);
@@ -253,14 +252,14 @@ QStringList CBlockInspector::Connections() const {
   return lines;
 }
 
-QStringList CBlockInspector::FormulaLines() const {
+QStringList CBlockProperties::FormulaLines() const {
   QStringList lines;
   for (size_t k = 0; k < m_formulaCovers.size(); ++k)
     lines << QString::fromStdString(FormulaText(static_cast<int>(k), m_formulaCovers[k]));
   return lines;
 }
 
-QString CBlockInspector::ClipboardText() const {
+QString CBlockProperties::ClipboardText() const {
   if (m_index < 0) return {};
   return QString::fromStdString(BlockFunctionText(m_block, m_formulaCovers));
 }
