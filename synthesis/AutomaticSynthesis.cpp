@@ -184,9 +184,7 @@ class CSynthesiser {
   bool Cancelled() const { return m_cancelled; }
 
  private:
-  // Blocks a block of n inputs is expected to end as: 1 + ceil((n - K) / (K - 1)),
-  // each further split binding K inputs into one signal.
-  int Estimate(int n) const { return n <= m_k ? 1 : 1 + (n - m_k + (m_k - 2)) / (m_k - 1); }
+  int Estimate(int n) const { return ExpectedBlocks(n, m_k); }
 
   // Trial runs for a block of n inputs: many for narrow blocks, where a run
   // is cheap, few for wide ones, where each run searches large tables.
@@ -596,7 +594,7 @@ AutomaticSynthesisResult RunAutomaticSynthesis(CLogicalScheme& scheme, const Aut
   // The pool synthesis takes the wide blocks' outputs in up to three orders
   // (those that differ).
   std::vector<std::vector<std::vector<int>>> orders;
-  for (int rule = 1; rule <= 3; ++rule) {
+  for (int rule = 1; rule <= 3 && size <= kMediumProject; ++rule) {
     std::vector<std::vector<int>> order = PoolOrders(scheme, k, rule);
     if (std::find(orders.begin(), orders.end(), order) == orders.end()) orders.push_back(std::move(order));
   }

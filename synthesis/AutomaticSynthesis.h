@@ -50,6 +50,11 @@
 
 namespace lodex {
 
+// Blocks (or one-output elements) a function of n inputs is expected to end
+// as when it decomposes well: one, and one more for each K - 1 inputs beyond
+// K, each further split binding K inputs into one signal.
+constexpr int ExpectedBlocks(int n, int k) { return n <= k ? 1 : 1 + (n - k + (k - 2)) / (k - 1); }
+
 // Fewest and most inputs a block may be reduced to.
 inline constexpr int kMinBlockWidth = 2;
 inline constexpr int kMaxBlockWidth = 8;

@@ -299,9 +299,7 @@ class CPoolSynthesiser {
     return d;
   }
 
-  // Elements a target of v signals is expected to need when it decomposes
-  // well: one, and one more for each K - 1 signals beyond K.
-  int Estimate(int v) const { return v <= m_k ? 1 : 1 + (v - m_k + m_k - 2) / (m_k - 1); }
+  int Estimate(int v) const { return ExpectedBlocks(v, m_k); }
 
   // --- building ---------------------------------------------------------
 
@@ -504,7 +502,7 @@ class CPoolSynthesiser {
     std::stable_sort(moves.begin(), moves.end(), byEstimate);
     constexpr size_t kCoded = 16;
     for (size_t i = 0; i < moves.size() && i < kCoded; ++i) {
-      moves[i].coding = std::make_shared<const Coding>(Code(f, moves[i].mask));
+      moves[i].coding = std::make_shared<const Coding>(Code(f, table, moves[i].mask));
       const std::vector<int>& bits = moves[i].coding->reused;
       const int reused = static_cast<int>(std::count_if(bits.begin(), bits.end(), [](int s) { return s >= 0; }));
       moves[i].elements -= reused;
@@ -575,10 +573,9 @@ class CPoolSynthesiser {
     return CLogicalScheme(block);
   }
 
-  // The row classes of the split of `f` by `mask`: class of each row (-1
-  // for a row never cared for), and their count.
-  std::pair<std::vector<int32_t>, int> Classes(const Local& f, uint32_t mask) {
-    const CLogicalScheme table = TableScheme(f);
+  // The row classes of the split of `f` (as `table`, its TableScheme) by
+  // `mask`: class of each row (-1 for a row never cared for), and their count.
+  std::pair<std::vector<int32_t>, int> Classes(const Local& f, const CLogicalScheme& table, uint32_t mask) {
     Spend(f.on.Bits());
     const RowClasses classes = ClassifyRows(table.BuildSplitTable(1, static_cast<int32_t>(mask)));
     return {classes.rowClass, static_cast<int>(classes.representatives.size())};
@@ -587,9 +584,9 @@ class CPoolSynthesiser {
   // Codes the row classes of the split by `mask` in SplitOutputs bits, as
   // many of them as possible carried by a bound signal or a signal of the
   // pool that is constant on every class.
-  Coding Code(const Local& f, uint32_t mask) {
+  Coding Code(const Local& f, const CLogicalScheme& table, uint32_t mask) {
     // Named, not bound: the lambdas below capture them.
-    const std::pair<std::vector<int32_t>, int> split = Classes(f, mask);
+    const std::pair<std::vector<int32_t>, int> split = Classes(f, table, mask);
     const std::vector<int32_t>& rowClass = split.first;
     const int classes = split.second;
     const int r = SplitOutputs(classes);
@@ -757,7 +754,7 @@ class CPoolSynthesiser {
 
   Literal ApplySerial(const Move& move, const TruthTable& t, const TruthTable& c, const Local& f, int lookahead,
                       int required) {
-    const Coding coding = move.coding ? *move.coding : Code(f, move.mask);
+    const Coding coding = move.coding ? *move.coding : Code(f, TableScheme(f), move.mask);
     const std::vector<int32_t>& rowClass = coding.rowClass;
     std::vector<int> bound, vars;
     for (int p = 0; p < f.Width(); ++p)

@@ -129,8 +129,6 @@ int TruthTable::CompareOn(const TruthTable& other, const TruthTable& care) const
   return same ? 0 : opposite ? 1 : -1;
 }
 
-TruthTable TruthTable::SameUnderFlip(int k) const { return ~(*this ^ Flipped(k)); }
-
 TruthTable TruthTable::Exists(int k) const { return *this | Flipped(k); }
 
 }  // namespace lodex

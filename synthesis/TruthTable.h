@@ -63,9 +63,6 @@ class TruthTable {
   // equals its complement there, -1 otherwise.
   int CompareOn(const TruthTable& other, const TruthTable& care) const;
 
-  // Where the function equals itself with input k flipped, as a table: bit i
-  // set when f(i) == f(i ^ 2^k).
-  TruthTable SameUnderFlip(int k) const;
   // The table with input k flipped: g(i) = f(i ^ 2^k).
   TruthTable Flipped(int k) const;
   // The existential quantification over input k: g(i) = f(i) | f(i ^ 2^k).
